@@ -1,0 +1,48 @@
+#include "core/error.h"
+
+#include <cstdio>
+
+namespace crv {
+namespace {
+
+class StderrReporter final : public ErrorReporter {
+public:
+    void Report_Error(const std::string& text) override {
+        std::fprintf(stderr, "%s: %s\n", std::string(Product_Name).c_str(), text.c_str());
+    }
+};
+
+StderrReporter default_reporter;
+ErrorReporter* current_reporter = &default_reporter;
+
+}  // namespace
+
+PendingError& Pending_Error() {
+    thread_local PendingError pending;
+    return pending;
+}
+
+void Set_Error(std::int32_t number, std::string description) {
+    auto& e = Pending_Error();
+    e.number = number;
+    e.description = std::move(description);
+}
+
+void Clear_Error() { Pending_Error() = PendingError{}; }
+
+std::string Error_Message_Text(const PendingError& error) {
+    return std::to_string(error.number) + ": " + error.description;
+}
+
+ErrorReporter* Set_Error_Reporter(ErrorReporter* reporter) {
+    ErrorReporter* previous = current_reporter;
+    current_reporter = reporter ? reporter : &default_reporter;
+    return previous == &default_reporter ? nullptr : previous;
+}
+
+void Show_Error_Message(bool clear) {
+    current_reporter->Report_Error(Error_Message_Text(Pending_Error()));
+    if (clear) Clear_Error();
+}
+
+}  // namespace crv

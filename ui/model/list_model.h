@@ -1,0 +1,115 @@
+#pragma once
+// The portable list: everything that fills, reads or exports a list works on
+// this model; the Win32 list view only shows one. Indexes are 0-based here
+// (index + 1 is the control's 1-based Index).
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace crv {
+
+enum class ListViewMode { Icon = 0, SmallIcon = 1, List = 2, Report = 3 };
+enum class ColumnAlignment { Left = 0, Right = 1, Center = 2 };
+
+struct ListColumn {
+    std::string key;
+    std::string text;
+    double width_twips = 1440;
+    ColumnAlignment alignment = ColumnAlignment::Left;
+    std::string tag;
+    std::string icon;
+};
+
+struct ListItem {
+    std::string key;
+    std::string text;
+    std::string icon;        // large icon key
+    std::string small_icon;  // small icon key
+    std::string tag;
+    bool bold = false;
+    std::uint32_t fore_color = 0;  // 0x00BBGGRR, 0 = default
+    int indent = 0;
+    bool checked = false;
+    bool ghosted = false;
+    bool selected = false;
+    // Sub-item k (1-based as in the control) is sub_items[k - 1].
+    std::vector<std::string> sub_items;
+    std::vector<bool> sub_bold;
+
+    const std::string& Sub_Item(std::size_t k) const;  // k >= 1; "" when unset
+    void Set_Sub_Item(std::size_t k, std::string value);
+    bool Sub_Bold(std::size_t k) const;
+    void Set_Sub_Bold(std::size_t k, bool bold);
+    // Cell of column c (0-based): the text for column 0, sub-item c otherwise.
+    const std::string& Cell(std::size_t column) const;
+    void Set_Cell(std::size_t column, std::string value);
+};
+
+// Lets a view follow the model without polling.
+class ListModelListener {
+public:
+    virtual ~ListModelListener() = default;
+    virtual void List_Changed() = 0;
+};
+
+class ListModel {
+public:
+    ListModel() = default;
+    ListModel(const ListModel&) = delete;
+    ListModel& operator=(const ListModel&) = delete;
+
+    // Columns
+    std::size_t Column_Count() const { return columns_.size(); }
+    const ListColumn& Column(std::size_t i) const { return columns_[i]; }
+    ListColumn& Column(std::size_t i) { return columns_[i]; }
+    // Appends, or inserts at a 0-based position (clamped to the end).
+    ListColumn& Add_Column(std::string key, std::string text, double width_twips,
+                           std::optional<std::size_t> position = std::nullopt);
+    std::optional<std::size_t> Find_Column(const std::string& key) const;
+    void Clear_Columns();
+
+    // Items
+    std::size_t Item_Count() const { return items_.size(); }
+    const ListItem& Item(std::size_t i) const { return *items_[i]; }
+    ListItem& Item(std::size_t i) { return *items_[i]; }
+    // Appends, or inserts at a 0-based position (clamped to the end). A
+    // non-empty key already used fails and adds nothing.
+    ListItem* Add_Item(std::string key, std::string text,
+                       std::optional<std::size_t> position = std::nullopt);
+    ListItem* Find_Item(const std::string& key);
+    const ListItem* Find_Item(const std::string& key) const;
+    std::optional<std::size_t> Index_Of(const std::string& key) const;
+    bool Remove_Item(std::size_t index);
+    void Clear_Items();
+
+    // View properties the layouts and copier set.
+    ListViewMode view = ListViewMode::Report;
+    bool checkboxes = false;
+    bool hide_column_headers = false;
+    bool multi_select = false;
+    std::string small_icons;  // image list names
+    std::string icons;
+    std::string tag;
+
+    // Tell the listener (one at a time) that rows or columns changed; the
+    // fillers call Notify once after a batch, not per row.
+    void Set_Listener(ListModelListener* listener) { listener_ = listener; }
+    void Notify() const {
+        if (listener_) listener_->List_Changed();
+    }
+
+private:
+    void Rebuild_Index() const;
+
+    std::vector<ListColumn> columns_;
+    std::vector<std::unique_ptr<ListItem>> items_;
+    mutable std::unordered_map<std::string, std::size_t> key_index_;
+    mutable bool index_dirty_ = false;
+    ListModelListener* listener_ = nullptr;
+};
+
+}  // namespace crv

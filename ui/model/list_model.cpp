@@ -108,4 +108,21 @@ void ListModel::Clear_Items() {
     index_dirty_ = false;
 }
 
+void ListModel::Sort_Items() {
+    const std::size_t column = sort_key;
+    auto less = [column](const std::unique_ptr<ListItem>& a, const std::unique_ptr<ListItem>& b) {
+        const std::string& x = a->Cell(column);
+        const std::string& y = b->Cell(column);
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char p, char q) {
+            auto fold = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
+            return fold(static_cast<unsigned char>(p)) < fold(static_cast<unsigned char>(q));
+        });
+    };
+    if (sort_descending)
+        std::stable_sort(items_.begin(), items_.end(), [&](const auto& a, const auto& b) { return less(b, a); });
+    else
+        std::stable_sort(items_.begin(), items_.end(), less);
+    index_dirty_ = true;
+}
+
 }  // namespace crv

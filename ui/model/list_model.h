@@ -95,6 +95,15 @@ public:
     std::string icons;
     std::string tag;
 
+    // Sorting, as the list control's own: rows ordered by the cell texts of
+    // column sort_key (0-based), compared ignoring ASCII case, stable.
+    // Sort_Items sorts once by sort_key and sort_descending; `sorted` only
+    // records whether the list keeps itself sorted (callers re-sort).
+    std::size_t sort_key = 0;
+    bool sort_descending = false;
+    bool sorted = false;
+    void Sort_Items();
+
     // Tell the listener (one at a time) that rows or columns changed; the
     // fillers call Notify once after a batch, not per row.
     void Set_Listener(ListModelListener* listener) { listener_ = listener; }

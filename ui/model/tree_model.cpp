@@ -103,6 +103,7 @@ bool TreeModel::Move(TreeNode* node, TreeNode* new_parent) {
     Detach(node);
     node->parent = new_parent;
     (new_parent ? new_parent->children : roots_).push_back(node);
+    if (listener_) listener_->Node_Moved(*node);
     return true;
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+// Portable UTF-8 <-> UTF-16 conversion for the routines that work on UTF-16
+// code units (as the Windows side counts characters). Ill-formed input turns
+// into U+FFFD instead of failing.
+#include <string>
+#include <string_view>
+
+namespace crv {
+
+std::u16string Utf8_To_Utf16(std::string_view text);
+std::string Utf16_To_Utf8(std::u16string_view text);
+
+}  // namespace crv

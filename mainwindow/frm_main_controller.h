@@ -1,0 +1,278 @@
+#pragma once
+// The main window's controller: the state of the device tree, the feature
+// tree, the list pane, the scan-date box, the menus, toolbars, status bar,
+// progress pane and timers, and every handler by its event name. It is
+// portable: the Win32 view (frm_main.h) mirrors this state into the real
+// controls and forwards the controls' events here; boxes, the message pump,
+// the clock, the settings store and the other window-side services come in
+// through the one MainHost interface, which a test replaces.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mainwindow/main_commands.h"
+#include "ui/model/list_model.h"
+#include "ui/model/tree_model.h"
+
+namespace crv {
+
+// Set by the Cancel button (cmdCancel_Click); tested by the long loops and
+// the feature handler, which clears it when it starts.
+extern bool Cancel_Requested;
+
+// Message box buttons and icons, and the answers.
+enum : int {
+    Mb_Ok = 0,
+    Mb_Yes_No = 4,
+    Mb_Critical = 16,
+    Mb_Question = 32,
+    Mb_Exclamation = 48,
+    Mb_Information = 64,
+};
+enum : int { Answer_Ok = 1, Answer_Yes = 6, Answer_No = 7 };
+
+struct LocalTime {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+// What changed, so the view re-reads only that part.
+enum class ViewPart {
+    Commands,    // enabled / checked / visible / caption of menu items and buttons
+    Status,      // status-bar panels
+    Progress,    // picMain, pbrMain, lblListedCount
+    Scan_Dates,  // cboScanDate
+    Fonts,       // the trees' and the list's font size
+    Add_Menu,    // the run-time members of mnuAddType
+    Timers,      // tmrMain / tmrExpand
+};
+
+// Everything the controller needs from the window side.
+class MainHost {
+public:
+    virtual ~MainHost() = default;
+    // A box titled with the product name; returns Answer_*.
+    virtual int Message_Box(const std::string& text, int flags) = 0;
+    // Lets pending window messages run once.
+    virtual void Do_Events() = 0;
+    // True when mouse or keyboard input waits (GetInputState).
+    virtual bool Input_Pending() = 0;
+    virtual LocalTime Now() = 0;
+    virtual std::string Local_Computer_Name() = 0;
+    virtual std::string Environment_Value(const std::string& name) = 0;
+    // The per-user settings store under the product name.
+    virtual std::string Get_Setting(const std::string& section, const std::string& key,
+                                    const std::string& default_value) = 0;
+    virtual void Save_Setting(const std::string& section, const std::string& key, const std::string& value) = 0;
+    // True when a window of that form name is loaded.
+    virtual bool Is_Form_Loaded(const std::string& name) = 0;
+    virtual void View_Changed(ViewPart part) = 0;
+    // Paint lock of the list pane during a refresh.
+    virtual void Lock_List_Painting(bool locked) = 0;
+    virtual void Focus_Features() = 0;
+    virtual void Ensure_Feature_Visible(const TreeNode& node) = 0;
+    // Starts in-place editing of the device tree's selected node.
+    virtual void Begin_Device_Label_Edit() = 0;
+    // Opens the device context menu at the pointer.
+    virtual void Popup_Device_Menu() = 0;
+};
+
+// Command state by name (Command_Name / Button_Name).
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+    bool visible = true;
+    int value = 0;  // a check button: 1 pressed
+    std::string caption;
+    std::string tooltip;
+    std::string tag;
+};
+
+struct PanelState {
+    std::string key;
+    std::string text;
+    std::string tag;
+};
+
+struct ProgressState {
+    bool visible = false;  // picMain
+    int value = 0;         // pbrMain
+    int max = 100;
+    std::string listed_caption = "Listed 0";  // lblListedCount
+};
+
+struct TimerState {
+    bool enabled = false;
+    int interval = 0;  // ms
+};
+
+struct ComboState {
+    std::vector<std::string> items;
+    int list_index = -1;
+    const std::string& Text() const;
+};
+
+// A run-time member of mnuAddType.
+struct AddTypeItem {
+    int index = 0;
+    std::string caption;
+    std::string tag;  // DEV_TYPE_ID
+    bool visible = true;
+};
+
+// Display_Mode of a feature key (first match wins, exact and case-sensitive).
+int Display_Mode_For_Key(std::string_view key);
+// "05-11-2023" -> "05-NOV-2023".
+std::string Scan_Date_Entry(std::string_view dd_mm_yyyy);
+// "05-NOV-2023" (also "05-11-2023") -> year, month, day; false when it does not convert.
+bool Parse_Scan_Date(std::string_view text, int& year, int& month, int& day);
+// The whole-number value of a text the way the window reads tags and keys:
+// leading blanks, a sign, digits; 0 when none.
+std::int32_t Number_Value(std::string_view text);
+
+class MainController {
+public:
+    MainController();
+    MainController(const MainController&) = delete;
+    MainController& operator=(const MainController&) = delete;
+
+    void Set_Host(MainHost* host) { host_ = host; }
+    MainHost* Host() const { return host_; }
+
+    // ---- controls' state ----
+    TreeModel tvwDevices;
+    TreeModel tvwFeatures;
+    ListModel lvwMain;
+    ComboState cboScanDate;
+    ProgressState progress;
+    TimerState tmrMain;
+    TimerState tmrExpand;
+    std::vector<AddTypeItem> mnuAddType;  // run-time members (index >= 1)
+    bool mnuAddType0_visible = true;
+    int font_size = 9;
+    int level = 1;
+    // The window's active control for the Edit commands: "tvwDevices", "lvwMain" or "".
+    std::string active_control;
+
+    CommandState& Command(const std::string& name);
+    const CommandState* Find_Command(const std::string& name) const;
+    const std::map<std::string, CommandState>& Commands() const { return commands_; }
+    std::vector<PanelState>& Panels() { return panels_; }
+    PanelState* Panel(std::string_view key);
+    bool Checked(const std::string& name) const;
+
+    // ---- start-up (form load and Refresh) ----
+    // Everything of the window's initialisation that is not geometry:
+    // operations mode 2, view settings, the Add menu, the device tree, the
+    // version panel.
+    void Initialize_Main_Window(bool restore_layout);
+    void Apply_View_Settings();
+    void Load_Device_Type_Menu();
+    bool HasIndex(int index) const;  // mnuAddType
+    void Select_Default_Computer();
+    TreeNode* Find_First_Computer_Node();
+    void Fill_Scan_Dates(std::int32_t device_id);
+    void Form_KeyDown(int key_code, int shift);
+
+    // ---- public members ----
+    void cmdCancel_Click();
+    void tvwFeatures_NodeClick(TreeNode* node);
+    void Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const std::string& strDevice, std::int32_t lngFeatureID,
+                                    const std::string& strFeatureKey, const std::string& strFeatureImage,
+                                    MainController& frmMain, const TreeNode& nodClicked, ListModel& lvwTemp,
+                                    const std::string& strScanDate, bool blnOnline);
+    bool Is_Group_From_ID(std::int32_t lngDeviceID);
+    bool Is_Group_From_Key(const std::string& strKey);
+    bool Is_Computer_From_Key(const std::string& strKey);
+    std::int32_t Get_ID_From_Key(const std::string& strKey);
+    void Set_Features_Root(const std::string& strDevice, const std::string& strTag, const std::string& strKey);
+
+    // ---- listing ----
+    void Show_Live_Feature(std::int32_t lngDeviceID, const std::string& strDevice, MainController& frmMain,
+                           ListModel& lvwTemp, const TreeNode& nodClicked);
+    void Show_Stored_Feature(const std::string& strScanDate, std::int32_t lngDeviceID, const std::string& strDevice,
+                             std::int32_t lngFeatureID, ListModel& lvwTemp, const TreeNode& nodClicked);
+    void Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice);
+    void Add_Bold_Row(ListModel& list, const std::string& caption, const std::string& value, const std::string& icon);
+    bool Listing_Running() const { return busy_depth_ > 0; }
+
+    // ---- operations availability ----
+    void Set_Operations_Mode(int mode);
+    void Enable_Toolbar_Buttons(const std::string& toolbar, bool enabled);
+    void Enable_Process_Menu(bool enabled);
+    void Enable_Service_Menus(bool enabled);
+    void Enable_Power_Menus(bool enabled);
+    void Enable_Report_Menus(bool enabled);
+
+    // ---- timers ----
+    void tmrExpand_Timer();
+    void tmrMain_Timer();
+    void Restore_Features_Expanded();
+    void Save_Features_Expanded();
+
+    // ---- device tree ----
+    void Fill_Device_Tree(TreeModel& tree);
+    static bool Node_Exists(const TreeModel& tree, const std::string& key);
+    static bool Is_Node_Under(const TreeNode* group, const TreeNode* node);
+    void List_Group_Members(std::int32_t group_id, const std::string& source, const std::string& group_text,
+                            const std::string& group_tag, const std::string& group_key);
+    void tvwDevices_NodeClick(TreeNode* node);
+    // `new_text` null: the edit was abandoned.
+    void tvwDevices_AfterLabelEdit(bool& cancel, const std::string* new_text);
+    void tvwDevices_KeyDown(int key_code, int shift);
+    void tvwDevices_MouseDown(int button, TreeNode* hit);
+    void tvwDevices_DblClick();
+    std::string tvwDevices_OLEStartDrag(int& allowed_effects);
+    void tvwDevices_OLEDragDrop(const std::string& data, TreeNode* target);
+
+    // ---- view settings and modes ----
+    void mnuViewRefresh_Click();
+    void mnuViewVertical_Click();
+    void mnuViewHorizontal_Click();
+    void mnuWorkOnline_Click();
+    void mnuWorkOffline_Click();
+    void Apply_Font_Size(int size);
+    void mnuFontSize_Click(int index);
+    void mnuFleSystemSummary_Click();
+    void mnuFleExit_Click(bool& unload);
+    void mnuAutoCheckUpdates_Click();
+    void mnuToolbars_Click(int index);
+    // Toolbar dispatch. Keys that no row names do nothing.
+    void Toolbar_Button_Click(const std::string& toolbar, const std::string& key);
+    // A menu command by name; false when no handler exists yet.
+    bool Menu_Click(const std::string& name, int index);
+    void sbrMain_PanelClick(const std::string& key);
+
+    // Shutdown (Form_Unload's non-geometric part): stops tmrMain, stores the
+    // tree expansion, compacts the database when due.
+    void Form_Unload();
+
+    // A message box through the host; timer refreshes pause while it is open.
+    int Message_Box(const std::string& text, int flags);
+
+private:
+    void Changed(ViewPart part);
+    void Set_Timer(TimerState& timer, bool enabled, int interval);
+    void Work_Mode(bool online);
+    void Run_Or_Defer(std::function<void()> action);
+    void Select_Report_Node_Fixups(const std::string& toolbar);
+    bool Report_Parent_Selected() const;
+
+    struct BusyScope {
+        MainController& c;
+        explicit BusyScope(MainController& owner) : c(owner) { ++c.busy_depth_; }
+        ~BusyScope();
+    };
+
+    MainHost* host_ = nullptr;
+    std::map<std::string, CommandState> commands_;
+    std::vector<PanelState> panels_;
+    int busy_depth_ = 0;
+    int modal_depth_ = 0;
+    std::vector<std::function<void()>> deferred_;
+    std::string dragged_key_;
+};
+
+}  // namespace crv

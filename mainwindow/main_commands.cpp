@@ -1,0 +1,264 @@
+#include "mainwindow/main_commands.h"
+
+#include <algorithm>
+
+namespace crv {
+
+namespace {
+
+MenuItem Item(std::string name, std::string caption, std::string shortcut = {}) {
+    MenuItem m;
+    m.name = std::move(name);
+    m.caption = std::move(caption);
+    m.shortcut = std::move(shortcut);
+    return m;
+}
+MenuItem Indexed(std::string name, int index, std::string caption, std::string shortcut = {}) {
+    MenuItem m = Item(std::move(name), std::move(caption), std::move(shortcut));
+    m.index = index;
+    return m;
+}
+MenuItem Separator(std::string name = {}, int index = -1) {
+    MenuItem m;
+    m.name = std::move(name);
+    m.index = index;
+    m.separator = true;
+    return m;
+}
+MenuItem Check(MenuItem m) {
+    m.check_item = true;
+    return m;
+}
+MenuItem Sub(std::string name, std::string caption, std::vector<MenuItem> children) {
+    MenuItem m = Item(std::move(name), std::move(caption));
+    m.children = std::move(children);
+    return m;
+}
+
+std::vector<MenuItem> Build_Menu_Bar() {
+    std::vector<MenuItem> bar;
+    bar.push_back(Sub("mnuFile", "&File",
+                      {Item("mnuFleManageComputers", "Manage Computers", "Ctrl+M"), Separator(),
+                       Item("mnuFleSystemSummary", "System Summary", "Ctrl+S"), Separator(),
+                       Item("mnuFleQuickExport", "Quick Export", "Ctrl+Q"),
+                       Item("mnuFleFullExport", "Full Export", "Ctrl+P"), Separator(),
+                       Item("mnuFleExit", "Exit", "Ctrl+X")}));
+    // The device menu; the Add submenu's design member "Group" (index 0) is
+    // hidden once the device types have been read.
+    bar.push_back(Sub("mnuEdit", "&Edit",
+                      {Sub("mnuGroup", "Group/Devices",
+                           {Sub("mnuGroupAdd", "Add", {Indexed("mnuAddType", 0, "Group")}),
+                            Item("mnuGroupEdit", "Edit"), Item("mnuGroupDelete", "Delete"),
+                            Separator("mnuGDSptr"), Item("mnuGDProperties", "Properties")})}));
+    bar.push_back(Sub(
+        "mnuView", "&View",
+        {Item("mnuFindItem", "Find Item", "Ctrl+F"), Separator(),
+         Sub("mnuReportView", "Report View",
+             {Check(Item("mnuViewVertical", "Vertical")), Check(Item("mnuViewHorizontal", "Horizontal"))}),
+         Separator(),
+         Sub("mnuViewFont", "Font",
+             {Check(Indexed("mnuFontSize", 8, "Small")), Check(Indexed("mnuFontSize", 9, "Medium")),
+              Check(Indexed("mnuFontSize", 10, "Large"))}),
+         Separator(),
+         Sub("mnuToolbar", "Tools Visible",
+             {Check(Indexed("mnuToolbars", 0, "Hardware")), Check(Indexed("mnuToolbars", 1, "OS")),
+              Check(Indexed("mnuToolbars", 2, "Power")), Check(Indexed("mnuToolbars", 3, "Process")),
+              Check(Indexed("mnuToolbars", 4, "Services")), Check(Indexed("mnuToolbars", 5, "Tabular"))}),
+         Separator(), Item("mnuViewRefresh", "Refresh", "F5")}));
+    bar.push_back(Sub("mnuTools", "&Tools",
+                      {Sub("mnuWorkMode", "Mode",
+                           {Check(Item("mnuWorkOnline", "Work Online")), Check(Item("mnuWorkOffline", "Work Offline"))}),
+                       Item("mnuOptimizeDB", "Optimize Data"), Separator(),
+                       Item("mnuChooseProps", "Choose Properties")}));
+    bar.push_back(Sub(
+        "mnuOperations", "&Operations",
+        {Sub("mnuOperationsScan", "Scan", {Item("mnuStartScan", "Start Scan"), Item("mnuDeleteScan", "Delete Scan")}),
+         Sub("mnuOperationsPower", "Power Options",
+             {Item("mnuOperationsPowShutdown", "Shutdown"), Item("mnuOperationsPowRestart", "Reboot"),
+              Item("mnuOperationsPowBoot", "Boot Through LAN")}),
+         Sub("mnuOperationsProcess", "Process", {Item("mnuOperationsProcessKill", "Kill Process")}),
+         Sub("mnuOperationsService", "Service",
+             {Indexed("mnuOperationsServiceControl", 0, "Start Service"),
+              Indexed("mnuOperationsServiceControl", 1, "Stop Service"),
+              Separator("mnuOperationsServiceControl", 2),
+              Indexed("mnuOperationsServiceControl", 3, "Pause Service"),
+              Indexed("mnuOperationsServiceControl", 4, "Resume Service"),
+              Separator("mnuOperationsServiceControl", 5),
+              [] {
+                  MenuItem m = Indexed("mnuOperationsServiceControl", 6, "Start Mode");
+                  m.children = {Indexed("mnuOperationsServiceStartMode", 0, "Automatic"),
+                                Indexed("mnuOperationsServiceStartMode", 1, "Manual"),
+                                Indexed("mnuOperationsServiceStartMode", 2, "Disabled")};
+                  return m;
+              }()}),
+         Sub("mnuOperationsReport", "Tabular Report",
+             {Item("mnuOperationsReportAdd", "Add New Report"), Item("mnuOperationsReportRename", "Rename", "F2"),
+              Item("mnuOperationsReportDelete", "Delete", "Del"), Separator("mnuOperationsReportSptr1"),
+              Item("mnuOperationsReportCustomize", "Customize Report"), Separator("mnuOperationsReportSptr2"),
+              Item("mnuOperationsReportScan", "Start Scan"), Separator("mnuOperationsReportSptr3"),
+              Indexed("mnuOperationsReportSelectItem", 0, "Select All"),
+              Indexed("mnuOperationsReportSelectItem", 1, "Select None")}),
+         Separator(), Item("mnuOPReports", "Reports")}));
+    bar.push_back(Sub("mnuLevels", "&Levels",
+                      {Check(Indexed("mnuLevel", 0, "Basic", "Ctrl+F1")), Check(Indexed("mnuLevel", 1, "Medium", "Ctrl+F2")),
+                       Check(Indexed("mnuLevel", 2, "Advanced", "Ctrl+F3")),
+                       Check(Indexed("mnuLevel", 3, "Very Advanced", "Ctrl+F4"))}));
+    bar.push_back(Sub("mnuHelp", "&Help",
+                      {Item("mnuFAQs", "FAQs"), Item("mnuVideoTutorial", "Video Tutorial"),
+                       Item("mnuTroubleshoot", "Troubleshoot"), Separator(), Item("mnuHlpSupport", "Support"),
+                       Item("mnuProducts", "Products"), Separator(), Item("mnuCheckUpdates", "Check Updates"),
+                       Check(Item("mnuAutoCheckUpdates", "Auto Check")), Separator(), Item("mnuHlpAbout", "About")}));
+    return bar;
+}
+
+std::vector<ToolbarDef> Build_Toolbars() {
+    auto buttons = [](std::initializer_list<std::pair<const char*, const char*>> list) {
+        std::vector<ToolButton> out;
+        for (auto& [k, t] : list) out.push_back({k, t, false});
+        return out;
+    };
+    std::vector<ToolbarDef> bars;
+    bars.push_back({"tlbMain", "Main", 3375, false, true,
+                    buttons({{"ManageComputers", "Manage Computers"},
+                             {"CRV", "System Summary"},
+                             {"QuickExport", "Export the displayed data to a file."},
+                             {"FullExport", "Scan and export selected data to file."},
+                             {"Report", "View Reports"},
+                             {"Refresh", "Refresh"},
+                             {"Find", "Find a text in left or right panel."},
+                             {"ChooseProps", "Choose properties to be scanned/viewed."},
+                             {"Exit", "Exit"},
+                             {"Updates", "Check for new version"},
+                             {"About", "About"}})});
+    bars.push_back({"tlbHardware", "Hardware", 4500, true, false,
+                    buttons({{"Input", "Input Device"},
+                             {"MassStorage", "Mass Storage"},
+                             {"MotherBoard", "Motherboard, Controller & Port"},
+                             {"Adapter", "Networking Device"},
+                             {"Power", "Power"},
+                             {"Printer", "Printing"},
+                             {"Telephone", "Telephony"},
+                             {"Display", "Video & Monitor"},
+                             {"Device", "Cooling Device"}})});
+    bars.push_back({"tlbOS", "OS", 3360, false, false,
+                    buttons({{"COM", "COM"},
+                             {"Desktop", "Desktop"},
+                             {"Driver", "Drivers"},
+                             {"File", "File System"},
+                             {"Files", "Memory & Page Files"},
+                             {"Codec", "Multimedia Audio / Visual"},
+                             {"Network", "Networking"},
+                             {"Settings", "Operating System Settings"},
+                             {"Process", "Processes"},
+                             {"Registry", "Registry"},
+                             {"Scheduler", "Scheduler Jobs"},
+                             {"Service", "Services"},
+                             {"Share", "Shares"},
+                             {"StartMenu", "Start Menu"},
+                             {"Users", "Users"},
+                             {"EventLog", "Windows NT Event Log"},
+                             {"Windows", "Windows Product Activation"}})});
+    bars.push_back({"tlbPower", "Power", 1995, true, true,
+                    buttons({{"Shutdown", "Shutdown Computer"},
+                             {"Restart", "Restart Computer"},
+                             {"Boot", "Boot Computer Through Wake-ON-LAN"}})});
+    bars.push_back({"tlbProcess", "Process", 1500, false, true, buttons({{"KillProcess", "Kill Process - Task Manager"}})});
+    bars.push_back({"tlbServices", "Services", 3495, false, true,
+                    buttons({{"StartService", "Start Service - Service Manager"},
+                             {"StopService", "Stop Service - Service Manager"},
+                             {"PauseService", "Pause Service - Service Manager"},
+                             {"ResumeService", "Resume Service - Service Manager"},
+                             {"SetAutomatic", "Set Start Mode To Automatic  - Service Manager"},
+                             {"SetManual", "Set Start Mode To Manual  - Service Manager"},
+                             {"SetDisabled", "Set Start Mode To Disabled - Service Manager"}})});
+    bars.push_back({"tlbTabularReport", "TabularReport", 1575, false, true,
+                    buttons({{"TabularAddNew", "Add New Report - Tabular Report"},
+                             {"TabularRename", "Rename Report - Tabular Report"},
+                             {"TabularDelete", "Delete Report - Tabular Report"},
+                             {"TabularCustomize", "Customize Report - Tabular Report"},
+                             {"TabularStartScan", "Start Scanning - Tabular Report"},
+                             {"TabularSelectAll", "Select All - Tabular Report"},
+                             {"TabularSelectNone", "Select None - Tabular Report"}})});
+    ToolbarDef scan{"tlbScan", "", 4755, false, true,
+                    buttons({{"NewScan", "Start new scan and store data permanently."},
+                             {"DeleteScan", "Delete stored details on the selected scan date."},
+                             {"OnlineOffline", "Work Online/Offline"}})};
+    scan.buttons[2].check_button = true;
+    bars.push_back(std::move(scan));
+    return bars;
+}
+
+const MenuItem* Find_In(const std::vector<MenuItem>& items, std::string_view name, int index) {
+    for (const auto& m : items) {
+        if (m.name == name && m.index == index) return &m;
+        if (const MenuItem* c = Find_In(m.children, name, index)) return c;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string Command_Name(std::string_view name, int index) {
+    std::string s(name);
+    if (index >= 0) s += "(" + std::to_string(index) + ")";
+    return s;
+}
+
+std::string Button_Name(std::string_view toolbar, std::string_view key) {
+    std::string s(toolbar);
+    s += '.';
+    s += key;
+    return s;
+}
+
+const std::vector<MenuItem>& Main_Menu_Bar() {
+    static const std::vector<MenuItem> bar = Build_Menu_Bar();
+    return bar;
+}
+
+const MenuItem* Find_Menu_Item(const std::vector<MenuItem>& items, std::string_view name, int index) {
+    return Find_In(items, name, index);
+}
+
+const std::vector<ToolbarDef>& Main_Toolbars() {
+    static const std::vector<ToolbarDef> bars = Build_Toolbars();
+    return bars;
+}
+
+const ToolbarDef* Find_Toolbar(std::string_view name) {
+    for (const auto& t : Main_Toolbars())
+        if (t.name == name) return &t;
+    return nullptr;
+}
+
+const std::vector<PanelDef>& Main_Status_Panels() {
+    static const std::vector<PanelDef> panels = {
+        {"Description", "Corvalin", ""},
+        {"OnlineOffline", "Mode: Online", ""},
+        {"Information", "", ""},
+        {std::string(Maker_Host), std::string(Maker_Host), std::string(Maker_Site) + "/?sc=crv"},
+        {"Version", "", ""},
+    };
+    return panels;
+}
+
+bool Is_Command_Pending(std::string_view c) {
+    // Dialogs, exports, reports, operations and group editing come with
+    // their own work; until then their items stay visible and disabled.
+    static const char* const pending[] = {
+        "mnuFleManageComputers", "mnuFleQuickExport", "mnuFleFullExport", "mnuGroupAdd", "mnuAddType",
+        "mnuGroupEdit", "mnuGroupDelete", "mnuGDProperties", "mnuFindItem", "mnuOptimizeDB", "mnuChooseProps",
+        "mnuStartScan", "mnuDeleteScan", "mnuOperationsPower", "mnuOperationsProcess", "mnuOperationsService",
+        "mnuOperationsReport", "mnuOPReports", "mnuFAQs", "mnuVideoTutorial", "mnuTroubleshoot", "mnuHlpSupport",
+        "mnuProducts", "mnuCheckUpdates", "mnuHlpAbout",
+        "tlbMain.ManageComputers", "tlbMain.QuickExport", "tlbMain.FullExport", "tlbMain.Report", "tlbMain.Find",
+        "tlbMain.ChooseProps", "tlbMain.Updates", "tlbMain.About", "tlbScan.NewScan", "tlbScan.DeleteScan"};
+    for (const char* p : pending) {
+        std::string_view pv(p);
+        if (c == pv) return true;
+        if (c.size() > pv.size() && c.substr(0, pv.size()) == pv && c[pv.size()] == '(') return true;
+    }
+    return false;
+}
+
+}  // namespace crv

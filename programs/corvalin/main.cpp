@@ -1,0 +1,30 @@
+// Corvalin.exe: start, show the main window, run the message loop until the
+// last form has closed.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win/com.h"
+#include "platform/win/forms.h"
+#include "platform/win/message_box.h"
+#include "platform/win/startup.h"
+
+#ifdef CORVALIN_HAVE_MAINWINDOW
+#include "mainwindow/frm_main.h"
+#else
+#include "programs/corvalin/placeholder_form.h"
+#endif
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    crv::Install_Message_Box_Reporter();
+    const bool running = crv::Main([] {
+        // After the single-instance test: a second copy touches nothing.
+        crv::Ensure_Com_Initialized();
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES |
+                                                              ICC_DATE_CLASSES | ICC_PROGRESS_CLASS |
+                                                              ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        return crv::frmMain::Instance().ShowThisForm(0);
+    });
+    if (!running) return 0;
+    return crv::Run_Message_Loop();
+}

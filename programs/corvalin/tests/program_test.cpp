@@ -1,0 +1,109 @@
+// Starts the real Corvalin.exe, which sits beside this test program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win/handles.h"
+
+namespace {
+
+std::wstring Program_Path() {
+    wchar_t self[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path(self, n);
+    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Corvalin.exe";
+}
+
+struct Process {
+    crv::UniqueHandle handle;
+    DWORD id = 0;
+};
+
+Process Start() {
+    std::wstring command = L"\"" + Program_Path() + L"\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    Process p;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        CloseHandle(pi.hThread);
+        p.handle.Reset(pi.hProcess);
+        p.id = pi.dwProcessId;
+    }
+    return p;
+}
+
+// Top-level windows of a process that are not message boxes or dialogs.
+std::vector<HWND> Main_Windows(DWORD pid) {
+    struct Search {
+        DWORD pid;
+        std::vector<HWND> found;
+    } search{pid, {}};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            wchar_t cls[64] = {};
+            GetClassNameW(hwnd, cls, 64);
+            if (owner == s->pid && std::wstring(cls) != L"#32770" && GetWindow(hwnd, GW_OWNER) == nullptr)
+                s->found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> Wait_For_Windows(const Process& p, DWORD timeout_ms) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeout_ms) {
+        auto found = Main_Windows(p.id);
+        if (!found.empty()) return found;
+        if (WaitForSingleObject(p.handle.Get(), 50) == WAIT_OBJECT_0) break;
+    }
+    return {};
+}
+
+TEST(CorvalinProgram, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
+    Process first = Start();
+    ASSERT_TRUE(first.handle) << "cannot start Corvalin.exe";
+    const auto windows = Wait_For_Windows(first, 30000);
+    ASSERT_FALSE(windows.empty()) << "the first copy shows no window";
+    HWND main = windows.front();
+    wchar_t title[64] = {};
+    GetWindowTextW(main, title, 64);
+    EXPECT_EQ(std::wstring(title).rfind(L"Corvalin", 0), 0u);
+
+    Process second = Start();
+    ASSERT_TRUE(second.handle);
+    ASSERT_EQ(WaitForSingleObject(second.handle.Get(), 15000), WAIT_OBJECT_0) << "the second copy keeps running";
+    DWORD code = 1;
+    GetExitCodeProcess(second.handle.Get(), &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(WaitForSingleObject(first.handle.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the first copy ended";
+    EXPECT_EQ(Main_Windows(first.id).size(), windows.size());
+
+    // Closing the last window ends the first copy.
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    const DWORD waited = WaitForSingleObject(first.handle.Get(), 15000);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(first.handle.Get(), 99);
+    ASSERT_EQ(waited, WAIT_OBJECT_0) << "the first copy does not end when its window closes";
+    GetExitCodeProcess(first.handle.Get(), &code);
+    EXPECT_EQ(code, 0u);
+
+    // With the first gone, a new copy may start again.
+    Process third = Start();
+    ASSERT_TRUE(third.handle);
+    const auto again = Wait_For_Windows(third, 30000);
+    EXPECT_FALSE(again.empty());
+    if (!again.empty()) PostMessageW(again.front(), WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(third.handle.Get(), 15000) != WAIT_OBJECT_0) {
+        TerminateProcess(third.handle.Get(), 99);
+        ADD_FAILURE() << "the third copy does not end";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#include "store/reports.h"
+
+#include "store/session.h"
+#include "store/sql_text.h"
+
+namespace crv {
+
+bool Get_Reports(SqlResult& reports, bool allReports) {
+    std::string sql = "SELECT REPORT_ID, REPORT_NAME FROM REPORT_TBL";
+    if (!allReports) sql += " WHERE ACTIVE=1";
+    sql += " ORDER BY LIST_ORDER";
+    StoreSession session;
+    std::int32_t rows = 0;
+    return session.Run(sql, reports, rows);
+}
+
+bool Get_Report_Query(const std::string& reportName, std::string& query) {
+    StoreSession session;
+    SqlResult result;
+    std::int32_t rows = 0;
+    if (!session.Run("SELECT REPORT_QUERY FROM REPORT_TBL WHERE REPORT_NAME=" + Sql_Quote(reportName), result, rows) ||
+        rows < 1)
+        return false;
+    query = result.Text(1, 0);
+    return true;
+}
+
+bool Run_Report_Query(const std::string& query, SqlResult& result) {
+    StoreSession session;
+    std::int32_t rows = 0;
+    return session.Run(query, result, rows);
+}
+
+}  // namespace crv

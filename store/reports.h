@@ -1,0 +1,16 @@
+#pragma once
+// Predefined reports: named SQL queries shipped in REPORT_TBL.
+#include <string>
+
+#include "store/store.h"
+
+namespace crv {
+
+// 0 REPORT_ID, 1 REPORT_NAME by LIST_ORDER; only ACTIVE=1 unless allReports.
+bool Get_Reports(SqlResult& reports, bool allReports);
+// The stored query of that name; no row: False without a box, query untouched.
+bool Get_Report_Query(const std::string& reportName, std::string& query);
+// Runs the text as it is and hands back the whole table.
+bool Run_Report_Query(const std::string& query, SqlResult& result);
+
+}  // namespace crv

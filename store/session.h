@@ -1,0 +1,45 @@
+#pragma once
+// The shape every store routine shares: find and open the data file, run
+// statements until the first one fails (which shows the one error box),
+// close. Internal to the store.
+#include <cstdint>
+#include <string>
+
+#include "store/store.h"
+
+namespace crv {
+
+class StoreSession {
+public:
+    StoreSession();
+    ~StoreSession();
+    StoreSession(const StoreSession&) = delete;
+    StoreSession& operator=(const StoreSession&) = delete;
+
+    // A connection is open and no statement has failed yet.
+    bool Ok() const { return handle_ != 0 && !failed_; }
+    bool Connected() const { return handle_ != 0; }
+
+    // Runs one statement unless an earlier one failed. The first failure
+    // shows the error box; later calls do nothing and return False.
+    bool Run(const std::string& sql, SqlResult& result, std::int32_t& rowCount);
+    bool Run(const std::string& sql);
+    // Runs without a box on failure (the failure still ends the session).
+    bool Run_Quiet(const std::string& sql);
+
+    // "BEGIN DEFERRED TRANSACTION MY_TRANS" / "COMMIT TRANSACTION MY_TRANS".
+    // A unit whose COMMIT fails is reported like any failed statement; the
+    // close then discards it.
+    bool Begin();
+    bool Commit();
+
+    // Records a failure that is not a statement's (a value that cannot be
+    // used): sets the pending error and shows the box once.
+    void Fail(std::int32_t number, const std::string& description);
+
+private:
+    std::int32_t handle_ = 0;
+    bool failed_ = false;
+};
+
+}  // namespace crv

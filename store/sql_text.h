@@ -1,0 +1,18 @@
+#pragma once
+// Building SQL text: every text value goes between single quotes with its
+// quotes doubled; a length limit cuts by characters before the doubling, so
+// a cut never separates a doubled quote.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace crv {
+
+// The first max_chars characters (code points) of a UTF-8 text.
+std::string Cut_Characters(std::string_view text, std::size_t max_chars);
+// Every "'" doubled.
+std::string Double_Quotes(std::string_view text);
+// "'" + Double_Quotes(Cut_Characters(text, max_chars)) + "'"; max_chars 0 = no limit.
+std::string Sql_Quote(std::string_view text, std::size_t max_chars = 0);
+
+}  // namespace crv

@@ -1,0 +1,331 @@
+#include "store/store.h"
+
+#include <cstdio>
+
+#include "core/error.h"
+#include "store/access.h"
+#include "store/session.h"
+#include "store/sql_text.h"
+
+namespace crv {
+
+// ---- dates -------------------------------------------------------------
+
+namespace {
+std::string Padded(int value, int width) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
+    return buffer;
+}
+}  // namespace
+
+std::string Format_Store_Date(const StoreDate& date) {
+    return Padded(date.year, 4) + "-" + Padded(date.month, 2) + "-" + Padded(date.day, 2);
+}
+
+std::string Format_Store_Date_Time(const StoreDateTime& when) {
+    return Format_Store_Date(when.Date()) + " " + Padded(when.hour, 2) + ":" + Padded(when.minute, 2) + ":" +
+           Padded(when.second, 2);
+}
+
+// ---- values --------------------------------------------------------------
+
+std::int64_t Text_Number(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::uint64_t value = 0;
+    bool any = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        any = true;
+        if (value < (std::uint64_t(1) << 62)) value = value * 10 + std::uint64_t(text[i] - '0');
+        ++i;
+    }
+    if (!any) return 0;
+    return negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+}
+
+bool Text_Flag(std::string_view text) {
+    std::size_t b = text.find_first_not_of(' ');
+    if (b == std::string_view::npos) return false;
+    std::size_t e = text.find_last_not_of(' ');
+    std::string_view word = text.substr(b, e - b + 1);
+    if (word.size() == 4) {
+        static constexpr char lower[] = "true";
+        bool is_true = true;
+        for (std::size_t i = 0; i < 4; ++i) {
+            char c = word[i];
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            if (c != lower[i]) is_true = false;
+        }
+        if (is_true) return true;
+    }
+    return Text_Number(word) != 0;
+}
+
+// ---- SqlResult -------------------------------------------------------
+
+namespace {
+const std::string empty_text;
+}
+
+SqlResult::SqlResult(std::vector<std::string> names, std::vector<std::vector<std::optional<std::string>>> rows)
+    : names_(std::move(names)), rows_(std::move(rows)) {}
+
+const std::string& SqlResult::Column_Name(std::size_t column) const {
+    return column < names_.size() ? names_[column] : empty_text;
+}
+
+std::optional<std::size_t> SqlResult::Column_Index(std::string_view name) const {
+    for (std::size_t c = 0; c < names_.size(); ++c) {
+        const std::string& n = names_[c];
+        if (n.size() != name.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < n.size() && same; ++i) {
+            char a = n[i], b = name[i];
+            if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 'a' + 'A');
+            if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 'a' + 'A');
+            same = a == b;
+        }
+        if (same) return c;
+    }
+    return std::nullopt;
+}
+
+const std::string& SqlResult::Text(std::size_t row, std::size_t column) const {
+    if (row == 0) return Column_Name(column);
+    if (row - 1 >= rows_.size() || column >= rows_[row - 1].size()) return empty_text;
+    const auto& cell = rows_[row - 1][column];
+    return cell ? *cell : empty_text;
+}
+
+bool SqlResult::Is_Null(std::size_t row, std::size_t column) const {
+    if (row == 0) return column >= names_.size();
+    if (row - 1 >= rows_.size() || column >= rows_[row - 1].size()) return true;
+    return !rows_[row - 1][column].has_value();
+}
+
+std::optional<std::string> SqlResult::Value(std::size_t row, std::size_t column) const {
+    if (Is_Null(row, column)) return std::nullopt;
+    return Text(row, column);
+}
+
+std::int64_t SqlResult::Number(std::size_t row, std::size_t column) const { return Text_Number(Text(row, column)); }
+
+bool SqlResult::Flag(std::size_t row, std::size_t column) const { return Text_Flag(Text(row, column)); }
+
+void SqlResult::Set_Text(std::size_t row, std::size_t column, std::string value) {
+    if (row == 0 || row - 1 >= rows_.size() || column >= rows_[row - 1].size()) return;
+    rows_[row - 1][column] = std::move(value);
+}
+
+void SqlResult::Clear() {
+    names_.clear();
+    rows_.clear();
+}
+
+// ---- library and environment -------------------------------------------
+
+namespace {
+const AccessLibrary* installed_library = nullptr;
+
+StoreEnvironment& Environment_Slot() {
+    static StoreEnvironment env = Platform_Store_Environment();
+    return env;
+}
+}  // namespace
+
+const AccessLibrary* Access_Library() { return installed_library ? installed_library : Default_Access_Library(); }
+
+void Set_Access_Library(const AccessLibrary* library) { installed_library = library; }
+
+const StoreEnvironment& Store_Environment() { return Environment_Slot(); }
+
+void Set_Store_Environment(StoreEnvironment environment) {
+    StoreEnvironment defaults = Platform_Store_Environment();
+    StoreEnvironment& env = Environment_Slot();
+    env.program_folder = environment.program_folder ? environment.program_folder : defaults.program_folder;
+    env.system_directory = environment.system_directory ? environment.system_directory : defaults.system_directory;
+    env.is_ordinary_file = environment.is_ordinary_file ? environment.is_ordinary_file : defaults.is_ordinary_file;
+    env.local_computer_name =
+        environment.local_computer_name ? environment.local_computer_name : defaults.local_computer_name;
+    env.now = environment.now ? environment.now : defaults.now;
+}
+
+void Reset_Store_Environment() { Environment_Slot() = Platform_Store_Environment(); }
+
+// ---- the access layer ------------------------------------------------------
+
+namespace {
+#ifdef _WIN32
+constexpr const char* Path_Separator = "\\";
+#else
+constexpr const char* Path_Separator = "/";
+#endif
+
+std::string Candidate(const std::string& folder) {
+    if (folder.empty()) return {};
+    std::string path = folder;
+    if (path.back() != '\\' && path.back() != '/') path += Path_Separator;
+    path += Database_File_Name;
+    return path;
+}
+}  // namespace
+
+std::string Get_Database_Path() {
+    const StoreEnvironment& env = Store_Environment();
+    for (const auto& folder : {env.program_folder, env.system_directory}) {
+        std::string candidate = Candidate(folder ? folder() : std::string());
+        if (!candidate.empty() && env.is_ordinary_file && env.is_ordinary_file(candidate)) return candidate;
+    }
+    return {};
+}
+
+std::int32_t Open_Database(const std::string& path) {
+    // An empty path would give SQLite's private temporary database, on which
+    // every routine fails with "no such table": no connection instead.
+    if (path.empty()) return 0;
+    const AccessLibrary* library = Access_Library();
+    if (!library) return 0;
+    std::int32_t handle = 0;
+    library->open(path.c_str(), &handle);
+    return handle;
+}
+
+void Close_Database(std::int32_t handle) {
+    if (handle == 0) return;
+    if (const AccessLibrary* library = Access_Library()) library->close(handle);
+}
+
+bool Run_SQL(std::int32_t handle, const std::string& sql, SqlResult& result, std::int32_t& rowCount,
+             std::string& errorText) {
+    if (handle == 0) return false;
+    const AccessLibrary* library = Access_Library();
+    if (!library) return false;
+    const char* const* cells = nullptr;
+    std::int32_t columns = 0;
+    const char* error = nullptr;
+    std::int32_t status = library->get_table(handle, sql.c_str(), &cells, &columns, &error);
+    if (status != 0 || (error && *error)) {
+        errorText = error && *error ? error : "SQL error";
+        Set_Error(status != 0 ? status : 1, errorText);
+        return false;
+    }
+    std::int32_t rows = library->number_of_rows_from_last_call();
+    std::vector<std::string> names;
+    std::vector<std::vector<std::optional<std::string>>> data;
+    if (columns > 0 && cells) {
+        names.reserve(static_cast<std::size_t>(columns));
+        for (std::int32_t c = 0; c < columns; ++c) names.emplace_back(cells[c] ? cells[c] : "");
+        data.reserve(static_cast<std::size_t>(rows));
+        for (std::int32_t r = 1; r <= rows; ++r) {
+            std::vector<std::optional<std::string>> row;
+            row.reserve(static_cast<std::size_t>(columns));
+            for (std::int32_t c = 0; c < columns; ++c) {
+                const char* cell = cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(columns) +
+                                         static_cast<std::size_t>(c)];
+                if (cell) row.emplace_back(std::string(cell));
+                else row.emplace_back(std::nullopt);
+            }
+            data.push_back(std::move(row));
+        }
+    }
+    result = SqlResult(std::move(names), std::move(data));
+    rowCount = rows;
+    return true;
+}
+
+// ---- the routine shape ---------------------------------------------------
+
+StoreSession::StoreSession() { handle_ = Open_Database(Get_Database_Path()); }
+
+StoreSession::~StoreSession() { Close_Database(handle_); }
+
+bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& rowCount) {
+    if (!Ok()) return false;
+    std::string error;
+    if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
+    failed_ = true;
+    Show_Error_Message(false);
+    return false;
+}
+
+bool StoreSession::Run(const std::string& sql) {
+    SqlResult ignored;
+    std::int32_t rows = 0;
+    return Run(sql, ignored, rows);
+}
+
+bool StoreSession::Run_Quiet(const std::string& sql) {
+    if (!Ok()) return false;
+    SqlResult ignored;
+    std::int32_t rows = 0;
+    std::string error;
+    if (Run_SQL(handle_, sql, ignored, rows, error)) return true;
+    failed_ = true;
+    return false;
+}
+
+bool StoreSession::Begin() { return Run("BEGIN DEFERRED TRANSACTION MY_TRANS"); }
+
+bool StoreSession::Commit() { return Run("COMMIT TRANSACTION MY_TRANS"); }
+
+void StoreSession::Fail(std::int32_t number, const std::string& description) {
+    if (failed_) return;
+    failed_ = true;
+    Set_Error(number, description);
+    Show_Error_Message(false);
+}
+
+bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {
+    StoreSession session;
+    return session.Run(sql, result, rowCount);
+}
+
+bool Execute_SQL(const std::string& sql) {
+    StoreSession session;
+    return session.Run(sql);
+}
+
+bool Optimize_Database() {
+    StoreSession session;
+    if (!session.Connected()) return false;
+    std::string stamp = Format_Store_Date_Time(Store_Environment().now());
+    return session.Run_Quiet("VACUUM") && session.Run_Quiet("REINDEX") &&
+           session.Run_Quiet("UPDATE SETTINGS_TBL SET LAST_OPTIMIZE='" + stamp + "' WHERE SETTINGS_ID=1");
+}
+
+// ---- SQL text -----------------------------------------------------------
+
+std::string Cut_Characters(std::string_view text, std::size_t max_chars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character starts at every byte that is not a continuation byte.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (chars == max_chars) return std::string(text.substr(0, i));
+            ++chars;
+        }
+    }
+    return std::string(text);
+}
+
+std::string Double_Quotes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (char c : text) {
+        out += c;
+        if (c == '\'') out += '\'';
+    }
+    return out;
+}
+
+std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
+    std::string value = max_chars ? Cut_Characters(text, max_chars) : std::string(text);
+    return "'" + Double_Quotes(value) + "'";
+}
+
+}  // namespace crv

@@ -1,0 +1,49 @@
+#pragma once
+// A fresh inventory database for one test, built from store/schema.sql and
+// store/seed/*.sql in name order through the access library, installed as
+// the store's data file (program folder = a temporary folder), with a
+// recording error reporter and a fixed local computer name.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/error.h"
+#include "store/store.h"
+
+namespace crv::test {
+
+class RecordingReporter : public ErrorReporter {
+public:
+    void Report_Error(const std::string& text) override { boxes.push_back(text); }
+    std::vector<std::string> boxes;
+};
+
+// The schema and seed files in the order the build runs them.
+std::vector<std::filesystem::path> Database_Source_Files();
+
+class TestDatabase {
+public:
+    // With seeds false only the schema and 00_base.sql run.
+    explicit TestDatabase(bool all_seeds = true);
+    ~TestDatabase();
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::string Path() const;
+
+    // Runs one statement on its own connection straight through the
+    // library (no store routine, no box); fails the test on an error.
+    SqlResult Query(const std::string& sql);
+    void Exec(const std::string& sql) { Query(sql); }
+    std::string Scalar(const std::string& sql);  // (1, 0), "" without a row
+
+    RecordingReporter reporter;
+
+private:
+    std::filesystem::path folder_;
+    ErrorReporter* previous_ = nullptr;
+};
+
+// Builds a database file from the source files at path (which must not exist).
+void Build_Database(const std::filesystem::path& path, bool all_seeds);
+
+}  // namespace crv::test

@@ -1,0 +1,185 @@
+#include "wmi/collectors.h"
+
+#include <memory>
+#include <optional>
+
+#include "core/common.h"
+#include "core/error.h"
+#include "store/devices.h"
+#include "ui/model/list_helpers.h"
+#include "wmi/connection.h"
+#include "wmi/format/formatter.h"
+#include "wmi/registry_provider.h"
+
+namespace crv {
+namespace {
+
+const std::string Sep(Row_Key_Separator);
+const std::string Caption_Indent = "    ";
+
+bool Goes_Under_Header(const std::string& name) {
+    return name == "Model" || name == "Manufacturer" || name == "Caption" || name == "Description" ||
+           name == "Name";
+}
+
+bool Is_Creation_Class_Name(const std::string& name) {
+    return name == "CSCreationClassName" || name == "SystemCreationClassName" || name == "CreationClassName";
+}
+
+// Adds a bold row; a key already used (a second failure row) gives a row
+// without key rather than none.
+ListItem& Add_Bold_Row(ListModel& list, const std::string& key, const std::string& text, const std::string& value,
+                       const std::string& small_icon) {
+    ListItem* item = list.Add_Item(key, text);
+    if (!item) item = list.Add_Item("", text);
+    item->small_icon = small_icon;
+    item->Set_Sub_Item(1, value);
+    item->bold = true;
+    return *item;
+}
+
+// Writes the failure row for the pending error and clears it.
+void Add_Failure_Row(ListModel& list, const std::string& key_suffix, bool keyed) {
+    const PendingError& error = Pending_Error();
+    if (Is_Feature_Not_Supported_Error(error.number))
+        Add_Bold_Row(list, keyed ? "NoInfo" + Sep + key_suffix : "", "Name", Not_Supported_Text, "NoInfo");
+    else
+        Add_Bold_Row(list, keyed ? "Error" + Sep + key_suffix : "", "Error", error.description, "NoInfo");
+    Clear_Error();
+}
+
+bool Fail(const WmiStatus& status) {
+    Set_Error(status.number, status.description);
+    return false;
+}
+
+// Writes the objects of the query; false with the error pending when any
+// step failed.
+bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel& list, const TreeNode& node,
+                  const std::string& wql, std::int32_t& n) {
+    std::string user, password, domain;
+    Get_Device_Credentials(deviceId, user, password, domain);
+    auto services = Connect_WMI(computer, user, password, Namespace_CIMV2, domain);
+    if (!services) return false;
+    WmiStatus status;
+    auto objects = services->Exec_Query(wql, Wql_Query_Flags, status);
+    if (!objects) return Fail(status);
+
+    WmiInstance object;
+    while (objects->Next(object, status)) {
+        ++n;
+        const std::string number = std::to_string(n);
+        ListItem* header = list.Add_Item(node.key + Sep + number, node.text);
+        if (!header) return Fail(WmiStatus::Error(35602, "Key is not unique in collection"));
+        header->small_icon = node.image;
+        header->Set_Sub_Item(1, number);
+        header->bold = true;
+        header->Set_Sub_Bold(1, true);
+        const std::int32_t header_index = static_cast<std::int32_t>(list.Item_Count()) - 1;
+
+        for (const WmiProperty& property : object.properties) {
+            const std::string key = property.name + Sep + number;
+            const std::string caption = Caption_Indent + Make_Display_Name(property.name);
+            if (property.is_array) {
+                Format_Property_Value(property, list, key, caption, "");
+                continue;
+            }
+            std::string text = Format_Property_Value(property, list, "", "", node.key);
+            if (text.empty()) continue;
+            std::int32_t position = 0;  // append
+            if (Goes_Under_Header(property.name))
+                position = header_index + 2;  // 1-based: the row right after the header
+            else if (Is_Creation_Class_Name(property.name))
+                continue;
+            ListItem* row = Add_ListItem_Indented(list, position, key, caption, "", "Info", 1);
+            if (!row) return false;
+            row->Set_Sub_Item(1, std::move(text));
+        }
+        ListItem* spacer = list.Add_Item("Space" + Sep + "0" + number, Caption_Indent);
+        if (!spacer) return Fail(WmiStatus::Error(35602, "Key is not unique in collection"));
+    }
+    if (status.Failed()) return Fail(status);
+    if (n == 0) Add_Bold_Row(list, "Name" + Sep + "0", "Name", No_Information_Text, "NoInfo");
+    return true;
+}
+
+std::int64_t Unsigned32(std::int64_t value) {
+    return value < 0 && value >= INT32_MIN ? value + 4294967296LL : value;
+}
+
+}  // namespace
+
+bool Is_Feature_Not_Supported_Error(std::int32_t number) {
+    return number == Wbem_E_Invalid_Class || number == Wbem_E_Invalid_Namespace || number == Wbem_E_Not_Supported;
+}
+
+void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
+                             const TreeNode& featureNode, const std::string& wql) {
+    std::int32_t n = 0;
+    if (!List_Objects(deviceId, computer, list, featureNode, wql, n)) Add_Failure_Row(list, std::to_string(n), true);
+    list.Notify();
+}
+
+std::string Installed_Size_Text(std::int64_t kilobytes) {
+    if (kilobytes > 1024) return Fixed_Number_Text(static_cast<double>(kilobytes) / 1024.0, 2) + " MB";
+    return std::to_string(kilobytes) + " KB";
+}
+
+std::string Installed_Date_Text(const std::string& text) {
+    if (text.empty() || text.find('/') != std::string::npos) return text;
+    for (char c : text)
+        if (c < '0' || c > '9') return text;
+    std::string digits = text.size() < 8 ? std::string(8 - text.size(), '0') + text : text;
+    std::size_t n = digits.size();
+    return digits.substr(0, n - 4) + "-" + digits.substr(n - 4, 2) + "-" + digits.substr(n - 2);
+}
+
+void Collect_Installed_Software(std::int32_t deviceId, const std::string& computer, ListModel& list) {
+    std::string user, password, domain;
+    Get_Device_Credentials(deviceId, user, password, domain);
+    auto services = Connect_WMI(computer, user, password, Namespace_Default, domain);
+    if (!services) {
+        Add_Failure_Row(list, "", false);
+        list.Notify();
+        return;
+    }
+    std::vector<std::string> products;
+    if (!Enum_WMI_Reg_Keys(*services, Hkey_Local_Machine, Uninstall_Key_Path, products)) {
+        // A missing provider is left pending for the list; any other failure
+        // was shown already.
+        if (!Pending_Error().empty()) Add_Failure_Row(list, "", false);
+        list.Notify();
+        return;
+    }
+    const std::string name_key = list.Column_Count() ? list.Column(0).key : "DisplayName";
+    for (const std::string& product : products) {
+        const std::string path = std::string(Uninstall_Key_Path) + "\\" + product;
+        std::int32_t type = Reg_Type_String;
+        WmiScalar value;
+        Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, name_key, type, value);
+        std::string name = Scalar_To_Text(value);
+        if (name.empty()) continue;
+        ListItem* row = list.Add_Item("", name);
+        row->small_icon = "MSI";
+        for (std::size_t column = 1; column < list.Column_Count(); ++column) {
+            const std::string key = list.Column(column).key;
+            std::string text;
+            if (key == "EstimatedSize") {
+                type = Reg_Type_DWORD;
+                value = std::monostate{};
+                Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, key, type, value);
+                if (std::holds_alternative<std::int64_t>(value))
+                    text = Installed_Size_Text(Unsigned32(std::get<std::int64_t>(value)));
+            } else {
+                type = Reg_Type_String;
+                Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, key, type, value);
+                text = Scalar_To_Text(value);
+                if (key == "InstallDate") text = Installed_Date_Text(text);
+            }
+            row->Set_Sub_Item(column, std::move(text));
+        }
+    }
+    list.Notify();
+}
+
+}  // namespace crv

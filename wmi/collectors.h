@@ -1,0 +1,45 @@
+#pragma once
+// The collectors that fill a property list or the installed-products list of
+// one computer. Both handle their own errors: a failure ends up as a row in
+// the list, and the caller sees no error.
+#include <cstdint>
+#include <string>
+
+#include "ui/model/list_model.h"
+#include "ui/model/tree_model.h"
+
+namespace crv {
+
+// Row texts shared with the other listings.
+inline constexpr const char* No_Information_Text = "No Information Available";
+inline constexpr const char* Not_Supported_Text = "Feature disabled or not supported by OS";
+
+// True for the errors that mean "this computer has no such class, namespace
+// or feature": WBEM_E_INVALID_CLASS, WBEM_E_INVALID_NAMESPACE, WBEM_E_NOT_SUPPORTED.
+bool Is_Feature_Not_Supported_Error(std::int32_t number);
+
+// Runs the WQL text in root\cimv2 of the computer (stored credentials of
+// deviceId) and writes every object as property rows: a bold header row
+// keyed feature key + U+000B + n, the property rows (Model, Manufacturer,
+// Caption, Description and Name right under the header, the creation class
+// names left out), a spacer row per object; "No Information Available"
+// when nothing came; a "Feature disabled or not supported by OS" or "Error"
+// row when it failed.
+void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
+                             const TreeNode& featureNode, const std::string& wql);
+
+// One row per product of the uninstall key of HKEY_LOCAL_MACHINE on the
+// computer (through the registry provider in root\Default), the columns
+// filled by the registry values their keys name.
+void Collect_Installed_Software(std::int32_t deviceId, const std::string& computer, ListModel& list);
+
+// The uninstall key the collector walks.
+inline constexpr const char* Uninstall_Key_Path = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+// "EstimatedSize" (whole kilobytes) as the list shows it: "1024 KB", "1.50 MB".
+std::string Installed_Size_Text(std::int64_t kilobytes);
+// "InstallDate": digits as 0000-00-00 ("20230115" -> "2023-01-15"); a text
+// with "/" or any other text as it stands.
+std::string Installed_Date_Text(const std::string& text);
+
+}  // namespace crv

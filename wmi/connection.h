@@ -1,0 +1,60 @@
+#pragma once
+// One WMI connection to one computer and namespace, with the stored
+// credentials shaped for computers outside the local domain, and the WQL
+// select list of a feature.
+//
+// A failed connection leaves its error pending (Pending_Error: the HRESULT
+// as a signed number and its description) and returns nullptr.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "wmi/wmi_port.h"
+
+namespace crv {
+
+// Namespace indexes the program uses.
+inline constexpr std::int32_t Namespace_CIMV2 = 0;
+inline constexpr std::int32_t Namespace_SecurityCenter2 = 3;
+inline constexpr std::int32_t Namespace_WMI = 4;
+inline constexpr std::int32_t Namespace_Default = 7;
+
+// The flags every collector runs its query with: return immediately, forward only.
+inline constexpr std::int32_t Wql_Query_Flags = Wbem_Flag_Return_Immediately | Wbem_Flag_Forward_Only;
+
+// "root\cimv2" ... "root\subscription" for 0 to 9, "" for any other index.
+std::string Get_WMI_Namespace(std::int32_t namespaceIndex);
+
+// The server text and account a connection is made with.
+struct WmiConnectionTarget {
+    std::string server;
+    std::string user;
+    std::string password;
+};
+// The shaping both connection routines share: the local computer (any
+// letter case) runs under the caller's own account; a computer outside the
+// local domain that is not given as an IP address connects as
+// computer\user to domain.computer. An empty user stays empty (the caller's
+// own account) and an empty domain leaves the server text as given.
+WmiConnectionTarget Shape_Connection_Target(const std::string& computer, const std::string& user,
+                                            const std::string& password, const std::string& domain);
+
+// Connects with impersonation and packet privacy; nullptr with the error
+// pending when it fails.
+std::unique_ptr<WmiServices> Connect_WMI(const std::string& computer, const std::string& user,
+                                         const std::string& password, std::int32_t namespaceIndex,
+                                         const std::string& domain);
+
+// The reachability test of the scan dialog: root\CIMV2, never raises
+// (nullptr and no pending error on failure). The shaped user and password
+// are written back; the computer name is not, so the caller keeps the name
+// it can shape again.
+std::unique_ptr<WmiServices> Connect_WMI_CIMV2(const std::string& computer, std::string& user,
+                                               std::string& password, std::int32_t unused,
+                                               const std::string& domain);
+
+// The feature's active property names in list order joined with ", ";
+// "*" when it has none or they cannot be read.
+std::string Get_Property_Select_List(std::int32_t featureId);
+
+}  // namespace crv

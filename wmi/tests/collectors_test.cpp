@@ -1,0 +1,234 @@
+#include "wmi/collectors.h"
+
+#include <gtest/gtest.h>
+
+#include "core/error.h"
+#include "ui/model/list_layouts.h"
+#include "wmi/fake_wmi.h"
+#include "wmi/registry_provider.h"
+#include "wmi/tests/wmi_test_support.h"
+
+namespace crv {
+namespace {
+
+const std::string S = "\x0B";
+
+class CollectorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(store.ok());
+        previous = Set_Wmi_Port(&port);
+        Set_Error_Reporter(&reporter);
+        Clear_Error();
+        id = store.Add_Computer("PC7", "admin", "pw", "corp");
+        node.key = "Win32_Thing";
+        node.text = "Things";
+        node.image = "ThingIcon";
+    }
+    void TearDown() override {
+        Set_Wmi_Port(previous);
+        Set_Error_Reporter(nullptr);
+        Clear_Error();
+    }
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (std::size_t i = 0; i < list.Item_Count(); ++i) keys.push_back(list.Item(i).key);
+        return keys;
+    }
+
+    test::TestStore store;
+    FakeWmiPort port;
+    WmiPort* previous = nullptr;
+    test::RecordingReporter reporter;
+    std::int32_t id = 0;
+    TreeNode node;
+    ListModel list;
+};
+
+TEST_F(CollectorTest, WritesHeaderPropertyAndSpacerRowsPerObject) {
+    WmiInstance first{"p1", "Win32_Thing",
+                      {Wmi_Text("Caption", "cap"), Wmi_Text("CreationClassName", "Win32_Thing"),
+                       Wmi_Text("Description", "desc"), Wmi_Text("InstallDate", "x"), Wmi_Text("Manufacturer", "man"),
+                       Wmi_Null("Status"), Wmi_Text("Name", "nm"), Wmi_Text("Model", "mod"),
+                       Wmi_Array("Caps", CIM_String, {std::string("a"), std::string("b")})}};
+    WmiInstance second{"p2", "Win32_Thing", {Wmi_Text("Name", "two"), Wmi_Text("Size", "9")}};
+    port.Set_Answer("SELECT * FROM Win32_Thing", {{first, second}});
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+
+    ASSERT_EQ(port.queries, std::vector<std::string>{"SELECT * FROM Win32_Thing"});
+    EXPECT_EQ(port.connects.back().namespace_path, "root\\cimv2");
+    EXPECT_EQ(port.connects.back().user, "PC7\\admin");
+
+    const ListItem& header = list.Item(0);
+    EXPECT_EQ(header.key, "Win32_Thing" + S + "1");
+    EXPECT_EQ(header.text, "Things");
+    EXPECT_EQ(header.small_icon, "ThingIcon");
+    EXPECT_EQ(header.Sub_Item(1), "1");
+    EXPECT_TRUE(header.bold);
+    EXPECT_TRUE(header.Sub_Bold(1));
+
+    // Model met last stands topmost; the creation class name and the null value get no row.
+    std::vector<std::string> expected{"Win32_Thing" + S + "1", "Model" + S + "1", "Name" + S + "1",
+                                      "Manufacturer" + S + "1", "Description" + S + "1", "Caption" + S + "1",
+                                      "InstallDate" + S + "1"};
+    auto keys = Keys();
+    ASSERT_GE(keys.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 7), expected);
+    const ListItem& model = list.Item(1);
+    EXPECT_EQ(model.text, "    Model");
+    EXPECT_EQ(model.small_icon, "Info");
+    EXPECT_EQ(model.indent, 1);
+    EXPECT_EQ(model.Sub_Item(1), "mod");
+    EXPECT_FALSE(model.bold);
+    EXPECT_EQ(list.Item(6).text, "    Install Date");
+    for (const auto& k : keys) EXPECT_EQ(k.find("CreationClassName"), std::string::npos);
+    EXPECT_EQ(list.Find_Item("Status" + S + "1"), nullptr);
+
+    // The array's rows come from the formatter under the property's key prefix.
+    bool array_row = false;
+    for (const auto& k : keys) array_row |= k.rfind("Caps" + S + "1", 0) == 0;
+    EXPECT_TRUE(array_row);
+
+    auto spacer = list.Index_Of("Space" + S + "01");
+    ASSERT_TRUE(spacer.has_value());
+    EXPECT_EQ(list.Item(*spacer).text, "    ");
+    EXPECT_EQ(list.Item(*spacer).small_icon, "");
+    EXPECT_EQ(list.Item(*spacer + 1).key, "Win32_Thing" + S + "2");
+    EXPECT_EQ(keys.back(), "Space" + S + "02");
+    EXPECT_EQ(keys[keys.size() - 3], "Name" + S + "2");
+    EXPECT_EQ(keys[keys.size() - 2], "Size" + S + "2");
+}
+
+TEST_F(CollectorTest, NoObjectGivesTheNoInformationRow) {
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Nothing");
+    ASSERT_EQ(list.Item_Count(), 1u);
+    const ListItem& row = list.Item(0);
+    EXPECT_EQ(row.key, "Name" + S + "0");
+    EXPECT_EQ(row.text, "Name");
+    EXPECT_EQ(row.Sub_Item(1), "No Information Available");
+    EXPECT_EQ(row.small_icon, "NoInfo");
+    EXPECT_TRUE(row.bold);
+}
+
+TEST_F(CollectorTest, FailuresBecomeRowsAndNoErrorReachesTheCaller) {
+    for (std::int32_t code : {Wbem_E_Invalid_Class, Wbem_E_Invalid_Namespace, Wbem_E_Not_Supported}) {
+        list.Clear_Items();
+        FakeWmiPort::QueryAnswer refused;
+        refused.exec_error = WmiStatus::Error(code);
+        port.Set_Answer("q", refused);
+        Collect_WQL_To_ListView(id, "PC7", list, node, "q");
+        ASSERT_EQ(list.Item_Count(), 1u);
+        EXPECT_EQ(list.Item(0).key, "NoInfo" + S + "0");
+        EXPECT_EQ(list.Item(0).Sub_Item(1), "Feature disabled or not supported by OS");
+        EXPECT_TRUE(list.Item(0).bold);
+        EXPECT_TRUE(Pending_Error().empty());
+    }
+
+    // A failure after the first object keeps its rows and numbers the row 1.
+    list.Clear_Items();
+    FakeWmiPort::QueryAnswer partial;
+    partial.objects = {WmiInstance{"p", "c", {Wmi_Text("Name", "n")}}, WmiInstance{"p", "c", {Wmi_Text("Name", "m")}}};
+    partial.fail_after = 1;
+    partial.next_error = WmiStatus::Error(Wbem_E_Failed, "Generic failure");
+    port.Set_Answer("q", partial);
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q");
+    ASSERT_EQ(list.Item_Count(), 4u);
+    EXPECT_EQ(list.Item(3).key, "Error" + S + "1");
+    EXPECT_EQ(list.Item(3).text, "Error");
+    EXPECT_EQ(list.Item(3).Sub_Item(1), "Generic failure");
+    EXPECT_EQ(list.Item(3).small_icon, "NoInfo");
+
+    // An unreachable computer: one row with the connection's description.
+    list.Clear_Items();
+    port.connect_result = [](const WmiConnectRequest&) {
+        return WmiStatus::Error(Rpc_S_Server_Unavailable, "The RPC server is unavailable.");
+    };
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q");
+    ASSERT_EQ(list.Item_Count(), 1u);
+    EXPECT_EQ(list.Item(0).key, "Error" + S + "0");
+    EXPECT_EQ(list.Item(0).Sub_Item(1), "The RPC server is unavailable.");
+    EXPECT_TRUE(Pending_Error().empty());
+    EXPECT_TRUE(reporter.shown.empty());
+}
+
+class InstalledSoftwareTest : public CollectorTest {
+protected:
+    void SetUp() override {
+        CollectorTest::SetUp();
+        Setup_ListView_Columns(list, Layout_Installed_Products, "");
+        const std::string u = std::string(Uninstall_Key_Path) + "\\";
+        port.registry.Set_String(u + "{A}", "DisplayName", "Alpha");
+        port.registry.Set_String(u + "{A}", "Publisher", "Maker");
+        port.registry.Set_String(u + "{A}", "DisplayVersion", "1.2");
+        port.registry.Set_String(u + "{A}", "InstallDate", "20230115");
+        port.registry.Set_DWORD(u + "{A}", "EstimatedSize", 1536);
+        port.registry.Set_String(u + "KB123", "Publisher", "Update without a name");
+        port.registry.Set_String(u + "Beta", "DisplayName", "Beta");
+        port.registry.Set_String(u + "Beta", "InstallDate", "01/15/2023");
+        port.registry.Set_DWORD(u + "Beta", "EstimatedSize", 1024);
+        port.registry.Set_String(u + "Gamma", "DisplayName", "Gamma");
+    }
+};
+
+TEST_F(InstalledSoftwareTest, OneRowPerNamedProduct) {
+    Collect_Installed_Software(id, "PC7", list);
+    EXPECT_EQ(port.connects.back().namespace_path, "root\\Default");
+    ASSERT_EQ(list.Item_Count(), 3u);
+    const ListItem& a = list.Item(0);
+    EXPECT_EQ(a.key, "");
+    EXPECT_EQ(a.text, "Alpha");
+    EXPECT_EQ(a.small_icon, "MSI");
+    EXPECT_EQ(a.Sub_Item(1), "Maker");
+    EXPECT_EQ(a.Sub_Item(2), "1.2");
+    EXPECT_EQ(a.Sub_Item(3), "");
+    EXPECT_EQ(a.Sub_Item(4), "2023-01-15");
+    EXPECT_EQ(a.Sub_Item(5), "1.50 MB");
+    EXPECT_EQ(list.Item(1).text, "Beta");
+    EXPECT_EQ(list.Item(1).Sub_Item(4), "01/15/2023");
+    EXPECT_EQ(list.Item(1).Sub_Item(5), "1024 KB");
+    EXPECT_EQ(list.Item(2).Sub_Item(5), "");
+    EXPECT_TRUE(reporter.shown.empty());
+}
+
+TEST_F(InstalledSoftwareTest, SizeAndDateTexts) {
+    EXPECT_EQ(Installed_Size_Text(1024), "1024 KB");
+    EXPECT_EQ(Installed_Size_Text(1025), "1.00 MB");
+    EXPECT_EQ(Installed_Size_Text(2047), "2.00 MB");
+    EXPECT_EQ(Installed_Size_Text(3000000000LL), "2929687.50 MB");
+    EXPECT_EQ(Installed_Date_Text("20230115"), "2023-01-15");
+    EXPECT_EQ(Installed_Date_Text("1015"), "0000-10-15");
+    EXPECT_EQ(Installed_Date_Text("2023-01-15"), "2023-01-15");
+    EXPECT_EQ(Installed_Date_Text(""), "");
+}
+
+TEST_F(InstalledSoftwareTest, FailuresBecomeKeylessRows) {
+    port.registry_provider_missing = true;
+    Collect_Installed_Software(id, "PC7", list);
+    ASSERT_EQ(list.Item_Count(), 1u);
+    EXPECT_EQ(list.Item(0).key, "");
+    EXPECT_EQ(list.Item(0).text, "Name");
+    EXPECT_EQ(list.Item(0).Sub_Item(1), "Feature disabled or not supported by OS");
+    EXPECT_TRUE(list.Item(0).bold);
+    EXPECT_TRUE(reporter.shown.empty());
+
+    list.Clear_Items();
+    port.connect_result = [](const WmiConnectRequest&) { return WmiStatus::Error(Wbem_E_Access_Denied, "Access denied"); };
+    Collect_Installed_Software(id, "PC7", list);
+    ASSERT_EQ(list.Item_Count(), 1u);
+    EXPECT_EQ(list.Item(0).text, "Error");
+    EXPECT_EQ(list.Item(0).Sub_Item(1), "Access denied");
+    EXPECT_EQ(list.Item(0).small_icon, "NoInfo");
+    EXPECT_TRUE(Pending_Error().empty());
+
+    // Any other failure of the enumeration was shown in a box; no row.
+    list.Clear_Items();
+    port.connect_result = nullptr;
+    port.registry_provider_missing = false;
+    port.registry_errors["EnumKey"] = WmiStatus::Error(Wbem_E_Failed, "Generic failure");
+    Collect_Installed_Software(id, "PC7", list);
+    EXPECT_EQ(list.Item_Count(), 0u);
+    EXPECT_EQ(reporter.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace crv

@@ -26,6 +26,42 @@ std::size_t Sequence_Length(unsigned char b) {
     return 1;
 }
 
+// Converts a run of non-ASCII UTF-8 and appends it.
+void Convert_Run(iconv_t cd, std::string_view run, std::string& out) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char* in = const_cast<char*>(run.data());
+    std::size_t in_left = run.size();
+    const std::size_t start = out.size();
+    std::size_t done = start;
+    out.resize(start + run.size() + 16);  // never more bytes than UTF-8 has
+    while (in_left > 0) {
+        char* dst = out.data() + done;
+        std::size_t dst_left = out.size() - done;
+        std::size_t r = iconv(cd, &in, &in_left, &dst, &dst_left);
+        done = static_cast<std::size_t>(dst - out.data());
+        if (r != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) {
+            out.resize(out.size() * 2);
+            continue;
+        }
+        // Unmappable, invalid or cut-off sequence: the code page's
+        // replacement stands for it, and the rest follows.
+        if (done == out.size()) out.resize(out.size() * 2);
+        out[done++] = '?';
+        std::size_t skip = Sequence_Length(static_cast<unsigned char>(*in));
+        // A sequence that is not well formed gives up only its first byte.
+        for (std::size_t k = 1; k < skip; ++k)
+            if (k >= in_left || (static_cast<unsigned char>(in[k]) & 0xC0) != 0x80) {
+                skip = 1;
+                break;
+            }
+        in += skip;
+        in_left -= skip;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    out.resize(done);
+}
+
 }  // namespace
 
 Ansi_Encoder Cp1252_Encoder() {
@@ -38,40 +74,19 @@ Ansi_Encoder Cp1252_Encoder() {
     }
     auto state = std::make_shared<Iconv>(cd);
     return [state](std::string_view utf8, std::string& out) {
-        iconv(state->cd, nullptr, nullptr, nullptr, nullptr);
-        char* in = const_cast<char*>(utf8.data());
-        std::size_t in_left = utf8.size();
-        const std::size_t start = out.size();
-        std::size_t done = start;
-        out.resize(start + utf8.size() + 16);  // never more bytes than UTF-8 has
-        while (in_left > 0) {
-            char* dst = out.data() + done;
-            std::size_t dst_left = out.size() - done;
-            std::size_t r = iconv(state->cd, &in, &in_left, &dst, &dst_left);
-            done = static_cast<std::size_t>(dst - out.data());
-            if (r != static_cast<std::size_t>(-1)) break;
-            if (errno == E2BIG) {
-                out.resize(out.size() * 2);
-                continue;
-            }
-            // Unmappable, invalid or cut-off sequence: the code page's
-            // replacement stands for it, and the rest follows.
-            if (done == out.size()) out.resize(out.size() * 2);
-            out[done++] = '?';
-            std::size_t skip = Sequence_Length(static_cast<unsigned char>(*in));
-            if (skip > 1) {
-                // A sequence that is not well formed gives up only its first byte.
-                for (std::size_t k = 1; k < skip; ++k)
-                    if (k >= in_left || (static_cast<unsigned char>(in[k]) & 0xC0) != 0x80) {
-                        skip = 1;
-                        break;
-                    }
-            }
-            in += skip;
-            in_left -= skip;
-            iconv(state->cd, nullptr, nullptr, nullptr, nullptr);
+        out.reserve(out.size() + utf8.size());
+        std::size_t at = 0;
+        while (at < utf8.size()) {
+            // ASCII is the same in the code page: copy it through, and hand
+            // iconv only the runs that are not.
+            std::size_t end = at;
+            while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
+            out.append(utf8.data() + at, end - at);
+            at = end;
+            while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80) ++end;
+            if (end > at) Convert_Run(state->cd, utf8.substr(at, end - at), out);
+            at = end;
         }
-        out.resize(done);
         return true;
     };
 }

@@ -5,6 +5,7 @@
 // holds the state and the handlers; this class is the Win32 window that
 // mirrors it into the controls and forwards their events.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "mainwindow/frm_main_controller.h"
@@ -40,5 +41,9 @@ private:
     struct Impl;
     Impl* impl_;
 };
+
+// Answers the main window's boxes instead of showing them (tests; nullptr
+// shows them again). Receives the text and the button and icon flags.
+void Set_Main_Box_Answerer(std::function<int(const std::string& text, int flags)> answerer);
 
 }  // namespace crv

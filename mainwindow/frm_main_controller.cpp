@@ -15,6 +15,7 @@
 #include "store/scans.h"
 #include "store/settings.h"
 #include "store/store.h"
+#include "store/tabular.h"
 #include "ui/model/list_helpers.h"
 #include "ui/model/list_layouts.h"
 
@@ -80,6 +81,25 @@ std::unique_ptr<WmiServices> Connect_Device(std::int32_t device_id, const std::s
         if (status.number >= 0) status.number = Wbem_E_Failed;
     }
     return services;
+}
+
+// The list copier carries texts, icons and bold rows; a straight copy also
+// keeps the column tags (the feature descriptor), indents and bold cells the
+// listing made, which the pane shows.
+void Carry_Display_Attributes(const ListModel& source, ListModel& target) {
+    if (source.Column_Count() != target.Column_Count() || source.Item_Count() != target.Item_Count()) return;
+    for (std::size_t c = 0; c < source.Column_Count(); ++c) {
+        if (source.Column(c).key != target.Column(c).key) return;
+        target.Column(c).tag = source.Column(c).tag;
+    }
+    for (std::size_t r = 0; r < source.Item_Count(); ++r) {
+        const ListItem& from = source.Item(r);
+        ListItem& to = target.Item(r);
+        if (from.key != to.key || from.text != to.text) return;
+        to.indent = from.indent;
+        to.checked = from.checked;
+        to.sub_bold = from.sub_bold;
+    }
 }
 
 }  // namespace
@@ -187,6 +207,8 @@ MainController::MainController() {
     }
     for (const auto& p : Main_Status_Panels()) panels_.push_back({p.key, p.text, p.tag});
     tmrExpand.interval = 50;
+    // The report grid layout fills the saved report through the store.
+    Set_Show_Tabular_Report_Hook([](ListModel& list, const std::string& key) { return Show_Tabular_Report(list, key); });
 }
 
 MainController::BusyScope::~BusyScope() {
@@ -391,6 +413,14 @@ void MainController::Set_Features_Root(const std::string& strDevice, const std::
     Fill_Scan_Dates(Number_Value(Get_Field(strTag, 0)));
 }
 
+void MainController::Save_Distinct_Features() {
+    for (const TreeNode* n : tvwFeatures.Nodes()) {
+        if (Starts_With(n->key, "Tabu")) continue;
+        const char* type = !n->parent ? "0" : n->Has_Children() ? "1" : "2";
+        Save_Feature(n->key, n->text, "", type, n->image, n->parent ? n->parent->key : std::string());
+    }
+}
+
 void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     if (!node || tvwFeatures.Count() == 0) return;
     if (busy_depth_ > 0) {
@@ -433,6 +463,7 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
         Show_Error_Message(true);
         Copy_ListView_For_Export(buffer, lvwMain, true);
     }
+    Carry_Display_Attributes(buffer, lvwMain);
     lvwMain.tag = descriptor;
     lvwMain.Notify();
 
@@ -1113,6 +1144,38 @@ void MainController::mnuToolbars_Click(int index) {
     Changed(ViewPart::Commands);
 }
 
+void MainController::mnuOptimizeDB_Click() {
+    if (Optimize_Database())
+        Message_Box("Successfully optimized data.", Mb_Information);
+    else
+        Message_Box("Failed to optimzied data at this time.", Mb_Critical);
+}
+
+void MainController::mnuDeleteScan_Click() {
+    const std::string date = cboScanDate.Text();
+    if (date.empty()) {
+        Message_Box("No scan information found for the selection!", Mb_Exclamation);
+        return;
+    }
+    if (tvwFeatures.Count() == 0) return;
+    const TreeNode* root = tvwFeatures.Nodes().front();
+    if (Message_Box("Are you sure you want to delete the saved scan on '" + date + "' for the Computer '" +
+                        root->text + "'?",
+                    Mb_Yes_No | Mb_Question) != Answer_Yes)
+        return;
+    StoreDate d;
+    const bool ok = Parse_Scan_Date(date, d.year, d.month, d.day) &&
+                    Delete_Scan(d, Number_Value(Get_Field(root->tag, 0)));
+    if (!ok) {
+        Clear_Error();
+        Message_Box("Failed to delete the selected scan!", Mb_Exclamation);
+        return;
+    }
+    cboScanDate.items.erase(cboScanDate.items.begin() + cboScanDate.list_index);
+    cboScanDate.list_index = cboScanDate.items.empty() ? -1 : 0;
+    Changed(ViewPart::Scan_Dates);
+}
+
 void MainController::Toolbar_Button_Click(const std::string& toolbar, const std::string& key) {
     const std::string name = Button_Name(toolbar, key);
     const CommandState* state = Find_Command(name);
@@ -1188,6 +1251,10 @@ bool MainController::Menu_Click(const std::string& name, int index) {
         mnuAutoCheckUpdates_Click();
     } else if (name == "mnuToolbars") {
         mnuToolbars_Click(index);
+    } else if (name == "mnuOptimizeDB") {
+        mnuOptimizeDB_Click();
+    } else if (name == "mnuDeleteScan") {
+        mnuDeleteScan_Click();
     } else if (name == "mnuLevel") {
         // The level governs nothing yet; the items only show the choice.
         for (int i = 0; i < 4; ++i) Command(Command_Name("mnuLevel", i)).checked = i == index;

@@ -188,6 +188,7 @@ public:
     bool Is_Computer_From_Key(const std::string& strKey);
     std::int32_t Get_ID_From_Key(const std::string& strKey);
     void Set_Features_Root(const std::string& strDevice, const std::string& strTag, const std::string& strKey);
+    void Save_Distinct_Features();
 
     // ---- listing ----
     void Show_Live_Feature(std::int32_t lngDeviceID, const std::string& strDevice, MainController& frmMain,
@@ -239,6 +240,8 @@ public:
     void mnuFleExit_Click(bool& unload);
     void mnuAutoCheckUpdates_Click();
     void mnuToolbars_Click(int index);
+    void mnuOptimizeDB_Click();
+    void mnuDeleteScan_Click();
     // Toolbar dispatch. Keys that no row names do nothing.
     void Toolbar_Button_Click(const std::string& toolbar, const std::string& key);
     // A menu command by name; false when no handler exists yet.

@@ -247,12 +247,11 @@ bool Is_Command_Pending(std::string_view c) {
     // their own work; until then their items stay visible and disabled.
     static const char* const pending[] = {
         "mnuFleManageComputers", "mnuFleQuickExport", "mnuFleFullExport", "mnuGroupAdd", "mnuAddType",
-        "mnuGroupEdit", "mnuGroupDelete", "mnuGDProperties", "mnuFindItem", "mnuOptimizeDB", "mnuChooseProps",
-        "mnuStartScan", "mnuDeleteScan", "mnuOperationsPower", "mnuOperationsProcess", "mnuOperationsService",
-        "mnuOperationsReport", "mnuOPReports", "mnuFAQs", "mnuVideoTutorial", "mnuTroubleshoot", "mnuHlpSupport",
-        "mnuProducts", "mnuCheckUpdates", "mnuHlpAbout",
+        "mnuGroupEdit", "mnuGroupDelete", "mnuGDProperties", "mnuFindItem", "mnuChooseProps",
+        "mnuStartScan", "mnuOperationsPower", "mnuOperationsProcess", "mnuOperationsService",
+        "mnuOperationsReport", "mnuOPReports", "mnuCheckUpdates", "mnuHlpAbout",
         "tlbMain.ManageComputers", "tlbMain.QuickExport", "tlbMain.FullExport", "tlbMain.Report", "tlbMain.Find",
-        "tlbMain.ChooseProps", "tlbMain.Updates", "tlbMain.About", "tlbScan.NewScan", "tlbScan.DeleteScan"};
+        "tlbMain.ChooseProps", "tlbMain.Updates", "tlbMain.About", "tlbScan.NewScan"};
     for (const char* p : pending) {
         std::string_view pv(p);
         if (c == pv) return true;

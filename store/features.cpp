@@ -48,7 +48,8 @@ bool Save_Feature_Props(const ListModel& list, std::int32_t featureId) {
     std::string f = Num(featureId);
     for (std::size_t i = 0; i < list.Item_Count(); ++i) {
         const ListItem& item = list.Item(i);
-        std::string name = "'" + Trim_Blanks(Double_Quotes(item.key)) + "'";
+        // Trimming blanks and doubling quotes commute.
+        std::string name = Sql_Quote(Trim_Blanks(item.key));
         if (!session.Run("INSERT OR REPLACE INTO PROPS_TBL(PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, "
                          "FEATURE_ID, LIST_ORDER) VALUES ((SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=" +
                          name + " AND FEATURE_ID=" + f + "), " + name + "," + Sql_Quote(item.text) + ",''," +
@@ -75,7 +76,8 @@ bool Get_Features(bool online, SqlResult& result, bool activeOnly) {
         "FT1 WHERE FEATURE_ID!=0";
     if (activeOnly) sql += " AND ACTIVE=1";
     if (!online) sql += " AND OFFLINE=1";
-    sql += " ORDER BY NODE_TYPE";
+    // FEATURE_ID keeps siblings in their shipped order whatever plan the sort gets.
+    sql += " ORDER BY NODE_TYPE, FEATURE_ID";
     StoreSession session;
     std::int32_t rows = 0;
     return session.Run(sql, result, rows) && rows > 0;

@@ -47,7 +47,7 @@ bool Save_Scan(const StoreDate& scanDate, std::int32_t deviceId, std::int32_t fe
         // A key without separator (the installed-software rows, an error row)
         // is the property name alone, in section 0.
         std::size_t separator = item.key.find(Row_Key_Separator_Char);
-        std::string name = "'" + Double_Quotes(item.key.substr(0, separator)) + "'";
+        std::string name = Sql_Quote(std::string_view(item.key).substr(0, separator));
         std::string caption = Sql_Quote(Trim_Blanks(item.text));
         std::string value = Sql_Quote(item.Sub_Item(1));
         std::string image = Sql_Quote(item.small_icon);

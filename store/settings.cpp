@@ -6,13 +6,35 @@ namespace crv {
 
 namespace {
 
+// True and False in any case, or a number (non-zero is True).
+std::optional<bool> Parse_Flag(const std::string& text) {
+    std::string word;
+    for (char c : text)
+        if (c != ' ') word += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (word == "true") return true;
+    if (word == "false") return false;
+    std::size_t i = (!word.empty() && (word[0] == '-' || word[0] == '+')) ? 1 : 0;
+    bool digits = i < word.size();
+    for (; i < word.size(); ++i)
+        if ((word[i] < '0' || word[i] > '9') && word[i] != '.') digits = false;
+    if (!digits) return std::nullopt;
+    return word.find_first_not_of("+-0.") != std::string::npos;
+}
+
 std::optional<bool> Read_Flag(const char* column) {
     StoreSession session;
     SqlResult result;
     std::int32_t rows = 0;
     if (!session.Run(std::string("SELECT ") + column + " FROM SETTINGS_TBL WHERE SETTINGS_ID=1", result, rows))
         return std::nullopt;
-    return rows > 0 && result.Flag(1, 0);
+    if (rows < 1 || result.Text(1, 0).empty()) return false;
+    std::optional<bool> flag = Parse_Flag(result.Text(1, 0));
+    if (!flag) {
+        session.Fail(13, std::string("Type mismatch: the setting ") + column + " holds \"" + result.Text(1, 0) +
+                             "\", which is neither True nor False.");
+        return false;
+    }
+    return flag;
 }
 
 bool Write_Flag(const char* column, bool value) {

@@ -325,7 +325,12 @@ std::string Double_Quotes(std::string_view text) {
 
 std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
     std::string value = max_chars ? Cut_Characters(text, max_chars) : std::string(text);
-    return "'" + Double_Quotes(value) + "'";
+    std::string out;
+    out.reserve(value.size() + 8);
+    out += '\'';
+    out += Double_Quotes(value);
+    out += '\'';
+    return out;
 }
 
 }  // namespace crv

@@ -63,6 +63,11 @@ public:
 
     // Answers a WQL text exactly as given (in any namespace).
     void Set_Answer(const std::string& wql, QueryAnswer answer) { answers[wql] = std::move(answer); }
+    void Set_Objects(const std::string& wql, std::vector<WmiInstance> objects) {
+        QueryAnswer answer;
+        answer.objects = std::move(objects);
+        answers[wql] = std::move(answer);
+    }
 
     std::string local_name = "LOCALPC";
     // Decides each connection; a failed status refuses it.

@@ -7,33 +7,37 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "store/devices.h"
+#include "ui/model/list_layouts.h"
 #include "wmi/collectors.h"
 #include "wmi/connection.h"
 
 namespace crv {
 namespace {
 
+// Sub-item k of a row is the cell of column k of the list's layout; the
+// cells below are written in that order.
+constexpr bool Layout_Matches() {
+    constexpr std::string_view process_cells[] = {
+        column_key::PID,     column_key::Session,     column_key::User,           column_key::Domain,
+        column_key::Threads, column_key::Handles,     column_key::Page_Faults,    column_key::Virtual_Memory,
+        column_key::Started_At, column_key::Executable_Path};
+    constexpr std::string_view service_cells[] = {column_key::Service_Name, column_key::State,
+                                                  column_key::Start_Mode,   column_key::Start_Name,
+                                                  column_key::Service_Type, column_key::Description};
+    for (std::size_t k = 0; k < 10; ++k)
+        if (Process_Columns[k + 1].key != process_cells[k]) return false;
+    for (std::size_t k = 0; k < 6; ++k)
+        if (Service_Columns[k + 1].key != service_cells[k]) return false;
+    return true;
+}
+static_assert(Layout_Matches(), "the live lists write their cells in the layout's column order");
+
 struct Device {
     std::string name, user, password, domain;
 };
 
-bool Ascii_Equal_No_Case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
-// Properties named in code are looked up as WMI resolves them: without
-// regard to case.
 const WmiProperty* Get(const WmiInstance& object, std::string_view name) {
-    for (const auto& p : object.properties)
-        if (Ascii_Equal_No_Case(p.name, name)) return &p;
-    return nullptr;
+    return Find_Property_Any_Case(object.properties, name);
 }
 
 bool Is_Null(const WmiProperty* p) { return !p || p->Is_Null() || p->is_array; }
@@ -179,9 +183,9 @@ bool Refresh_Process_List(ListModel& list) {
         if (!process.path.empty() && e.services->Exec_Method(process.path, "GetOwner", {}, out, owner_status)) {
             owner.emplace();
             if (Method_Return_Value(out) == 0) {
-                if (const WmiProperty* u = Find_Property(out, "User"); u && !u->Is_Null())
+                if (const WmiProperty* u = Find_Property_Any_Case(out, "User"); u && !u->Is_Null())
                     owner->first = Scalar_To_Text(u->value);
-                if (const WmiProperty* d = Find_Property(out, "Domain"); d && !d->Is_Null())
+                if (const WmiProperty* d = Find_Property_Any_Case(out, "Domain"); d && !d->Is_Null())
                     owner->second = Scalar_To_Text(d->value);
             }
         }

@@ -54,7 +54,7 @@ bool Reg_Enum_Key(WmiServices& services, std::int32_t hive, const std::string& k
                   std::vector<std::string>& names, WmiStatus& status) {
     WmiObject out;
     if (!Call_Provider(services, "EnumKey", Key_Args(hive, keyPath), returnValue, out, status)) return false;
-    if (returnValue == 0) names = Text_Elements(Find_Property(out, "sNames"));
+    if (returnValue == 0) names = Text_Elements(Find_Property_Any_Case(out, "sNames"));
     return true;
 }
 
@@ -66,7 +66,7 @@ bool Reg_Get_String_Value(WmiServices& services, std::int32_t hive, const std::s
     if (!Call_Provider(services, expanded ? "GetExpandedStringValue" : "GetStringValue",
                        Value_Args(hive, keyPath, valueName), returnValue, out, status))
         return false;
-    if (const WmiProperty* p = Find_Property(out, "sValue"); p && !p->is_array && returnValue == 0) value = p->value;
+    if (const WmiProperty* p = Find_Property_Any_Case(out, "sValue"); p && !p->is_array && returnValue == 0) value = p->value;
     return true;
 }
 
@@ -77,7 +77,7 @@ bool Reg_Get_DWORD_Value(WmiServices& services, std::int32_t hive, const std::st
     value = std::monostate{};
     if (!Call_Provider(services, "GetDWORDValue", Value_Args(hive, keyPath, valueName), returnValue, out, status))
         return false;
-    if (const WmiProperty* p = Find_Property(out, "uValue"); p && !p->is_array && returnValue == 0) value = p->value;
+    if (const WmiProperty* p = Find_Property_Any_Case(out, "uValue"); p && !p->is_array && returnValue == 0) value = p->value;
     return true;
 }
 
@@ -88,7 +88,7 @@ bool Reg_Get_Multi_String_Value(WmiServices& services, std::int32_t hive, const 
     if (!Call_Provider(services, "GetMultiStringValue", Value_Args(hive, keyPath, valueName), returnValue, out,
                        status))
         return false;
-    if (returnValue == 0) values = Text_Elements(Find_Property(out, "sValue"));
+    if (returnValue == 0) values = Text_Elements(Find_Property_Any_Case(out, "sValue"));
     return true;
 }
 

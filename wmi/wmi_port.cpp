@@ -117,6 +117,17 @@ const WmiProperty* Find_Property(const WmiObject& object, std::string_view name)
     return nullptr;
 }
 
+const WmiProperty* Find_Property_Any_Case(const WmiObject& object, std::string_view name) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    for (const auto& p : object) {
+        if (p.name.size() != name.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; same && i < name.size(); ++i) same = lower(p.name[i]) == lower(name[i]);
+        if (same) return &p;
+    }
+    return nullptr;
+}
+
 const WmiProperty* WmiInstance::Find(std::string_view name) const { return Find_Property(properties, name); }
 
 WmiPort& Current_Wmi_Port() { return *current_port; }
@@ -158,7 +169,7 @@ std::string Scalar_To_Text(const WmiScalar& value) {
 }
 
 std::int32_t Method_Return_Value(const WmiObject& out_params) {
-    const WmiProperty* p = Find_Property(out_params, "ReturnValue");
+    const WmiProperty* p = Find_Property_Any_Case(out_params, "ReturnValue");
     return p ? static_cast<std::int32_t>(Scalar_To_Int64(p->value)) : 0;
 }
 

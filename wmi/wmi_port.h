@@ -136,6 +136,9 @@ std::string Scalar_To_Text(const WmiScalar& value);
 std::int32_t Method_Return_Value(const WmiObject& out_params);
 // Exact lookup in a property list.
 const WmiProperty* Find_Property(const WmiObject& object, std::string_view name);
+// Lookup as WMI resolves a property named in code (ASCII case ignored), for
+// the routines that read known properties rather than compare listed names.
+const WmiProperty* Find_Property_Any_Case(const WmiObject& object, std::string_view name);
 
 // A text between single quotes in WQL: backslash before "\" and "'".
 std::string Escape_Wql_Text(std::string_view text);

@@ -52,13 +52,14 @@ int main() {
                               "Service Type", "Description"};
     for (const char* c : captions) list.Add_Column(c, c, 2000);
     for (int i = 0; i < rows; ++i) {
-        crv::ListItem* item = list.Add_Item("S" + std::to_string(i), "Service number " + std::to_string(i));
-        item->Set_Sub_Item(1, "svc" + std::to_string(i));
+        const std::string n = std::to_string(i);
+        crv::ListItem* item = list.Add_Item(std::string("S").append(n), std::string("Service number ").append(n));
+        item->Set_Sub_Item(1, std::string("svc").append(n));
         item->Set_Sub_Item(2, i % 3 ? "Running" : "Stopped");
         item->Set_Sub_Item(3, "Auto");
         item->Set_Sub_Item(4, "LocalSystem");
         item->Set_Sub_Item(5, "Own Process");
-        item->Set_Sub_Item(6, "Keeps the caf\xC3\xA9 \"open\", <always> & more for row " + std::to_string(i));
+        item->Set_Sub_Item(6, std::string("Keeps the caf\xC3\xA9 \"open\", <always> & more for row ").append(n));
         item->bold = i % 10 == 0;
     }
     const fs::path dir = fs::temp_directory_path() / "crv-export-benchmark";

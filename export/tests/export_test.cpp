@@ -181,6 +181,14 @@ TEST_F(Export, AppendsAndNeverShortens) {
     EXPECT_EQ(Read_File(dir_ / "a.txt").substr(0, first.size()), first);
 }
 
+TEST_F(Export, FileNamesAreUtf8) {
+    ListModel list;
+    list.Add_Column("c", "C", 1);
+    const std::string name = "caf\xC3\xA9-\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.csv";  // café-Отчёт.csv
+    ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", Utf8(dir_) + "/" + name, "", true));
+    EXPECT_EQ(Read_File(dir_ / fs::path(std::u8string(name.begin(), name.end()))), "\"C\"\r\n\r\n\r\n");
+}
+
 TEST_F(Export, TitlesWithAndWithoutDevice) {
     ListModel list;
     list.Add_Column("c", "C", 1);

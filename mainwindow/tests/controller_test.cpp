@@ -471,6 +471,30 @@ TEST_F(ControllerTest, OfflineShowsStoredRowsForTheDateAndOffersAScanWithoutDate
     EXPECT_TRUE(wmi_.queries.empty());
 }
 
+TEST_F(ControllerTest, DeleteScanRemovesTheChosenDate) {
+    Start();
+    c_.mnuDeleteScan_Click();
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].text, "No scan information found for the selection!");
+    ListModel scan;
+    scan.Add_Item("Caption" + SEP + "1", "    Caption")->Set_Sub_Item(1, "x");
+    ASSERT_TRUE(Save_Scan({2024, 1, 2}, pc_, Get_Feature_ID("Win32_Processor"), scan));
+    ASSERT_TRUE(Save_Scan({2023, 11, 5}, pc_, Get_Feature_ID("Win32_Processor"), scan));
+    c_.Fill_Scan_Dates(pc_);
+    host_.boxes.clear();
+    c_.mnuDeleteScan_Click();  // answered No
+    EXPECT_EQ(host_.boxes[0].text, "Are you sure you want to delete the saved scan on '02-JAN-2024' for the Computer "
+                                   "'PC7'?");
+    EXPECT_EQ(c_.cboScanDate.items.size(), 2u);
+    host_.answers.push_back(Answer_Yes);
+    c_.mnuDeleteScan_Click();
+    ASSERT_EQ(c_.cboScanDate.items.size(), 1u);
+    EXPECT_EQ(c_.cboScanDate.Text(), "05-NOV-2023");
+    SqlResult dates;
+    ASSERT_TRUE(Get_Scan_Dates(pc_, dates));
+    EXPECT_EQ(dates.Data_Row_Count(), 1u);
+}
+
 TEST_F(ControllerTest, WorkModeSwitchKeepsTheRootAndRestartsTheExpandTimer) {
     Start();
     c_.tvwDevices.Select(nullptr);

@@ -107,40 +107,6 @@ TEST(AccessLayer, GenericRoutinesReturnAliasesAndReportSqliteMessage) {
     EXPECT_EQ(db.reporter.boxes.size(), 2u);
 }
 
-TEST(AccessLayer, OptimizeStampsLastOptimizeAndFailsQuietly) {
-    TestDatabase db;
-    StoreEnvironment env;
-    std::string folder = db.Folder().string();
-    env.program_folder = [folder] { return folder; };
-    env.now = [] { return StoreDateTime{2024, 3, 5, 7, 8, 9}; };
-    Set_Store_Environment(env);
-
-    SqlResult settings;
-    ASSERT_TRUE(Get_Settings(settings));
-    EXPECT_TRUE(settings.Is_Null(1, 1));  // never optimised
-    EXPECT_EQ(settings.Text(1, 1), "");
-
-    ASSERT_TRUE(Optimize_Database());
-    ASSERT_TRUE(Get_Settings(settings));
-    EXPECT_EQ(settings.Text(1, 1), "2024-03-05 07:08:09");
-
-    // VACUUM cannot run while another connection reads: no box, no stamp.
-    Execute_SQL("UPDATE SETTINGS_TBL SET LAST_OPTIMIZE=NULL");
-    const AccessLibrary* lib = Access_Library();
-    std::int32_t reader = 0;
-    lib->open(db.Path().c_str(), &reader);
-    ASSERT_NE(reader, 0);
-    const char* const* table;
-    std::int32_t cols;
-    const char* err;
-    ASSERT_EQ(lib->get_table(reader, "BEGIN; SELECT COUNT(*) FROM DEV_TBL", &table, &cols, &err), 0) << err;
-    EXPECT_FALSE(Optimize_Database());
-    lib->close(reader);
-    EXPECT_TRUE(db.reporter.boxes.empty());
-    ASSERT_TRUE(Get_Settings(settings));
-    EXPECT_TRUE(settings.Is_Null(1, 1));
-}
-
 // A library that fails chosen statements, to show how saves end.
 struct FailingLibrary {
     static inline const AccessLibrary* real = nullptr;
@@ -164,6 +130,39 @@ struct FailingLibrary {
         return lib;
     }
 };
+
+TEST(AccessLayer, OptimizeStampsLastOptimizeAndFailsQuietly) {
+    TestDatabase db;
+    StoreEnvironment env;
+    std::string folder = db.Folder().string();
+    env.program_folder = [folder] { return folder; };
+    env.now = [] { return StoreDateTime{2024, 3, 5, 7, 8, 9}; };
+    Set_Store_Environment(env);
+
+    SqlResult settings;
+    ASSERT_TRUE(Get_Settings(settings));
+    EXPECT_TRUE(settings.Is_Null(1, 1));  // never optimised
+    EXPECT_EQ(settings.Text(1, 1), "");
+
+    ASSERT_TRUE(Optimize_Database());
+    ASSERT_TRUE(Get_Settings(settings));
+    EXPECT_EQ(settings.Text(1, 1), "2024-03-05 07:08:09");
+
+    // VACUUM or REINDEX failing (another program holds the file): no box,
+    // no stamp.
+    static AccessLibrary failing = FailingLibrary::Make();
+    for (const char* statement : {"VACUUM", "REINDEX"}) {
+        ASSERT_TRUE(Execute_SQL("UPDATE SETTINGS_TBL SET LAST_OPTIMIZE=NULL"));
+        Set_Access_Library(&failing);
+        FailingLibrary::fail_prefix = statement;
+        FailingLibrary::fail_after = 0;
+        EXPECT_FALSE(Optimize_Database()) << statement;
+        Set_Access_Library(nullptr);
+        ASSERT_TRUE(Get_Settings(settings));
+        EXPECT_TRUE(settings.Is_Null(1, 1)) << statement;
+    }
+    EXPECT_TRUE(db.reporter.boxes.empty());
+}
 
 void Fill_Rows(ListModel& list, int count, const std::string& tag) {
     for (int i = 0; i < count; ++i) {

@@ -67,6 +67,7 @@ void Copy_Straight(const ListModel& source, ListModel& target) {
         to.alignment = from.alignment;
         to.icon = from.icon;
     }
+    target.Reserve_Items(source.Item_Count());
     const std::size_t sub_count = source.Column_Count() > 0 ? source.Column_Count() - 1 : 0;
     for (std::size_t r = 0; r < source.Item_Count(); ++r) {
         const ListItem& from = source.Item(r);

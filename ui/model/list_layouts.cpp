@@ -13,10 +13,10 @@ Show_Tabular_Report_Hook& Tabular_Report_Hook() {
 }
 
 template <std::size_t N>
-void Lay_Out_Report(ListModel& list, const std::array<ColumnSpec, N>& columns) {
+void Lay_Out_Report(ListModel& list, const std::array<LayoutColumn, N>& columns) {
     list.view = ListViewMode::Report;
     list.Clear_Columns();
-    for (const ColumnSpec& c : columns)
+    for (const LayoutColumn& c : columns)
         list.Add_Column(std::string(c.key), std::string(c.caption), c.width_twips);
     list.hide_column_headers = false;
     list.multi_select = false;

@@ -55,15 +55,15 @@ inline constexpr std::string_view Install_Date = "InstallDate";
 inline constexpr std::string_view Estimated_Size = "EstimatedSize";
 }  // namespace column_key
 
-struct ColumnSpec {
+struct LayoutColumn {
     std::string_view key;
     std::string_view caption;
     double width_twips;
 };
 
-inline constexpr std::array<ColumnSpec, 2> Property_Columns{{
+inline constexpr std::array<LayoutColumn, 2> Property_Columns{{
     {column_key::Name, "Name", 5000}, {column_key::Value, "Value", 12000}}};
-inline constexpr std::array<ColumnSpec, 11> Process_Columns{{
+inline constexpr std::array<LayoutColumn, 11> Process_Columns{{
     {column_key::Image_Name, "Image Name", 2000},
     {column_key::PID, "PID", 800},
     {column_key::Session, "Session", 800},
@@ -75,7 +75,7 @@ inline constexpr std::array<ColumnSpec, 11> Process_Columns{{
     {column_key::Virtual_Memory, "Virtual Memory", 1500},
     {column_key::Started_At, "Started @", 2000},
     {column_key::Executable_Path, "Executable Path", 4500}}};
-inline constexpr std::array<ColumnSpec, 7> Service_Columns{{
+inline constexpr std::array<LayoutColumn, 7> Service_Columns{{
     {column_key::Display_Name, "Display Name", 4000},
     {column_key::Service_Name, "Service Name", 2500},
     {column_key::State, "State", 1200},
@@ -83,7 +83,7 @@ inline constexpr std::array<ColumnSpec, 7> Service_Columns{{
     {column_key::Start_Name, "Start Name", 3000},
     {column_key::Service_Type, "Service Type", 2000},
     {column_key::Description, "Description", 9000}}};
-inline constexpr std::array<ColumnSpec, 6> Installed_Product_Columns{{
+inline constexpr std::array<LayoutColumn, 6> Installed_Product_Columns{{
     {column_key::Display_Name, "Name", 4500},
     {column_key::Publisher, "Vendor", 3500},
     {column_key::Display_Version, "Version", 1500},

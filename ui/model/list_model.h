@@ -85,6 +85,11 @@ public:
     std::optional<std::size_t> Index_Of(const std::string& key) const;
     bool Remove_Item(std::size_t index);
     void Clear_Items();
+    // Makes room for this many rows (a bulk copy).
+    void Reserve_Items(std::size_t count) {
+        items_.reserve(count);
+        key_index_.reserve(count);
+    }
 
     // View properties the layouts and copier set.
     ListViewMode view = ListViewMode::Report;
@@ -107,6 +112,7 @@ public:
     // Tell the listener (one at a time) that rows or columns changed; the
     // fillers call Notify once after a batch, not per row.
     void Set_Listener(ListModelListener* listener) { listener_ = listener; }
+    ListModelListener* Listener() const { return listener_; }
     void Notify() const {
         if (listener_) listener_->List_Changed();
     }

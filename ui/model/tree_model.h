@@ -40,9 +40,9 @@ public:
     virtual void Node_Changed(TreeNode& node) = 0;   // text, image, check, expansion
     virtual void Tree_Cleared() = 0;
     // After Move re-parented a node (its subtree went with it).
-    virtual void Node_Moved(TreeNode& node) {}
+    virtual void Node_Moved(TreeNode& /*node*/) {}
     // After Select changed the selected node (nullptr: none).
-    virtual void Node_Selected(TreeNode* node) {}
+    virtual void Node_Selected(TreeNode* /*node*/) {}
 };
 
 class TreeModel {
@@ -84,6 +84,7 @@ public:
         if (listener_) listener_->Node_Changed(node);
     }
     void Set_Listener(TreeModelListener* listener) { listener_ = listener; }
+    TreeModelListener* Listener() const { return listener_; }
 
     // Sets `selected` and tells the listener, so a bound control follows.
     void Select(TreeNode* node) {

@@ -3,6 +3,7 @@
 #include <oleauto.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -112,10 +113,21 @@ struct Identity {
 // Impersonation level 3 and packet privacy (6) on a proxy. An object that
 // is not a proxy (an in-process provider) has no blanket to set.
 HRESULT Set_Blanket(IUnknown* proxy, Identity* identity) {
-    HRESULT hr = CoSetProxyBlanket(proxy, RPC_C_AUTHN_DEFAULT, RPC_C_AUTHZ_DEFAULT, COLE_DEFAULT_PRINCIPAL,
-                                   RPC_C_AUTHN_LEVEL_PKT_PRIVACY, RPC_C_IMP_LEVEL_IMPERSONATE,
-                                   identity ? &identity->auth : nullptr, EOAC_NONE);
-    return hr == E_NOINTERFACE ? S_OK : hr;
+    auto set = [identity](IUnknown* p) {
+        return CoSetProxyBlanket(p, RPC_C_AUTHN_DEFAULT, RPC_C_AUTHZ_DEFAULT, COLE_DEFAULT_PRINCIPAL,
+                                 RPC_C_AUTHN_LEVEL_PKT_PRIVACY, RPC_C_IMP_LEVEL_IMPERSONATE,
+                                 identity ? &identity->auth : nullptr, EOAC_NONE);
+    };
+    HRESULT hr = set(proxy);
+    if (hr == E_NOINTERFACE) return S_OK;
+    if (SUCCEEDED(hr) && identity) {
+        // With other credentials than the process's, the proxy's own
+        // IUnknown (QueryInterface, the final Release) needs them as well.
+        Com<IUnknown> unknown;
+        if (SUCCEEDED(proxy->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(unknown.out()))))
+            set(unknown.get());
+    }
+    return hr;
 }
 
 std::string System_Text(const std::string& name, IWbemClassObject* object) {
@@ -147,7 +159,8 @@ std::string Class_Of_Path(const std::string& path) {
 
 class ComResultSet final : public WmiResultSet {
 public:
-    explicit ComResultSet(Com<IEnumWbemClassObject> e) : enum_(std::move(e)) {}
+    ComResultSet(Com<IEnumWbemClassObject> e, std::shared_ptr<Identity> identity)
+        : identity_(std::move(identity)), enum_(std::move(e)) {}
 
     bool Next(WmiInstance& object, WmiStatus& status) override {
         status = {};
@@ -175,13 +188,14 @@ public:
     }
 
 private:
+    std::shared_ptr<Identity> identity_;
     Com<IEnumWbemClassObject> enum_;
 };
 
 class ComServices final : public WmiServices {
 public:
     ComServices(Com<IWbemServices> services, std::shared_ptr<Identity> identity)
-        : services_(std::move(services)), identity_(std::move(identity)) {}
+        : identity_(std::move(identity)), services_(std::move(services)) {}
 
     std::unique_ptr<WmiResultSet> Exec_Query(const std::string& wql, std::int32_t flags, WmiStatus& status) override {
         status = {};
@@ -193,7 +207,7 @@ public:
             status = Com_Status(hr);
             return nullptr;
         }
-        return std::make_unique<ComResultSet>(std::move(e));
+        return std::make_unique<ComResultSet>(std::move(e), identity_);
     }
 
     bool Get_Object(const std::string& path, WmiInstance& object, WmiStatus& status) override {
@@ -217,9 +231,9 @@ public:
             status = Com_Status(hr);
             return false;
         };
-        Bstr class_name(Class_Of_Path(path)), method_name(method), object_path(path);
-        Com<IWbemClassObject> cls;
-        HRESULT hr = services_->GetObject(class_name.get(), 0, nullptr, cls.out(), nullptr);
+        Bstr method_name(method), object_path(path);
+        IWbemClassObject* cls = nullptr;
+        HRESULT hr = Class_Object(Class_Of_Path(path), cls);
         if (FAILED(hr)) return fail(hr);
         Com<IWbemClassObject> in_signature, out_signature;
         hr = cls->GetMethod(method_name.get(), 0, in_signature.out(), out_signature.out());
@@ -244,8 +258,25 @@ public:
     }
 
 private:
-    Com<IWbemServices> services_;
+    // Class definitions give the methods' signatures; a live list calls one
+    // method per object, so each class is fetched once per connection.
+    HRESULT Class_Object(const std::string& name, IWbemClassObject*& cls) {
+        auto it = classes_.find(name);
+        if (it == classes_.end()) {
+            Bstr class_name(name);
+            Com<IWbemClassObject> fetched;
+            HRESULT hr = services_->GetObject(class_name.get(), 0, nullptr, fetched.out(), nullptr);
+            if (FAILED(hr)) return hr;
+            it = classes_.emplace(name, std::move(fetched)).first;
+        }
+        cls = it->second.get();
+        return S_OK;
+    }
+
+    // The credentials outlive every proxy that carries them.
     std::shared_ptr<Identity> identity_;
+    Com<IWbemServices> services_;
+    std::map<std::string, Com<IWbemClassObject>> classes_;
 };
 
 class ComPort final : public WmiPort {

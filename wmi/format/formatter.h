@@ -48,7 +48,7 @@ inline constexpr std::string_view No_Specific_Info = "Specific info not availabl
 
 // The plain text of a scalar value: integers in decimal, texts unchanged,
 // reals in their shortest form, booleans "True"/"False", an embedded object
-// as its class name in angle brackets ("<Win32_Foo>"), null as "".
+// as its class name ("Embedded object" when it has none), null as "".
 std::string Plain_Value_Text(const WmiScalar& value);
 
 }  // namespace crv

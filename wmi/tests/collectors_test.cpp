@@ -52,7 +52,7 @@ TEST_F(CollectorTest, WritesHeaderPropertyAndSpacerRowsPerObject) {
                        Wmi_Null("Status"), Wmi_Text("Name", "nm"), Wmi_Text("Model", "mod"),
                        Wmi_Array("Caps", CIM_String, {std::string("a"), std::string("b")})}};
     WmiInstance second{"p2", "Win32_Thing", {Wmi_Text("Name", "two"), Wmi_Text("Size", "9")}};
-    port.Set_Answer("SELECT * FROM Win32_Thing", {{first, second}});
+    port.Set_Objects("SELECT * FROM Win32_Thing", {first, second});
     Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
 
     ASSERT_EQ(port.queries, std::vector<std::string>{"SELECT * FROM Win32_Thing"});

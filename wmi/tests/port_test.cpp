@@ -31,6 +31,10 @@ TEST(WmiPort, EscapesWqlTextAndReadsValues) {
     EXPECT_EQ(Scalar_To_Text(WmiScalar{}), "");
     EXPECT_EQ(Method_Return_Value({Wmi_Uint32("ReturnValue", 10)}), 10);
     EXPECT_EQ(Method_Return_Value({}), 0);
+    WmiObject object{Wmi_Text("ProcessID", "7")};
+    EXPECT_EQ(Find_Property(object, "ProcessId"), nullptr);
+    ASSERT_NE(Find_Property_Any_Case(object, "ProcessId"), nullptr);
+    EXPECT_EQ(Find_Property_Any_Case(object, "ProcessIdX"), nullptr);
 }
 
 TEST(WmiPort, WithoutAPortConnectingFails) {
@@ -40,6 +44,23 @@ TEST(WmiPort, WithoutAPortConnectingFails) {
     EXPECT_TRUE(status.Failed());
     EXPECT_FALSE(status.description.empty());
     Set_Wmi_Port(previous);
+}
+
+TEST(WmiPort, WaitHookCanCancelAnEnumeration) {
+    FakeWmiPort port;
+    port.Set_Objects("q", {WmiInstance{"a", "C", {}}, WmiInstance{"b", "C", {}}});
+    WmiStatus status;
+    auto services = port.Connect({}, status);
+    auto objects = services->Exec_Query("q", 48, status);
+    ASSERT_NE(objects, nullptr);
+    int calls = 0;
+    objects->Set_Wait_Hook([&calls] { return ++calls < 2; });
+    WmiInstance object;
+    EXPECT_TRUE(objects->Next(object, status));
+    EXPECT_EQ(object.path, "a");
+    EXPECT_FALSE(objects->Next(object, status));
+    EXPECT_EQ(status.number, Wbem_E_Call_Cancelled);
+    EXPECT_EQ(status.description, "WBEM_E_CALL_CANCELLED (0x80041032)");
 }
 
 class RegistryTest : public ::testing::Test {

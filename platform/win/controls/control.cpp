@@ -236,6 +236,23 @@ void Control::Set_Font(HFONT font) {
     if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+void Control::Set_Redraw(bool on) {
+    redraw_on_ = on;
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Control::Begin_Update() {
+    if (hwnd_ && redraw_on_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+void Control::End_Update() {
+    if (!hwnd_) return;
+    if (redraw_on_) SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void Control::Redraw() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }

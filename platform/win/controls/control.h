@@ -67,6 +67,10 @@ public:
     // The control does not own the font; it must outlive the control's use of it.
     virtual void Set_Font(HFONT font);
     void Redraw();
+    // Stops (false) and resumes (true) painting, as WM_SETREDRAW; resuming
+    // repaints. While stopped, the control's own updates keep it stopped.
+    void Set_Redraw(bool on);
+    bool Redraw_On() const { return redraw_on_; }
 
     // Events. Mouse events fire before the control's own handling of the
     // message. A right-button press with on_mouse_down set is not passed on
@@ -97,9 +101,14 @@ protected:
     // The default processing of a message of the control's own window.
     LRESULT Default(UINT msg, WPARAM wp, LPARAM lp);
 
+    // WM_SETREDRAW around an update, unless the owner stopped painting.
+    void Begin_Update();
+    void End_Update();
+
     HWND hwnd_ = nullptr;
 
 private:
+    bool redraw_on_ = true;
     static LRESULT CALLBACK Own_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     static LRESULT CALLBACK Parent_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     void Detach();

@@ -5,6 +5,7 @@
 #include "platform/win/controls/drag.h"
 #include "platform/win/controls/image_list.h"
 #include "platform/win/controls/wide.h"
+#include "ui/model/list_helpers.h"
 
 namespace crv {
 
@@ -41,7 +42,7 @@ bool Starts_With_Ignoring_Case(const std::wstring& text, const wchar_t* prefix) 
 }  // namespace
 
 ListViewControl::~ListViewControl() {
-    if (model_) model_->Set_Listener(nullptr);
+    if (model_ && model_->Listener() == this) model_->Set_Listener(nullptr);
     if (bold_font_) DeleteObject(bold_font_);
 }
 
@@ -64,7 +65,7 @@ void ListViewControl::Bind(ListModel* model) {
         Refresh();
         return;
     }
-    if (model_) model_->Set_Listener(nullptr);
+    if (model_ && model_->Listener() == this) model_->Set_Listener(nullptr);
     model_ = model;
     if (model_) model_->Set_Listener(this);
     shown_columns_.clear();
@@ -177,7 +178,7 @@ void ListViewControl::Read_Selection() {
 void ListViewControl::Refresh() {
     if (!hwnd_) return;
     syncing_ = true;
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    Begin_Update();
     Apply_Styles();
     Apply_Columns();
     std::size_t count = model_ ? model_->Item_Count() : 0;
@@ -186,9 +187,8 @@ void ListViewControl::Refresh() {
         shown_count_ = count;
     }
     Apply_Selection();
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     syncing_ = false;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    End_Update();
 }
 
 void ListViewControl::Redraw_Rows() {
@@ -458,9 +458,8 @@ bool ListViewControl::On_Own_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& re
 
 void Set_ListView_ExStyle(HWND list_view) {
     if (!list_view) return;
-    DWORD style = static_cast<DWORD>(SendMessageW(list_view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-    style |= LVS_EX_BORDERSELECT | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
-    SendMessageW(list_view, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style));
+    auto style = static_cast<std::uint32_t>(SendMessageW(list_view, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    SendMessageW(list_view, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(ListView_ExStyle_For(style)));
 }
 
 }  // namespace crv

@@ -111,8 +111,8 @@ private:
     std::wstring text_buffer_;
 };
 
-// Sets the list view's extended style: the old style with border select, full
-// row select and double buffering added.
+// Sets the list view's extended style: the style it has, with the bits that
+// ListView_ExStyle_For (ui/model/list_helpers.h) adds.
 void Set_ListView_ExStyle(HWND list_view);
 
 }  // namespace crv

@@ -19,7 +19,7 @@ constexpr UINT Message_Read_Check = WM_APP + 0x302;
 }  // namespace
 
 TreeViewControl::~TreeViewControl() {
-    if (model_) model_->Set_Listener(nullptr);
+    if (model_ && model_->Listener() == this) model_->Set_Listener(nullptr);
 }
 
 bool TreeViewControl::Create(HWND parent, int id, DWORD extra_style) {
@@ -33,7 +33,7 @@ bool TreeViewControl::Create(HWND parent, int id, DWORD extra_style) {
 }
 
 void TreeViewControl::Bind(TreeModel* model) {
-    if (model_ && model_ != model) model_->Set_Listener(nullptr);
+    if (model_ && model_ != model && model_->Listener() == this) model_->Set_Listener(nullptr);
     model_ = model;
     if (model_) model_->Set_Listener(this);
     Rebuild();
@@ -165,16 +165,15 @@ void TreeViewControl::Forget_Subtree(TreeNode& node) {
 void TreeViewControl::Rebuild() {
     if (!hwnd_) return;
     syncing_ = true;
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    Begin_Update();
     TreeView_DeleteAllItems(hwnd_);
     items_.clear();
     if (model_) {
         for (TreeNode* root : model_->Roots()) Insert_Subtree(*root);
         if (model_->selected) TreeView_SelectItem(hwnd_, Item_Of(model_->selected));
     }
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     syncing_ = false;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    End_Update();
 }
 
 void TreeViewControl::Node_Added(TreeNode& node) {
@@ -190,10 +189,16 @@ void TreeViewControl::Node_Added(TreeNode& node) {
 void TreeViewControl::Node_Removing(TreeNode& node) {
     if (!hwnd_) return;
     HTREEITEM item = Item_Of(&node);
+    bool selection_goes = false;
+    if (model_)
+        for (TreeNode* n = model_->selected; n; n = n->parent)
+            if (n == &node) selection_goes = true;
     syncing_ = true;
     if (item) TreeView_DeleteItem(hwnd_, item);
     Forget_Subtree(node);
     syncing_ = false;
+    // The control moves the selection to a neighbour: the model follows.
+    if (selection_goes) model_->selected = Node_Of(TreeView_GetSelection(hwnd_));
 }
 
 void TreeViewControl::Node_Changed(TreeNode& node) {
@@ -307,10 +312,9 @@ bool TreeViewControl::On_Notify(NMHDR& header, LRESULT& result) {
         return true;
     }
     case NM_CLICK: {
-        DWORD pos = GetMessagePos();
+        // Where the button went down: the click is reported on its release.
         TVHITTESTINFO hit{};
-        hit.pt = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-        ScreenToClient(hwnd_, &hit.pt);
+        hit.pt = last_press_;
         HTREEITEM item = TreeView_HitTest(hwnd_, &hit);
         if (!item) return true;
         // The control changes the selection and the check box only after it
@@ -343,6 +347,7 @@ bool TreeViewControl::On_Notify(NMHDR& header, LRESULT& result) {
         auto& edit = reinterpret_cast<NMTVDISPINFOW&>(header);
         TreeNode* node = Node_Of(edit.item.hItem);
         bool allow = node && (!on_before_label_edit || on_before_label_edit(*node));
+        editing_ = allow;
         result = allow ? FALSE : TRUE;
         return true;
     }
@@ -350,6 +355,10 @@ bool TreeViewControl::On_Notify(NMHDR& header, LRESULT& result) {
         auto& edit = reinterpret_cast<NMTVDISPINFOW&>(header);
         TreeNode* node = Node_Of(edit.item.hItem);
         result = FALSE;
+        // One answer per edit: the editor losing the focus as it closes can
+        // report the end a second time (with the typed text, even after Esc).
+        if (!editing_) return true;
+        editing_ = false;
         if (!node || !edit.item.pszText) return true;  // abandoned: nothing changes
         std::string text = Utf8(edit.item.pszText);
         bool accept = !on_after_label_edit || on_after_label_edit(*node, text);
@@ -371,6 +380,10 @@ bool TreeViewControl::On_Notify(NMHDR& header, LRESULT& result) {
 }
 
 bool TreeViewControl::On_Own_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) {
+        last_press_ = {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        return false;
+    }
     if (msg == Message_Clicked) {
         TreeNode* node = Node_Of(reinterpret_cast<HTREEITEM>(wp));
         if (node && on_node_click) on_node_click(*node);

@@ -106,6 +106,8 @@ private:
     std::unordered_map<const TreeNode*, HTREEITEM> items_;
     bool syncing_ = false;
     bool accept_drops_ = false;
+    bool editing_ = false;
+    POINT last_press_{};
 };
 
 }  // namespace crv

@@ -1,0 +1,210 @@
+#include "dialogs/frm_manage_computers_controller.h"
+
+#include <algorithm>
+
+#include "core/error.h"
+#include "store/devices.h"
+#include "store/store.h"
+
+namespace crv {
+
+namespace {
+bool Is_Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+std::string Lower_Ascii(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+std::string Upper_Ascii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+std::string Trim_Blanks(const std::string& s) {
+    std::size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    std::size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+}  // namespace
+
+std::size_t Character_Count(const std::string& text) {
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        if (!Is_Continuation(c)) ++n;
+    return n;
+}
+
+std::string Cut_Characters(const std::string& text, std::size_t count) {
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (Is_Continuation(static_cast<unsigned char>(text[i]))) continue;
+        if (seen == count) return text.substr(0, i);
+        ++seen;
+    }
+    return text;
+}
+
+std::int32_t ManageComputersController::Get_Visible_ListItem_Count(const std::string& lvwSearch) {
+    return host_.Count_Per_Page(lvwSearch);
+}
+
+bool ManageComputersController::Is_Already_In_List(const std::string& strDevice) const {
+    const std::string wanted = Lower_Ascii(strDevice);
+    for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i)
+        if (Lower_Ascii(lvwComputer.Item(i).text) == wanted) return true;
+    return false;
+}
+
+bool ManageComputersController::Is_Valid_UserName(const std::string& strUrl) {
+    std::size_t n = Character_Count(strUrl);
+    return n >= 1 && n <= 255;
+}
+
+bool ManageComputersController::Is_Valid_Password(const std::string& strPassword) {
+    std::size_t n = Character_Count(strPassword);
+    return n >= 1 && n <= 20 && strPassword.find('\'') == std::string::npos;
+}
+
+bool ManageComputersController::Is_Valid_Computer(const std::string& strDevice) {
+    std::size_t n = Character_Count(strDevice);
+    return n >= 1 && n <= 100 && strDevice.find(' ') == std::string::npos;
+}
+
+void ManageComputersController::Increase_ProgressBar_Status(bool blnReset) {
+    if (!blnReset) ++pbrProgress_max;
+    ++pbrProgress_value;
+}
+
+void ManageComputersController::Form_Load() {
+    Set_Computer_Columns();
+    Load_Computer_List();
+    const std::string local = host_.Local_Computer_Name();
+    if (Get_Device_ID(local, 2) == 0) txtComputer = local;
+    host_.View_Changed();
+}
+
+void ManageComputersController::Set_Computer_Columns() {
+    lvwComputer.Clear_Columns();
+    lvwComputer.view = ListViewMode::Report;
+    lvwComputer.checkboxes = true;
+    lvwComputer.small_icons = "ilsCustom";
+    ListColumn& first = lvwComputer.Add_Column("", "Computer Name", txtComputer_width + 20);
+    const double rest = (lvwComputer_width - first.width_twips) / 2;
+    lvwComputer.Add_Column("", "User Name", rest);
+    lvwComputer.Add_Column("", "Password", rest - 50);
+}
+
+void ManageComputersController::Apply_17_Row_Rule() {
+    if (lvwComputer.Item_Count() == 17 && lvwComputer.Column_Count() >= 3)
+        lvwComputer.Column(2).width_twips -= 17 * twips_per_pixel_x;
+}
+
+void ManageComputersController::Append_Computer_Row(std::int32_t dev_id, const std::string& name,
+                                                    const std::string& user, const std::string& password) {
+    std::string key = "DEV" + std::to_string(dev_id);
+    ListItem* row = lvwComputer.Add_Item(key, name);
+    if (!row) {
+        Clear_Error();
+        return;
+    }
+    row->small_icon = "Computer";
+    row->tag = std::to_string(dev_id);
+    row->Set_Sub_Item(1, user);
+    std::string mask;
+    for (std::size_t i = 0, n = Character_Count(password); i < n; ++i) mask += Password_Bullet;
+    row->Set_Sub_Item(2, mask);
+    passwords_[key] = password;
+    Apply_17_Row_Rule();
+}
+
+void ManageComputersController::Load_Computer_List() {
+    lvwComputer.Clear_Items();
+    passwords_.clear();
+    SqlResult devices;
+    std::int32_t rows = 0;
+    if (Get_Device_List(rows, devices, 2)) {
+        for (std::size_t r = 1; r <= devices.Data_Row_Count(); ++r)
+            Append_Computer_Row(static_cast<std::int32_t>(devices.Number(r, 3)), devices.Text(r, 0),
+                                devices.Text(r, 1), devices.Text(r, 2));
+    }
+    lvwComputer.Notify();
+}
+
+std::string ManageComputersController::Hidden_Password(const ListItem& row) const {
+    auto it = passwords_.find(row.key);
+    return it == passwords_.end() ? std::string() : it->second;
+}
+
+bool ManageComputersController::Form_KeyPress(int key_ascii) {
+    if (key_ascii != 27) return false;
+    cmdClose_Click();
+    return true;
+}
+
+bool ManageComputersController::Text_KeyPress(const std::string& box_name, int key_ascii) {
+    if (key_ascii != 13) return false;
+    if (box_name == "txtComputer")
+        host_.Focus_Control("txtUserName", true);
+    else if (box_name == "txtUserName")
+        host_.Focus_Control("txtPassword", true);
+    else if (box_name == "txtPassword")
+        cmdAdd_Click();
+    else
+        return false;
+    return true;
+}
+
+void ManageComputersController::cmdAdd_Click() {
+    const std::string name = Upper_Ascii(Trim_Blanks(txtComputer));
+    // The store keeps no more than this of either credential.
+    const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
+    const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
+    if (!Is_Valid_Computer(name)) {
+        host_.Message_Box("Please enter a valid computer name!", box::Exclamation);
+        host_.Focus_Control("txtComputer", true);
+        return;
+    }
+    if (Is_Already_In_List(name)) {
+        host_.Message_Box("Computer already exists.", box::Information);
+        host_.Focus_Control("txtComputer", true);
+        return;
+    }
+    std::int32_t id = Add_Device(name, user, password, 0, 0, 0, 0, "", 1, 2, "", host_.Environment_Value("USERNAME"));
+    if (id > 0) {
+        Append_Computer_Row(id, name, user, password);
+        lvwComputer.Notify();
+    }
+    txtComputer.clear();
+    host_.View_Changed();
+    host_.Focus_Control("txtComputer", false);
+}
+
+void ManageComputersController::cmdDelete_Click() {
+    if (host_.Message_Box("Are you sure you want to delete the selected computers?", box::Yes_No | box::Question) !=
+        box::Answer_Yes)
+        return;
+    for (std::size_t i = lvwComputer.Item_Count(); i-- > 0;) {
+        ListItem& row = lvwComputer.Item(i);
+        if (!row.checked) continue;
+        // The question names the computers only, so what hangs on them stays.
+        if (!Delete_Device(static_cast<std::int32_t>(Text_Number(row.tag)), false)) continue;
+        if (lvwComputer.Item_Count() == 17 && lvwComputer.Column_Count() >= 3)
+            lvwComputer.Column(2).width_twips += 17 * twips_per_pixel_x;
+        passwords_.erase(row.key);
+        lvwComputer.Remove_Item(i);
+    }
+    lvwComputer.Notify();
+}
+
+void ManageComputersController::chkSelectAll_Click() {
+    for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) lvwComputer.Item(i).checked = chkSelectAll != 0;
+    lvwComputer.Notify();
+}
+
+void ManageComputersController::cmdClose_Click() { host_.Close(); }
+
+void ManageComputersController::lblLink_Click() { host_.Open_With_Shell(lblLink_tag); }
+
+}  // namespace crv

@@ -1,0 +1,339 @@
+// The New Scan and Full Export dialog against a fresh store with the shipped
+// feature catalogue, the fake WMI port and a main-window stand-in.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/common.h"
+#include "core/error.h"
+#include "dialogs/frm_full_export_controller.h"
+#include "dialogs/tests/dialog_test_support.h"
+#include "store/devices.h"
+#include "store/features.h"
+#include "store/scans.h"
+#include "store/tests/test_database.h"
+#include "wmi/fake_wmi.h"
+
+namespace crv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FullExportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_port_ = Set_Wmi_Port(&wmi_);
+        Clear_Error();
+        pc1_ = Add_Device("PC1", "u", "p", 0, 0, 0, 0, "", 1, 2, "", "t");
+        pc2_ = Add_Device("PC2", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+        pc3_ = Add_Device("PC3", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+        ASSERT_GT(pc3_, 0);
+    }
+    void TearDown() override { Set_Wmi_Port(previous_port_); }
+
+    void Open(const std::string& mode) {
+        c_ = std::make_unique<FullExportController>(host_, main_);
+        c_->ShowThisForm(mode, "");
+        c_->tmrSelection_Timer();
+    }
+    void Check_Computer(const std::string& name) {
+        for (std::size_t i = 0; i < c_->lvwComputer.Item_Count(); ++i)
+            if (c_->lvwComputer.Item(i).text == name) c_->lvwComputer.Item(i).checked = true;
+    }
+    void Check_Feature(const std::string& key, bool on = true) {
+        TreeNode* n = c_->tvwExportFeatures.Find(key);
+        ASSERT_NE(n, nullptr) << key;
+        n->checked = on;
+        c_->tvwExportFeatures_NodeCheck(*n);
+    }
+    std::int32_t Feature_Id(const std::string& key) { return Get_Feature_ID(key); }
+    std::string Scans_Of(std::int32_t dev, const std::string& date) {
+        auto r = db_.Query("SELECT FEATURE_ID FROM SCAN_HEAD WHERE DEV_ID=" + std::to_string(dev) +
+                           " AND SCAN_DATE='" + date + "' ORDER BY FEATURE_ID");
+        std::string ids;
+        for (std::size_t i = 1; i <= r.Data_Row_Count(); ++i) ids += (ids.empty() ? "" : ",") + r.Text(i, 0);
+        return ids;
+    }
+
+    test::TestDatabase db_{true};
+    FakeWmiPort wmi_;
+    WmiPort* previous_port_ = nullptr;
+    test::TestDialogHost host_;
+    test::FakeMainLink main_;
+    std::unique_ptr<FullExportController> c_;
+    std::int32_t pc1_ = 0, pc2_ = 0, pc3_ = 0;
+};
+
+TEST_F(FullExportTest, TheTwoModesLookAndLoadDifferently) {
+    Open("NewScan");
+    EXPECT_EQ(c_->caption, "New Scan - Corvalin");
+    EXPECT_EQ(c_->cmdExport_caption, "Start Scan");
+    EXPECT_EQ(c_->fraFullExport_caption, "Choose Settings");
+    EXPECT_FALSE(c_->Control("fraExportOptions").visible);
+    EXPECT_TRUE(c_->Control("fraNewScan").visible);
+    EXPECT_TRUE(c_->Control("dtpkScanDate").visible);
+    EXPECT_FALSE(c_->full_export_layout);
+    EXPECT_EQ(c_->dtpkScanDate, (StoreDate{2012, 5, 3}));
+    EXPECT_EQ(c_->tvwExportFeatures.Find("RTT_SCM"), nullptr);  // not storable
+    EXPECT_NE(c_->tvwExportFeatures.Find("Win32_BIOS"), nullptr);
+    EXPECT_EQ(c_->txtScanRemarks.substr(0, 54), "1. Choose the computers and features to be scanned. \r\n");
+    EXPECT_EQ(c_->lvwComputer.Item_Count(), 3u);
+    EXPECT_EQ(c_->lvwComputer.Column(0).text, "Select Computers");
+    EXPECT_EQ(c_->lvwComputer.Item(0).key, "DEV" + std::to_string(pc1_));
+    std::size_t scan_nodes = c_->tvwExportFeatures.Count();
+
+    Open("FullExport");
+    EXPECT_EQ(c_->caption, "Full Export - Corvalin");
+    EXPECT_EQ(c_->cmdExport_caption, "Start Export");
+    EXPECT_TRUE(c_->Control("fraExportOptions").visible);
+    EXPECT_FALSE(c_->Control("fraNewScan").visible);
+    EXPECT_FALSE(c_->Control("dtpkScanDate").visible);
+    EXPECT_FALSE(c_->Control("lblScanDate").visible);
+    EXPECT_TRUE(c_->full_export_layout);
+    EXPECT_NE(c_->tvwExportFeatures.Find("RTT_SCM"), nullptr);
+    EXPECT_EQ(c_->tvwExportFeatures.Count(), scan_nodes + 2);
+    EXPECT_EQ(c_->tvwExportFeatures.Find("Tabu_0"), nullptr);
+    // Always "Single File" on opening, the folder box off.
+    EXPECT_EQ(c_->optExportTo, 0);
+    EXPECT_FALSE(c_->Control("txtSaveTo").enabled);
+    c_->optExportTo_Click(1);
+    EXPECT_TRUE(c_->Control("txtSaveTo").enabled);
+    EXPECT_TRUE(c_->Control("cmdBrowse").enabled);
+}
+
+TEST_F(FullExportTest, FeatureChecksAreKeptPerFeatureAcrossModes) {
+    Open("FullExport");
+    Check_Feature("RTT_SCM");
+    Check_Feature("Win32_BIOS");
+    c_->txtSaveTo = "C:\\Inv";
+    c_->Request_Unload();
+    EXPECT_EQ(host_.closes, 1);
+    EXPECT_EQ(host_.setting_writes, (std::vector<std::string>{"ExportTo", "FilePath", "Features", "ReportFormat"}));
+    EXPECT_GE(main_.cancels, 1);  // a close raises the main window's Cancel
+
+    Open("NewScan");
+    EXPECT_TRUE(c_->tvwExportFeatures.Find("Win32_BIOS")->checked);
+    EXPECT_FALSE(c_->tvwExportFeatures.Find("Win32_Processor")->checked);
+    EXPECT_EQ(c_->txtSaveTo, "C:\\Inv");
+    Check_Feature("Win32_BIOS", false);
+    Check_Feature("Win32_Processor");
+    c_->Request_Unload();
+
+    Open("FullExport");
+    EXPECT_TRUE(c_->tvwExportFeatures.Find("RTT_SCM")->checked);  // the scan tree has no such node
+    EXPECT_FALSE(c_->tvwExportFeatures.Find("Win32_BIOS")->checked);
+    EXPECT_TRUE(c_->tvwExportFeatures.Find("Win32_Processor")->checked);
+
+    // Checking a group reaches every depth.
+    TreeNode* root = c_->tvwExportFeatures.Nodes()[0];
+    root->checked = true;
+    c_->tvwExportFeatures_NodeCheck(*root);
+    EXPECT_EQ(Count_Checked_Nodes(c_->tvwExportFeatures), static_cast<std::int32_t>(c_->tvwExportFeatures.Count()));
+}
+
+TEST_F(FullExportTest, RefusalsAndTheDateWarningNameOnlyCheckedComputers) {
+    Open("NewScan");
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Please select atleast one computer!");
+    Check_Computer("PC1");
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Please select atleast one feature!");
+    EXPECT_TRUE(main_.calls.empty());
+
+    db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc1_) +
+             ", 1, '2012-05-03')");
+    db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc2_) +
+             ", 1, '2012-05-03')");
+    Check_Feature("Win32_BIOS");
+    host_.boxes.clear();
+    host_.answers = {box::Answer_No};
+    c_->cmdExport_Click();
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].text,
+              "The computer(s) PC1 already have scanned data on the selected date. Any existing data will be "
+              "updated.\r\n\r\nAre you sure you want to continue?");
+    EXPECT_TRUE(main_.calls.empty());
+
+    Check_Computer("PC2");
+    host_.boxes.clear();
+    host_.answers = {box::Answer_Yes, box::Answer_No};
+    c_->cmdExport_Click();
+    ASSERT_EQ(host_.boxes.size(), 2u);
+    EXPECT_NE(host_.boxes[0].text.find("The computer(s) PC1,PC2 already"), std::string::npos);
+    EXPECT_EQ(host_.boxes[1].text.substr(0, 30), "Full Export may take several m");
+
+    host_.boxes.clear();
+    c_->dtpkScanDate = {2012, 5, 4};  // nothing stored that day: one question only
+    host_.answers = {box::Answer_No};
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.boxes.size(), 1u);
+}
+
+TEST_F(FullExportTest, NewScanStoresUnderThePickerDateAndCountsUnreachableComputers) {
+    wmi_.connect_result = [](const WmiConnectRequest& r) {
+        return r.server == "PC1" ? WmiStatus::Error(Rpc_S_Server_Unavailable, "The RPC server is unavailable.")
+                                 : WmiStatus{};
+    };
+    Open("NewScan");
+    Check_Computer("PC1");
+    Check_Computer("PC2");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    c_->dtpkScanDate = {2011, 12, 31};
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports. Skipped 1 Computers due to Connection Error!");
+    EXPECT_EQ(host_.boxes.back().flags, box::Exclamation);
+    ASSERT_EQ(main_.calls.size(), 2u);
+    EXPECT_EQ(main_.calls[0].device, "PC2");
+    EXPECT_TRUE(main_.calls[0].online);
+    EXPECT_EQ(Scans_Of(pc1_, "2011-12-31"), "");
+    std::string want = std::to_string(std::min(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor"))) + "," +
+                       std::to_string(std::max(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor")));
+    EXPECT_EQ(Scans_Of(pc2_, "2011-12-31"), want);
+    SqlResult details;
+    ASSERT_TRUE(Get_Scan_Details({2011, 12, 31}, pc2_, Feature_Id("Win32_BIOS"), details));
+    EXPECT_GE(details.Data_Row_Count(), 3u);
+    EXPECT_FALSE(c_->Busy());
+    EXPECT_TRUE(c_->Control("cmdExport").enabled);
+    EXPECT_FALSE(c_->Control("picProgress").visible);
+
+    // All reachable: the plain success text.
+    wmi_.connect_result = nullptr;
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    EXPECT_EQ(host_.boxes.back().flags, box::Information);
+}
+
+TEST_F(FullExportTest, OnlyCheckedLeavesAndTheFirstNodeAreCollected) {
+    Open("NewScan");
+    Check_Computer("PC3");
+    TreeNode* bios = c_->tvwExportFeatures.Find("Win32_BIOS");
+    ASSERT_NE(bios->parent, nullptr);
+    bios->parent->checked = true;  // a group without its children
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    EXPECT_TRUE(main_.calls.empty());
+
+    c_->tvwExportFeatures.Nodes()[0]->checked = true;  // the root, which has children
+    c_->cmdExport_Click();
+    ASSERT_EQ(main_.calls.size(), 1u);
+    EXPECT_EQ(main_.calls[0].key, "[Root...]");
+    EXPECT_EQ(main_.calls[0].feature_id, 1);
+}
+
+TEST_F(FullExportTest, CancelDuringAFeatureStoresNoHalfScanAndStopsTheRun) {
+    Open("NewScan");
+    Check_Computer("PC1");
+    Check_Computer("PC2");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    Check_Feature("Win32_BaseBoard");
+    // An earlier complete scan of the second feature on the same date.
+    std::vector<TreeNode*> order;
+    for (TreeNode* n : c_->tvwExportFeatures.Nodes())
+        if (n->checked) order.push_back(n);
+    ASSERT_EQ(order.size(), 3u);
+    const std::int32_t second = static_cast<std::int32_t>(Text_Number(order[1]->tag));
+    {
+        ListModel old;
+        old.Add_Column("Name", "Name", 1);
+        old.Add_Column("Value", "Value", 1);
+        old.Add_Item("Old", "Old")->Set_Sub_Item(1, "kept");
+        ASSERT_TRUE(Save_Scan({2012, 5, 3}, pc1_, second, old));
+    }
+    host_.on_events = [&] { EXPECT_TRUE(c_->Busy()); };
+    bool refused = false;
+    main_.during = [&](const test::FakeMainLink::Call& call, ListModel&) {
+        if (call.feature_id != second) return;
+        c_->Form_QueryUnload(refused);  // the close box while busy acts as Cancel
+    };
+    c_->cmdExport_Click();
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(host_.closes, 0);
+    ASSERT_EQ(main_.calls.size(), 2u);  // no third feature, no second computer
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), std::to_string(std::min<std::int32_t>(
+                                                  second, static_cast<std::int32_t>(Text_Number(order[0]->tag)))) +
+                                                  "," +
+                                                  std::to_string(std::max<std::int32_t>(
+                                                      second, static_cast<std::int32_t>(Text_Number(order[0]->tag)))));
+    SqlResult details;
+    ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, second, details));
+    EXPECT_EQ(details.Data_Row_Count(), 1u);
+    EXPECT_EQ(details.Text(1, 1), "kept");
+    EXPECT_EQ(Scans_Of(pc2_, "2012-05-03"), "");
+    EXPECT_EQ(host_.Last_Box(),
+              "The scan was cancelled. Only the features collected in full before the cancel were stored.");
+    EXPECT_FALSE(c_->Export_Cancel_Requested);  // cleared when the loop ends
+    EXPECT_FALSE(c_->Busy());
+}
+
+TEST_F(FullExportTest, FileNamesAndTargets) {
+    EXPECT_EQ(Full_Export_File_Name("D:\\Inv", "PC7", {2012, 5, 3, 14, 2, 9}, 2),
+              "D:\\Inv\\CRV_PC7(2012-05-03)(14-02-09).html");
+    EXPECT_EQ(Full_Export_File_Name("D:\\Inv", "PC7", {2012, 11, 23, 0, 0, 0}, 1),
+              "D:\\Inv\\CRV_PC7(2012-11-23)(00-00-00).csv");
+    EXPECT_EQ(Full_Export_File_Name("F", "X", {2012, 1, 2, 3, 4, 5}, 3), "F\\CRV_X(2012-01-02)(03-04-05).txt");
+    EXPECT_EQ(Format_Extension("HTML File(.html)"), ".html");
+
+    Open("FullExport");
+    Check_Computer("PC1");
+    Check_Computer("PC2");
+    Check_Feature("Win32_BIOS");
+
+    // Single File: a cancelled Save dialog runs nothing and says so.
+    c_->cboExportFormat_index = 1;
+    host_.save_dialog_answer = "";
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.save_dialog_filter, "HTML File(.html)|*.html");
+    EXPECT_EQ(host_.Last_Box(), "No export file was chosen. Nothing was exported.");
+    EXPECT_TRUE(main_.calls.empty());
+
+    // One File Per Computer: folders only.
+    c_->optExportTo_Click(1);
+    c_->txtSaveTo = "out";
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "The specified export path does not exist! Please select a different path.");
+
+    host_.folders.insert("out");
+    host_.now = {2012, 5, 3, 14, 2, 9};
+    c_->cboExportFormat_index = 0;
+    c_->cmdExport_Click();
+    ASSERT_EQ(c_->Last_Run().files.size(), 2u);
+    EXPECT_EQ(c_->Last_Run().files[0], "out\\CRV_PC1(2012-05-03)(14-02-09).csv");
+    EXPECT_EQ(c_->Last_Run().files[1], "out\\CRV_PC2(2012-05-03)(14-02-09).csv");
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    for (const auto& f : c_->Last_Run().files) fs::remove(f);
+}
+
+TEST_F(FullExportTest, SingleFileHtmlHoldsEachComputersTablesThenItsFooter) {
+    fs::path file = db_.Folder() / "all.html";
+    Open("FullExport");
+    Check_Computer("PC1");
+    Check_Computer("PC3");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    c_->cboExportFormat_index = 1;
+    host_.save_dialog_answer = file.string();
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string html = ss.str();
+    // Per computer: two tables, then the footer.
+    std::vector<std::string> seen;
+    for (std::size_t at = 0;;) {
+        std::size_t t = html.find("<table", at);
+        if (t == std::string::npos) break;
+        std::size_t pc1 = html.find("PC1", t), pc3 = html.find("PC3", t);
+        seen.push_back(pc1 < pc3 ? "1" : "3");
+        at = t + 6;
+    }
+    EXPECT_EQ(seen.size(), 6u);  // 2 features + footer, twice
+    EXPECT_EQ(main_.calls.size(), 4u);
+}
+
+}  // namespace
+}  // namespace crv

@@ -1,0 +1,184 @@
+#include "dialogs/win/dialog_view.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include "core/error.h"
+#include "export/win/ansi_code_page_encoder.h"
+#include "platform/win/forms.h"
+#include "platform/win/message_box.h"
+#include "platform/win/settings_store.h"
+#include "platform/win/shell.h"
+#include "platform/win/system.h"
+#include "platform/win/text.h"
+
+namespace crv {
+
+namespace {
+std::function<int(const std::string&, int)>& Box_Answerer() {
+    static std::function<int(const std::string&, int)> answerer;
+    return answerer;
+}
+std::function<std::string(const std::string&)>& Save_Answerer() {
+    static std::function<std::string(const std::string&)> answerer;
+    return answerer;
+}
+HWND g_escape_dialog = nullptr;
+
+LRESULT CALLBACK Escape_Proc(int code, WPARAM wp, LPARAM lp) {
+    // Key down (bit 31 clear) of Esc, taken off the queue (HC_ACTION).
+    if (code == HC_ACTION && wp == VK_ESCAPE && !(lp & (1u << 31)) && g_escape_dialog) {
+        HWND active = GetActiveWindow();
+        if (active == g_escape_dialog || IsChild(g_escape_dialog, active))
+            PostMessageW(g_escape_dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+}  // namespace
+
+void Set_Dialog_Box_Answerer(std::function<int(const std::string&, int)> answerer) {
+    Box_Answerer() = std::move(answerer);
+}
+void Set_Dialog_Save_Answerer(std::function<std::string(const std::string&)> answerer) {
+    Save_Answerer() = std::move(answerer);
+}
+
+HWND Dialog_Owner(HWND owner) { return owner ? owner : Find_Form("frmMain"); }
+
+std::string Window_Text(HWND hwnd) {
+    int n = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+    n = GetWindowTextW(hwnd, text.data(), n + 1);
+    text.resize(static_cast<std::size_t>(n < 0 ? 0 : n));
+    return To_Utf8(text);
+}
+
+void Set_Window_Text(HWND hwnd, const std::string& text) {
+    if (!hwnd) return;
+    if (Window_Text(hwnd) == text) return;  // no flicker, caret kept
+    SetWindowTextW(hwnd, To_Wide(text).c_str());
+}
+
+RECT Child_Rect(HWND dialog, int id) {
+    RECT r{};
+    HWND child = GetDlgItem(dialog, id);
+    if (!child) return r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Win32DialogHost::Message_Box(const std::string& text, int flags) {
+    if (Box_Answerer()) return Box_Answerer()(text, flags);
+    return Show_Message_Box(text, static_cast<unsigned>(flags), hwnd);
+}
+
+void Win32DialogHost::Do_Events() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(m.wParam));
+            break;
+        }
+        if (hwnd && IsDialogMessageW(hwnd, &m)) continue;
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
+DialogTime Win32DialogHost::Now() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+std::string Win32DialogHost::Local_Computer_Name() { return Get_Local_Computer_Name(); }
+
+std::string Win32DialogHost::Environment_Value(const std::string& name) {
+    std::wstring wname = To_Wide(name);
+    DWORD n = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
+    if (n == 0) return {};
+    std::wstring value(n, L'\0');
+    n = GetEnvironmentVariableW(wname.c_str(), value.data(), n);
+    value.resize(n);
+    return To_Utf8(value);
+}
+
+std::string Win32DialogHost::Get_Setting(const std::string& section, const std::string& key,
+                                         const std::string& default_value) {
+    return crv::Get_Setting(Product_Name, section, key, default_value);
+}
+
+void Win32DialogHost::Save_Setting(const std::string& section, const std::string& key, const std::string& value) {
+    if (!crv::Save_Setting(Product_Name, section, key, value)) Clear_Error();
+}
+
+std::string Win32DialogHost::Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
+                                              const std::string& file_name) {
+    if (Save_Answerer()) return Save_Answerer()(filter);
+    std::wstring wfilter = To_Wide(filter);
+    for (wchar_t& c : wfilter)
+        if (c == L'|') c = L'\0';
+    wfilter.push_back(L'\0');
+    wfilter.push_back(L'\0');
+    std::wstring wtitle = To_Wide(title);
+    std::wstring buffer = To_Wide(file_name);
+    buffer.resize(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd;
+    ofn.lpstrFilter = wfilter.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+    ofn.lpstrTitle = wtitle.c_str();
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetSaveFileNameW(&ofn)) return {};
+    return To_Utf8(buffer.c_str());
+}
+
+std::string Win32DialogHost::Browse_For_Folder(const std::string& initial) {
+    BROWSEINFOW info{};
+    info.hwndOwner = hwnd;
+    std::wstring title = L"Export data to folder:";
+    info.lpszTitle = title.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&info);
+    if (!pidl) return {};
+    wchar_t path[MAX_PATH] = {};
+    bool ok = SHGetPathFromIDListW(pidl, path) != FALSE;
+    CoTaskMemFree(pidl);
+    return ok ? To_Utf8(path) : std::string();
+}
+
+bool Win32DialogHost::Folder_Exists(const std::string& path) {
+    DWORD a = GetFileAttributesW(To_Wide(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void Win32DialogHost::Open_With_Shell(const std::string& target) { crv::Open_With_Shell(target); }
+
+void Win32DialogHost::Focus_Control(const std::string& name, bool select_all) {
+    HWND c = Control_By_Name(name);
+    if (!c) return;
+    SetFocus(c);
+    if (select_all) SendMessageW(c, EM_SETSEL, 0, -1);
+}
+
+void Win32DialogHost::Close() {
+    if (hwnd) EndDialog(hwnd, 0);
+}
+
+Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder(); }
+
+EscapeWatch::EscapeWatch(HWND dialog) {
+    g_escape_dialog = dialog;
+    hook_ = SetWindowsHookExW(WH_KEYBOARD, Escape_Proc, nullptr, GetCurrentThreadId());
+}
+
+EscapeWatch::~EscapeWatch() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    g_escape_dialog = nullptr;
+}
+
+}  // namespace crv

@@ -1,0 +1,68 @@
+#pragma once
+// What both dialog views share: the window side of DialogHost (boxes, the
+// pump, settings, file and folder choosers, shell), the test hooks, and a
+// keyboard watch that turns Esc into Cancel while a run pumps messages
+// through someone else's loop.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "dialogs/dialog_host.h"
+
+namespace crv {
+
+// Answers the dialogs' boxes instead of showing them (tests; nullptr shows
+// them again).
+void Set_Dialog_Box_Answerer(std::function<int(const std::string& text, int flags)> answerer);
+// Answers the dialogs' Save dialog (tests): returns the file chosen, "" for Cancel.
+void Set_Dialog_Save_Answerer(std::function<std::string(const std::string& filter)> answerer);
+
+// The owner of a dialog: the given window, else the loaded "frmMain".
+HWND Dialog_Owner(HWND owner);
+
+class Win32DialogHost : public DialogHost {
+public:
+    int Message_Box(const std::string& text, int flags) override;
+    void Do_Events() override;
+    DialogTime Now() override;
+    std::string Local_Computer_Name() override;
+    std::string Environment_Value(const std::string& name) override;
+    std::string Get_Setting(const std::string& section, const std::string& key,
+                            const std::string& default_value) override;
+    void Save_Setting(const std::string& section, const std::string& key, const std::string& value) override;
+    std::string Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
+                                 const std::string& file_name) override;
+    std::string Browse_For_Folder(const std::string& initial) override;
+    bool Folder_Exists(const std::string& path) override;
+    void Open_With_Shell(const std::string& target) override;
+    void Focus_Control(const std::string& name, bool select_all) override;
+    void Close() override;
+    Ansi_Encoder Export_Encoder() override;
+
+    // The control of a name ("txtComputer", ...), nullptr when none.
+    virtual HWND Control_By_Name(const std::string& name) = 0;
+
+    HWND hwnd = nullptr;
+};
+
+// Text of a window / control as UTF-8, and back.
+std::string Window_Text(HWND hwnd);
+void Set_Window_Text(HWND hwnd, const std::string& text);
+// A placeholder's rectangle in its dialog's client coordinates.
+RECT Child_Rect(HWND dialog, int id);
+
+// While one exists, Esc pressed in `dialog` posts it IDCANCEL, whichever
+// loop retrieves the key.
+class EscapeWatch {
+public:
+    explicit EscapeWatch(HWND dialog);
+    ~EscapeWatch();
+    EscapeWatch(const EscapeWatch&) = delete;
+    EscapeWatch& operator=(const EscapeWatch&) = delete;
+
+private:
+    HHOOK hook_ = nullptr;
+};
+
+}  // namespace crv

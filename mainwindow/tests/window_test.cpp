@@ -1,0 +1,366 @@
+// The real main window under Wine: the local computer's WMI through COM, a
+// fresh database, the controls read back through their own messages.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "core/common.h"
+#include "core/error.h"
+#include "mainwindow/frm_main.h"
+#include "platform/win/forms.h"
+#include "platform/win/system.h"
+#include "platform/win/text.h"
+#include "store/devices.h"
+#include "store/features.h"
+#include "store/scans.h"
+#include "store/settings.h"
+#include "store/tests/test_database.h"
+#include "wmi/com/com_wmi.h"
+
+namespace crv {
+namespace {
+
+const std::string SEP(Row_Key_Separator);
+
+HWND H(const std::string& name) { return reinterpret_cast<HWND>(frmMain::Instance().Control_Handle(name)); }
+
+void Pump(int ms) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    do {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+        Sleep(5);
+    } while (GetTickCount() < end);
+}
+
+// List view rows through LVM_GETITEMCOUNT / LVM_GETITEMTEXTW: what the
+// control itself shows (owner data asks the model for each cell).
+int List_Count() { return static_cast<int>(SendMessageW(H("lvwMain"), LVM_GETITEMCOUNT, 0, 0)); }
+std::string List_Text(int row, int column) {
+    wchar_t buffer[1024] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = 1024;
+    SendMessageW(H("lvwMain"), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return To_Utf8(buffer);
+}
+int List_Find(const std::string& text) {
+    for (int r = 0; r < List_Count(); ++r)
+        if (List_Text(r, 0) == text) return r;
+    return -1;
+}
+int Header_Count() {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(H("lvwMain"), LVM_GETHEADER, 0, 0));
+    return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::string Tree_Text(HWND tree, HTREEITEM item) {
+    wchar_t buffer[512] = {};
+    TVITEMW tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = buffer;
+    tv.cchTextMax = 512;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+    return To_Utf8(buffer);
+}
+HTREEITEM Tree_Root(HWND tree) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+}
+// Depth-first search for an item's text.
+HTREEITEM Tree_Find(HWND tree, HTREEITEM from, const std::string& text) {
+    for (HTREEITEM i = from; i; i = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                                                  reinterpret_cast<LPARAM>(i)))) {
+        if (Tree_Text(tree, i) == text) return i;
+        HTREEITEM child = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(i)));
+        if (HTREEITEM found = Tree_Find(tree, child, text)) return found;
+    }
+    return nullptr;
+}
+std::string Status_Text(int panel) {
+    wchar_t buffer[512] = {};
+    SendMessageW(H("sbrMain"), SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(buffer));
+    return To_Utf8(buffer);
+}
+
+// The window lives for the whole program; the tests run in order on it.
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        Install_Com_Wmi_Port();
+        Set_Quit_When_Last_Form_Closes(false);
+        db_ = new test::TestDatabase(true);
+        local_ = Get_Local_Computer_Name();
+        auto feature = [](const char* key, const char* name, const char* type, const char* parent,
+                          const char* image) {
+            if (Get_Feature_ID(key) == 0) Save_Feature(key, name, "", type, image, parent);
+        };
+        feature("[Root...]", "Computer", "0", "", "Computer");
+        feature("Hardware", "Hardware", "1", "[Root...]", "Device");
+        feature("Win32_Processor", "Processors", "2", "Hardware", "Processor");
+        feature("Software", "Software", "1", "[Root...]", "Windows");
+        feature("Win32_OperatingSystem", "Operating System", "2", "Software", "Windows");
+        feature("RTT_RemoteTaskManager", "Remote Task Manager", "2", "Software", "Process");
+        feature("RTT_SCM", "Service Manager", "2", "Software", "Service");
+        Set_Work_Online(true);
+        Set_Main_Box_Answerer([](const std::string& text, int flags) {
+            boxes_.push_back(text);
+            return (flags & Mb_Yes_No) ? Answer_No : Answer_Ok;
+        });
+    }
+    static void TearDownTestSuite() {
+        frmMain::Instance().Unload();
+        Set_Main_Box_Answerer(nullptr);
+        delete db_;
+    }
+    MainController& C() { return frmMain::Instance().Controller(); }
+    void Click(const std::string& key) {
+        TreeNode* n = C().tvwFeatures.Find(key);
+        ASSERT_NE(n, nullptr) << key;
+        C().tvwFeatures.Select(n);
+        C().tvwFeatures_NodeClick(n);
+        Pump(20);
+    }
+
+    static test::TestDatabase* db_;
+    static std::string local_;
+    static std::vector<std::string> boxes_;
+};
+test::TestDatabase* MainWindowTest::db_ = nullptr;
+std::string MainWindowTest::local_;
+std::vector<std::string> MainWindowTest::boxes_;
+
+TEST_F(MainWindowTest, A_OpensOffersTheLocalComputerAndMakesItTheRoot) {
+    ASSERT_FALSE(local_.empty());
+    ASSERT_TRUE(frmMain::Instance().ShowThisForm(0));
+    HWND main = reinterpret_cast<HWND>(frmMain::Instance().hWnd());
+    ASSERT_TRUE(IsWindow(main));
+    EXPECT_TRUE(Is_Form_Loaded("frmMain"));
+    wchar_t title[256] = {};
+    GetWindowTextW(main, title, 256);
+    EXPECT_EQ(To_Utf8(title), "Corvalin - System Information & Asset Management Tool");
+    // The one-shot timer asks about the local computer, which is not listed.
+    Pump(400);
+    ASSERT_FALSE(boxes_.empty());
+    EXPECT_EQ(boxes_.back(),
+              "This computer is not added to the computer list. Do you want to add this computer to the list now?");
+    EXPECT_FALSE(C().tmrExpand.enabled);
+
+    // The computer is added (the list manager's part), then Refresh picks it.
+    const std::int32_t id = Add_Device(local_, "", "", 0, 0, 0, 0, "", 1, 2, "", "tester");
+    ASSERT_GT(id, 0);
+    C().mnuViewRefresh_Click();
+    Pump(200);
+    HWND features = H("tvwFeatures");
+    HTREEITEM root = Tree_Root(features);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(Tree_Text(features, root), local_);
+    EXPECT_EQ(C().tvwFeatures.Nodes().front()->key, "[Root...]");
+    EXPECT_EQ(Number_Value(Get_Field(C().tvwFeatures.Nodes().front()->tag, 0)), id);
+    HTREEITEM dev = Tree_Find(H("tvwDevices"), Tree_Root(H("tvwDevices")), local_);
+    EXPECT_NE(dev, nullptr);
+    EXPECT_EQ(static_cast<int>(SendMessageW(H("tvwDevices"), TVM_GETCOUNT, 0, 0)),
+              static_cast<int>(C().tvwDevices.Count()));
+    // Menu bar and the eight toolbars.
+    HMENU bar = GetMenu(main);
+    EXPECT_EQ(GetMenuItemCount(bar), 7);
+    for (const char* t : {"tlbMain", "tlbHardware", "tlbOS", "tlbPower", "tlbProcess", "tlbServices",
+                          "tlbTabularReport", "tlbScan"})
+        EXPECT_GT(SendMessageW(H(t), TB_BUTTONCOUNT, 0, 0), 0) << t;
+    EXPECT_EQ(SendMessageW(H("tlbMain"), TB_BUTTONCOUNT, 0, 0), 11);
+    EXPECT_EQ(Status_Text(4), Get_Version_Text());
+    EXPECT_EQ(Status_Text(1), "Mode: Online");
+}
+
+TEST_F(MainWindowTest, B_OperatingSystemAndAHardwareClassShowRealRows) {
+    Click("Win32_OperatingSystem");
+    ASSERT_GT(List_Count(), 3);
+    EXPECT_EQ(Header_Count(), 2);
+    EXPECT_EQ(List_Text(0, 0), C().tvwFeatures.Find("Win32_OperatingSystem")->text);
+    EXPECT_EQ(List_Text(0, 1), "1");
+    const int caption = List_Find("    Caption");
+    ASSERT_GE(caption, 0);
+    EXPECT_FALSE(List_Text(caption, 1).empty());
+    EXPECT_EQ(Status_Text(0), C().tvwFeatures.Find("Win32_OperatingSystem")->text);
+
+    Click("Win32_Processor");
+    ASSERT_GT(List_Count(), 2);
+    EXPECT_EQ(List_Text(0, 0), C().tvwFeatures.Find("Win32_Processor")->text);
+    const int name = List_Find("    Name");
+    ASSERT_GE(name, 0);
+    EXPECT_FALSE(List_Text(name, 1).empty());
+}
+
+TEST_F(MainWindowTest, C_ProcessAndServiceListsFillFromTheTimer) {
+    Click("RTT_RemoteTaskManager");
+    EXPECT_TRUE(C().tmrMain.enabled);
+    EXPECT_EQ(C().tmrMain.interval, 5000);
+    ASSERT_GT(List_Count(), 1);
+    EXPECT_GT(Header_Count(), 5);
+    bool found_self = false;
+    for (int r = 0; r < List_Count(); ++r)
+        if (List_Text(r, 0).find("mainwindow_window_tests") != std::string::npos) found_self = true;
+    EXPECT_TRUE(found_self);
+    EXPECT_EQ(IsWindowEnabled(H("tlbProcess")), TRUE);
+
+    Click("RTT_SCM");
+    EXPECT_EQ(C().tmrMain.interval, 10000);
+    ASSERT_GT(List_Count(), 5);
+    bool spooler = false;
+    for (int r = 0; r < List_Count(); ++r)
+        for (int col = 0; col < 2; ++col)
+            if (List_Text(r, col) == "Spooler" || List_Text(r, col) == "spooler") spooler = true;
+    EXPECT_TRUE(spooler);
+    Click("Win32_OperatingSystem");
+    EXPECT_FALSE(C().tmrMain.enabled);
+}
+
+TEST_F(MainWindowTest, D_OfflineShowsTheStoredScanOfTheChosenDate) {
+    const TreeNode* root = C().tvwFeatures.Nodes().front();
+    const std::int32_t id = Number_Value(Get_Field(root->tag, 0));
+    // Store what a live listing of the operating system shows.
+    Click("Win32_OperatingSystem");
+    ListModel scan;
+    for (std::size_t r = 0; r < C().lvwMain.Item_Count(); ++r) {
+        const ListItem& from = C().lvwMain.Item(r);
+        ListItem* to = scan.Add_Item(from.key, from.text);
+        to->Set_Sub_Item(1, from.Sub_Item(1));
+        to->small_icon = from.small_icon;
+        to->bold = from.bold;
+    }
+    ASSERT_TRUE(Save_Scan({2024, 3, 7}, id, Get_Feature_ID("Win32_OperatingSystem"), scan));
+    ASSERT_TRUE(Save_Scan({2023, 11, 5}, id, Get_Feature_ID("Win32_Processor"), scan));
+
+    C().mnuWorkOffline_Click();
+    Pump(200);
+    EXPECT_EQ(Status_Text(1), "Mode: Offline");
+    EXPECT_EQ(C().tvwFeatures.Nodes().front()->text, local_);  // the root survives the switch
+    HWND combo = H("cboScanDate");
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    wchar_t text[64] = {};
+    SendMessageW(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(To_Utf8(text), "07-MAR-2024");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
+
+    Click("Win32_OperatingSystem");
+    ASSERT_EQ(List_Count(), static_cast<int>(scan.Item_Count()));
+    const int caption = List_Find("    Caption");
+    ASSERT_GE(caption, 0);
+    EXPECT_EQ(List_Text(caption, 1), scan.Item(static_cast<std::size_t>(caption)).Sub_Item(1));
+
+    // The other date has no operating system scan.
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    ASSERT_EQ(C().cboScanDate.Text(), "05-NOV-2023");
+    Click("Win32_OperatingSystem");
+    ASSERT_EQ(List_Count(), 1);
+    EXPECT_EQ(List_Text(0, 0), "Name");
+    EXPECT_EQ(List_Text(0, 1), "No value as on selected scan date");
+    C().mnuWorkOnline_Click();
+    Pump(100);
+}
+
+TEST_F(MainWindowTest, E_DeviceTreeGroupsRenameAndMove) {
+    const std::int32_t g = Add_Device("Sales", "", "", 0, 0, 0, 0, "", 1, 1, "", "tester");
+    const std::int32_t pc = Add_Device("PC-SALES", "", "", 0, 0, 0, 0, "", g, 2, "", "tester");
+    C().Fill_Device_Tree(C().tvwDevices);
+    Pump(50);
+    HWND tree = H("tvwDevices");
+    EXPECT_EQ(static_cast<int>(SendMessageW(tree, TVM_GETCOUNT, 0, 0)), static_cast<int>(C().tvwDevices.Count()));
+    ASSERT_NE(Tree_Find(tree, Tree_Root(tree), "Sales"), nullptr);
+    ASSERT_NE(Tree_Find(tree, Tree_Root(tree), "PC-SALES"), nullptr);
+
+    // A group click lists its members in the pane.
+    TreeNode* sales = C().tvwDevices.Find("DEV" + std::to_string(g));
+    C().tvwDevices.Select(sales);
+    C().tvwDevices_NodeClick(sales);
+    Pump(20);
+    ASSERT_EQ(List_Count(), 1);
+    EXPECT_EQ(List_Text(0, 0), "PC-SALES");
+    EXPECT_EQ(Header_Count(), 16);
+
+    // Rename in place through the control's editor.
+    ASSERT_TRUE(SendMessageW(tree, TVM_EDITLABELW, 0,
+                             reinterpret_cast<LPARAM>(Tree_Find(tree, Tree_Root(tree), "Sales"))) != 0);
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(edit, nullptr);
+    SetWindowTextW(edit, L"Sales East");
+    SendMessageW(tree, TVM_ENDEDITLABELNOW, FALSE, 0);
+    Pump(20);
+    EXPECT_NE(Tree_Find(tree, Tree_Root(tree), "Sales East"), nullptr);
+    EXPECT_EQ(db_->Scalar("SELECT DEV_NAME FROM DEV_TBL WHERE DEV_ID=" + std::to_string(g)), "Sales East");
+
+    // Move the computer to the root group by a drop.
+    TreeNode* root_group = C().tvwDevices.Find("DEV1");
+    C().tvwDevices_OLEDragDrop("DEV" + std::to_string(pc), root_group);
+    Pump(20);
+    EXPECT_EQ(C().tvwDevices.Find("DEV" + std::to_string(pc))->parent, root_group);
+    HTREEITEM moved = Tree_Find(tree, Tree_Root(tree), "PC-SALES");
+    ASSERT_NE(moved, nullptr);
+    HTREEITEM parent = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, TVGN_PARENT, reinterpret_cast<LPARAM>(moved)));
+    EXPECT_EQ(Tree_Text(tree, parent), "Network");
+    EXPECT_EQ(db_->Scalar("SELECT COUNT(*) FROM TRANSFER_TRACK WHERE DEV_ID=" + std::to_string(pc) +
+                          " AND DEST_GRP_ID=1 AND SRC_GRP_ID=" + std::to_string(g)),
+              "1");
+    EXPECT_EQ(db_->Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(pc)), "1");
+}
+
+TEST_F(MainWindowTest, F_Screenshot) {
+    // Saved for a person to look at; under the null graphics driver the
+    // picture is blank, under Xvfb it shows the window.
+    HWND main = reinterpret_cast<HWND>(frmMain::Instance().hWnd());
+    Click("Win32_OperatingSystem");
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT r;
+    GetWindowRect(main, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    ASSERT_GT(w, 0);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    if (!PrintWindow(main, mem, 0)) BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(mem, old);
+    BITMAPINFOHEADER bi{};
+    bi.biSize = sizeof bi;
+    bi.biWidth = w;
+    bi.biHeight = h;
+    bi.biPlanes = 1;
+    bi.biBitCount = 24;
+    bi.biCompression = BI_RGB;
+    const int stride = ((w * 3 + 3) / 4) * 4;
+    std::string pixels(static_cast<std::size_t>(stride) * h, '\0');
+    GetDIBits(mem, bmp, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi;
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(pixels.size());
+    const char* build = std::getenv("CORVALIN_WINE_BUILD");
+    std::string path = std::string(build ? build : ".") + "/corvalin_main_window.bmp";
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&fh), sizeof fh);
+    out.write(reinterpret_cast<const char*>(&bi), sizeof bi);
+    out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    EXPECT_TRUE(out.good());
+}
+
+}  // namespace
+}  // namespace crv

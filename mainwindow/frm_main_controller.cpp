@@ -376,10 +376,11 @@ void MainController::Fill_Scan_Dates(std::int32_t device_id) {
 }
 
 void MainController::Form_KeyDown(int key_code, int shift) {
-    // Ctrl+Shift+G adds a group, Ctrl+Shift+C a computer; adding devices
-    // belongs to the group commands, which are not built yet.
-    (void)key_code;
-    (void)shift;
+    // Ctrl and Shift held (other modifiers not looked at): G adds a member of
+    // the first device type, C of the second.
+    if ((shift & 3) != 3) return;
+    if (key_code == 71) Menu_Click("mnuAddType", 1);
+    if (key_code == 67) Menu_Click("mnuAddType", 2);
 }
 
 // ---------------------------------------------------------------- public members
@@ -546,8 +547,8 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         layout(Layout_Root_Summary, "[Root...]");
         if (ok) {
             if (blnOnline) {
-                // The live System Summary is its own piece of work; until it
-                // comes the root lists its columns only.
+                if (Show_System_Summary(lngDeviceID, strDevice, lvwTemp, frmMain))
+                    Refresh_MAC_Address(lngDeviceID, strDevice);
             } else {
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
             }
@@ -747,6 +748,177 @@ void MainController::Show_Stored_Feature(const std::string& strScanDate, std::in
         row->Set_Sub_Item(1, value);
         if (!image.empty()) row->small_icon = image;
     }
+}
+
+namespace {
+
+enum class SummaryValue { Plain, Service_Pack, Adapter };
+
+struct SummaryRow {
+    const char* label;
+    const char* key;
+    const char* property;
+    SummaryValue kind = SummaryValue::Plain;
+};
+
+struct SummaryClass {
+    const char* wmi_class;
+    const char* where;         // "" or the condition after " where "
+    const char* section_key;   // nullptr: continues the previous section
+    const char* section_text;
+    const char* section_icon;
+    bool separators;  // after each instance and after the last
+    std::vector<SummaryRow> rows;
+};
+
+const std::vector<SummaryClass>& Summary_Classes() {
+    using K = SummaryValue;
+    static const std::vector<SummaryClass> classes = {
+        {"Win32_ComputerSystem", "", "Computer", "Computer", "Computer", false,
+         {{"Computer Name", "CSName", "Name"},
+          {"Computer Manufacturer", "CSManufacturer", "Manufacturer"},
+          {"Computer Model", "CSModel", "Model"},
+          {"Computer Description", "CSDescription", "Description"},
+          {"Computer Primary Owner Name", "CSPrimaryOwnerName", "PrimaryOwnerName"},
+          {"Computer System Type", "CSSystemType", "SystemType"},
+          {"Computer Domain", "CSDomain", "Domain"},
+          {"Computer User Name", "CSUserName", "UserName"},
+          {"Computer Total Physical Memory", "CSTotalPhysicalMemory", "TotalPhysicalMemory"}}},
+        {"Win32_ComputerSystemProduct", "", nullptr, nullptr, nullptr, true,
+         {{"Identifying Number", "CSPIdentifyingNumber", "IdentifyingNumber"},
+          {"Universally Unique Identifier", "CSPUniversallyUniqueIdentifier", "UUID"}}},
+        {"Win32_Processor", "", "Processors", "Processors", "Processor", true,
+         {{"Processor Name", "ProName", "Name"},
+          {"Processor Manufacturer", "ProManufacturer", "Manufacturer"},
+          {"Processor Version", "ProVersion", "Version"},
+          {"Processor Description", "ProDescription", "Description"},
+          {"Processor Maximum Clock Speed", "ProMaximumClockSpeed", "MaxClockSpeed"},
+          {"Processor ID", "ProProcessorID", "ProcessorId"}}},
+        {"Win32_OperatingSystem", "", "Operating System", "Operating System", "Windows", true,
+         {{"OS Name", "OSName", "Name"},
+          {"OS Manufacturer", "OSManufacturer", "Manufacturer"},
+          {"OS Version", "OSVersion", "Version"},
+          {"OS Service Pack", "OSServicePack", "", K::Service_Pack},
+          {"OS Install Date", "OSInstallDate", "InstallDate"},
+          {"OS Serial Number", "OSSerialNumber", "SerialNumber"},
+          {"OS Boot Device", "OSBootDevice", "BootDevice"},
+          {"OS Windows Directory", "OSWindowsDirectory", "WindowsDirectory"}}},
+        {"Win32_BaseBoard", "", "MotherBoard", "Motherboard", "MotherBoard", true,
+         {{"Motherboard Manufacturer", "BBManufacturer", "Manufacturer"},
+          {"Motherboard Serial Number", "BBSerialNumber", "SerialNumber"},
+          {"Motherboard Version", "BBVersion", "Version"},
+          {"Motherboard Product", "BBProduct", "Product"}}},
+        {"Win32_BIOS", "", "BIOS", "BIOS", "Chip", true,
+         {{"BIOS Name", "BIOSName", "Name"},
+          {"BIOS Manufacturer", "BIOSManufacturer", "Manufacturer"},
+          {"BIOS Version", "BIOSVersion", "Version"},
+          {"BIOS Release Date", "BIOSReleaseDate", "ReleaseDate"},
+          {"BIOS Serial Number", "BIOSSerialNumber", "SerialNumber"},
+          {"SMBIOS Version", "BIOSSMBIOSVersion", "SMBIOSBIOSVersion"}}},
+        {"Win32_DiskDrive", "", "DiskDrive", "Disk Drive", "DiskDrive", true,
+         {{"Disk Drive Name", "DDName", "Name"},
+          {"Disk Drive Manufacturer", "DDManufacturer", "Manufacturer"},
+          {"Disk Drive Model", "DDModel", "Model"},
+          {"Disk Drive Media Type", "DDMediaType", "MediaType"},
+          {"Disk Drive Serial Number", "DDSerialNumber", "SerialNumber"},
+          {"Disk Drive Signature", "DDSignature", "Signature"},
+          {"Disk Drive Size", "DDSize", "Size"}}},
+        {"Win32_DesktopMonitor", "", "DesktopMonitor", "Desktop Monitor", "Monitor", true,
+         {{"Monitor Name", "DMName", "Name"}, {"Monitor Manufacturer", "DMManufaturer", "MonitorManufacturer"}}},
+        {"Win32_DisplayConfiguration", "", "DisplayConfiguration", "Display Configuration", "Display", true,
+         {{"Display Device Name", "DCName", "DeviceName"},
+          {"Display Driver Version", "DCDriverVersion", "DriverVersion"}}},
+        {"Win32_NetworkAdapterConfiguration", "IPEnabled=true", "NACPhysicalNetworkAdapters",
+         "Physical Network Adapters", "Adapter", true,
+         {{"Network Adpater Name", "NACName", "Caption", K::Adapter},
+          {"Network Adpater MAC Address", "NACMacAddress", "MACAddress"}}},
+        {"Win32_LogicalDisk", "", "LogicalDisk", "Logical Disk", "HDD", true,
+         {{"Logical Disk Name", "LDName", "Name"},
+          {"Logical Disk File System", "LDFileSystem", "FileSystem"},
+          {"Logical Disk Size", "LDSize", "Size"},
+          {"Logical Disk Volume Serial Number", "LDVolumeSerialNumber", "VolumeSerialNumber"}}},
+    };
+    return classes;
+}
+
+}  // namespace
+
+bool MainController::Show_System_Summary(std::int32_t lngDeviceID, const std::string& strDevice, ListModel& lvwTemp,
+                                         MainController& frmMain) {
+    Setup_ListView_Columns(lvwTemp, Layout_Property_List, "");
+    const std::string sep(Row_Key_Separator);
+    auto count_key = [&](const std::string& prefix) { return prefix + sep + std::to_string(lvwTemp.Item_Count()); };
+    auto separator = [&] { lvwTemp.Add_Item(count_key("Space0"), ""); };
+
+    WmiStatus status;
+    auto services = Connect_Device(lngDeviceID, strDevice, 0, status);
+    if (!services) {
+        ListItem* row = lvwTemp.Add_Item("", "Error");
+        if (row) {
+            row->Set_Sub_Item(1, status.description);
+            row->small_icon = "NoInfo";
+            row->bold = true;
+        }
+        Clear_Error();
+        frmMain.progress.visible = false;
+        frmMain.Changed(ViewPart::Progress);
+        return false;
+    }
+
+    for (const SummaryClass& cls : Summary_Classes()) {
+        std::string wql = std::string("Select") + " * " + "from " + cls.wmi_class;
+        if (*cls.where) wql += std::string(" where ") + cls.where;
+        WmiStatus qs;
+        auto results = services->Exec_Query(wql, Wbem_Flag_Return_Immediately, qs);
+        // The objects are read first: the adapter section needs their count.
+        std::vector<WmiInstance> objects;
+        bool failed = !results;
+        if (results) {
+            WmiInstance o;
+            while (results->Next(o, qs)) objects.push_back(o);
+            if (qs.Failed() && objects.empty()) failed = true;
+        }
+        Clear_Error();
+        const bool adapters = std::string_view(cls.wmi_class) == "Win32_NetworkAdapterConfiguration";
+        if (adapters && !failed && objects.empty()) continue;
+        if (cls.section_key) {
+            ListItem* row = lvwTemp.Add_Item(count_key(cls.section_key), cls.section_text);
+            if (row) {
+                row->small_icon = cls.section_icon;
+                row->bold = true;
+            }
+        }
+        // A class that cannot be read shows its rows once, empty.
+        if (failed) objects.assign(1, WmiInstance{});
+        for (const WmiInstance& object : objects) {
+            for (const SummaryRow& r : cls.rows) {
+                std::string value;
+                if (r.kind == SummaryValue::Service_Pack) {
+                    const WmiProperty* major = object.Find("ServicePackMajorVersion");
+                    const WmiProperty* minor = object.Find("ServicePackMinorVersion");
+                    value = (major ? Scalar_To_Text(major->value) : "") + "." +
+                            (minor ? Scalar_To_Text(minor->value) : "");
+                    if (failed) value.clear();
+                } else if (const WmiProperty* prop = object.Find(r.property)) {
+                    value = Format_Property_Value(*prop, lvwTemp, "", "", "");
+                    if (r.kind == SummaryValue::Adapter) value = Strip_Bracket_Prefix(value);
+                }
+                ListItem* row = Add_ListItem_Indented(lvwTemp, 0, count_key(r.key), std::string("    ") + r.label, "",
+                                                      "Info3", 1);
+                if (!row) {
+                    Clear_Error();
+                    continue;
+                }
+                row->Set_Sub_Item(1, value);
+            }
+            if (cls.separators) separator();
+        }
+        if (cls.separators) separator();
+    }
+    lvwTemp.Notify();
+    frmMain.progress.visible = false;
+    frmMain.Changed(ViewPart::Progress);
+    return true;
 }
 
 void MainController::Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice) {
@@ -1266,9 +1438,8 @@ bool MainController::Menu_Click(const std::string& name, int index) {
 }
 
 void MainController::sbrMain_PanelClick(const std::string& key) {
-    // The web-site panel and the update check come with the shell and
-    // update work; other panels do nothing.
-    (void)key;
+    // The web-site panel is opened by the view (shell); other panels do nothing.
+    if (key == "Version") Menu_Click("mnuCheckUpdates", -1);
 }
 
 void MainController::Form_Unload() {

@@ -196,8 +196,15 @@ public:
     void Show_Stored_Feature(const std::string& strScanDate, std::int32_t lngDeviceID, const std::string& strDevice,
                              std::int32_t lngFeatureID, ListModel& lvwTemp, const TreeNode& nodClicked);
     void Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice);
+    // The one-page overview of the computer: eleven classes of root\cimv2.
+    // False only when the connection failed (an "Error" row says why).
+    bool Show_System_Summary(std::int32_t lngDeviceID, const std::string& strDevice, ListModel& lvwTemp,
+                             MainController& frmMain);
     void Add_Bold_Row(ListModel& list, const std::string& caption, const std::string& value, const std::string& icon);
     bool Listing_Running() const { return busy_depth_ > 0; }
+    // Runs the action now, or, while a listing or refresh runs, asks it to
+    // stop and runs the action once it has unwound.
+    void Run_Or_Defer(std::function<void()> action);
 
     // ---- operations availability ----
     void Set_Operations_Mode(int mode);
@@ -259,7 +266,6 @@ private:
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
-    void Run_Or_Defer(std::function<void()> action);
     void Select_Report_Node_Fixups(const std::string& toolbar);
     bool Report_Parent_Selected() const;
 

@@ -405,6 +405,32 @@ struct frmMain::Impl final : MainHost {
             toolbars[t]->on_mouse_move = reset_pointer;
     }
 
+    // Size_Coolbar_Bands: four bands fit their toolbars (twice the last
+    // button's left edge plus its width, so the whole toolbar shows).
+    void Size_Coolbar_Bands() {
+        const std::pair<const char*, const char*> fits[] = {
+            {"Hardware", "tlbHardware"}, {"Power", "tlbPower"}, {"Process", "tlbProcess"}, {"Services", "tlbServices"}};
+        for (const auto& [band, bar] : fits) {
+            Toolbar& t = *toolbars[bar];
+            if (t.Button_Count() == 0) continue;
+            const RECT r = t.Button_Rect(t.Button_Count() - 1);
+            const double width = 2 * t.To_Twips(r.left) + t.To_Twips(r.right - r.left);
+            clbMain.Set_Band_Min_Width(band, width);
+            clbMain.Set_Band_Width(band, width);
+        }
+    }
+
+    // Restore_Toolbars: the seven coolbar toolbars take back a stored
+    // customisation, and every keyed button its image of the same key.
+    void Restore_Toolbars() {
+        for (const char* name :
+             {"tlbMain", "tlbHardware", "tlbOS", "tlbPower", "tlbProcess", "tlbServices", "tlbTabularReport"}) {
+            toolbars[name]->Restore_State(std::string(Product_Name), name, name);
+            toolbars[name]->Set_Image_List(&ilsMain);
+        }
+        for (auto& [name, bar] : toolbars) bar->Renew_Images();
+    }
+
     // ---------------------------------------------------------------- geometry
     int Px(double twips) const { return Twips_To_Pixels(twips, Window_Dpi(hwnd)); }
     double Tw(int pixels) const { return Pixels_To_Twips(pixels, Window_Dpi(hwnd)); }
@@ -606,8 +632,9 @@ struct frmMain::Impl final : MainHost {
     bool Close() {
         if (c.Listing_Running()) {
             // The running listing stops first; the close comes back after it.
-            c.cmdCancel_Click();
-            PostMessageW(hwnd, WM_CLOSE, 0, 0);
+            c.Run_Or_Defer([this] {
+                if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
+            });
             return false;
         }
         if (unloading) return false;
@@ -773,6 +800,8 @@ bool frmMain::ShowThisForm(int mode) {
             return false;
         }
         i.Restore_Window_Layout();
+        i.Size_Coolbar_Bands();
+        i.Restore_Toolbars();
         i.c.Initialize_Main_Window(true);
         i.View_Changed(ViewPart::Commands);
         i.View_Changed(ViewPart::Status);

@@ -10,7 +10,7 @@ namespace crv {
 
 // The first max_chars characters (code points) of a UTF-8 text.
 std::string Cut_Characters(std::string_view text, std::size_t max_chars);
-// Every "'" doubled.
+// Every "'" doubled (NUL characters, which would end the text, dropped).
 std::string Double_Quotes(std::string_view text);
 // "'" + Double_Quotes(Cut_Characters(text, max_chars)) + "'"; max_chars 0 = no limit.
 std::string Sql_Quote(std::string_view text, std::size_t max_chars = 0);

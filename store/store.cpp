@@ -317,6 +317,8 @@ std::string Double_Quotes(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 8);
     for (char c : text) {
+        // A NUL would end the statement text inside the value.
+        if (c == '\0') continue;
         out += c;
         if (c == '\'') out += '\'';
     }

@@ -227,7 +227,9 @@ bool Show_Tabular_Report(ListModel& list, const std::string& key) {
     for (std::size_t r = 1; r <= grid.Data_Row_Count(); ++r) {
         std::int64_t tr_id = grid.Number(r, 0);
         if (tr_id <= 0) continue;
-        ListItem* item = list.Add_Item("k" + Num(tr_id), grid.Text(r, 2));
+        std::string item_key = "k";
+        item_key += Num(tr_id);
+        ListItem* item = list.Add_Item(std::move(item_key), grid.Text(r, 2));
         if (!item) continue;
         item->small_icon = "Computer";
         item->tag = Num(tr_id);

@@ -1,4 +1,5 @@
 #include "core/common.h"
+#include "core/utf.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,23 @@ TEST(SmallRoutines, VersionTextArraysAndCounters) {
     list.Add_Item("b", "B")->checked = true;
     list.Add_Item("c", "C")->checked = true;
     EXPECT_EQ(crv::Count_Checked_Items(list), 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Utf, IllFormedInputBecomesReplacementCharacters) {
+    using crv::Utf16_To_Utf8;
+    using crv::Utf8_To_Utf16;
+    EXPECT_EQ(Utf8_To_Utf16("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"), std::u16string(u"a\u00E9\u20AC\U0001F600"));
+    EXPECT_EQ(Utf8_To_Utf16("\xC3"), std::u16string(u"\uFFFD"));                 // cut short at the end
+    EXPECT_EQ(Utf8_To_Utf16("\xE2\x82" "A"), std::u16string(u"\uFFFDA"));        // cut short mid-text
+    EXPECT_EQ(Utf8_To_Utf16("\xC0\xAF"), std::u16string(u"\uFFFD"));             // overlong
+    EXPECT_EQ(Utf8_To_Utf16("\xED\xA0\x80"), std::u16string(u"\uFFFD"));         // encoded surrogate
+    EXPECT_EQ(Utf8_To_Utf16("\xFF" "b"), std::u16string(u"\uFFFDb"));
+    EXPECT_EQ(Utf16_To_Utf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");  // lone surrogate
+    EXPECT_EQ(Utf16_To_Utf8(u"\u00E9\U0001F600"), "\xC3\xA9\xF0\x9F\x98\x80");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 namespace {
@@ -33,6 +34,28 @@ TEST_F(ErrorTest, EmptyDescriptionKeepsTheSeparator) {
     crv::Show_Error_Message(true);
     ASSERT_EQ(reporter.shown.size(), 1u);
     EXPECT_EQ(reporter.shown[0], "5: ");
+}
+
+TEST_F(ErrorTest, NegativeNumbersWithoutDescriptionAndPerThreadRecords) {
+    crv::Set_Error(INT32_MIN, "");
+    crv::Show_Error_Message(false);
+    crv::Set_Error(-1, "first");
+    crv::Set_Error(static_cast<std::int32_t>(0x80070005u), "");  // replaces, never appends
+    crv::Show_Error_Message(true);
+    ASSERT_EQ(reporter.shown.size(), 2u);
+    EXPECT_EQ(reporter.shown[0], "-2147483648: ");
+    EXPECT_EQ(reporter.shown[1], "-2147024891: ");
+
+    // Each thread has its own pending error.
+    crv::Set_Error(7, "main thread");
+    bool other_was_empty = false;
+    std::thread([&] {
+        other_was_empty = crv::Pending_Error().empty();
+        crv::Set_Error(8, "worker");
+    }).join();
+    EXPECT_TRUE(other_was_empty);
+    EXPECT_EQ(crv::Pending_Error().number, 7);
+    EXPECT_EQ(crv::Pending_Error().description, "main thread");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "dialogs/win/dialog_view.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shlobj.h>
 
@@ -23,16 +24,22 @@ std::function<std::string(const std::string&)>& Save_Answerer() {
     static std::function<std::string(const std::string&)> answerer;
     return answerer;
 }
-HWND g_escape_dialog = nullptr;
-
-LRESULT CALLBACK Escape_Proc(int code, WPARAM wp, LPARAM lp) {
-    // Key down (bit 31 clear) of Esc, taken off the queue (HC_ACTION).
-    if (code == HC_ACTION && wp == VK_ESCAPE && !(lp & (1u << 31)) && g_escape_dialog) {
-        HWND active = GetActiveWindow();
-        if (active == g_escape_dialog || IsChild(g_escape_dialog, active))
-            PostMessageW(g_escape_dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+LRESULT CALLBACK Escape_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+    if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
+        const bool* busy = reinterpret_cast<const bool*>(ref);
+        HWND dialog = GetAncestor(hwnd, GA_ROOT);
+        if (busy && *busy && dialog) {
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
+            return 0;
+        }
     }
-    return CallNextHookEx(nullptr, code, wp, lp);
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Escape_Subclass, 0x45534321);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+BOOL CALLBACK Watch_Child(HWND child, LPARAM busy) {
+    SetWindowSubclass(child, Escape_Subclass, 0x45534321, static_cast<DWORD_PTR>(busy));
+    return TRUE;
 }
 }  // namespace
 
@@ -171,14 +178,8 @@ void Win32DialogHost::Close() {
 
 Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder(); }
 
-EscapeWatch::EscapeWatch(HWND dialog) {
-    g_escape_dialog = dialog;
-    hook_ = SetWindowsHookExW(WH_KEYBOARD, Escape_Proc, nullptr, GetCurrentThreadId());
-}
-
-EscapeWatch::~EscapeWatch() {
-    if (hook_) UnhookWindowsHookEx(hook_);
-    g_escape_dialog = nullptr;
+void Watch_Escape(HWND dialog, const bool* busy) {
+    EnumChildWindows(dialog, Watch_Child, reinterpret_cast<LPARAM>(busy));
 }
 
 }  // namespace crv

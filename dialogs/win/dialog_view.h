@@ -52,17 +52,9 @@ void Set_Window_Text(HWND hwnd, const std::string& text);
 // A placeholder's rectangle in its dialog's client coordinates.
 RECT Child_Rect(HWND dialog, int id);
 
-// While one exists, Esc pressed in `dialog` posts it IDCANCEL, whichever
-// loop retrieves the key.
-class EscapeWatch {
-public:
-    explicit EscapeWatch(HWND dialog);
-    ~EscapeWatch();
-    EscapeWatch(const EscapeWatch&) = delete;
-    EscapeWatch& operator=(const EscapeWatch&) = delete;
-
-private:
-    HHOOK hook_ = nullptr;
-};
+// While `busy` says so, Esc reaching any child of the dialog straight (a
+// loop other than the dialog's own dispatched it, so no IsDialogMessage made
+// it IDCANCEL) posts the dialog IDCANCEL. Call once the children exist.
+void Watch_Escape(HWND dialog, const bool* busy);
 
 }  // namespace crv

@@ -402,6 +402,31 @@ TEST_F(ControllerTest, AClickDuringAListingCancelsItAndRunsAfterwards) {
     EXPECT_EQ(c_.lvwMain.Item(1).Sub_Item(1), "Windows");
 }
 
+TEST_F(ControllerTest, ACloseOrRefreshDuringAListingWaitsForItToStop) {
+    Start();
+    FakeWmiPort::QueryAnswer many;
+    for (int i = 0; i < 50; ++i) many.objects.push_back(Instance({Wmi_Text("Name", "P" + std::to_string(i))}));
+    wmi_.Set_Answer("SELECT * FROM Win32_Processor", many);
+    host_.input = true;
+    bool ran_inside = false, ran = false;
+    host_.on_events = [&] {
+        if (host_.events == 2)
+            c_.Run_Or_Defer([&] {
+                ran = true;
+                ran_inside = c_.Listing_Running();
+            });
+        if (host_.events == 3) c_.mnuViewRefresh_Click();
+    };
+    Click("Win32_Processor");
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(ran_inside);
+    // The listing stopped early; the refresh ran afterwards and the pane
+    // still matches its descriptor.
+    EXPECT_LT(c_.lvwMain.Item_Count(), 150u);
+    EXPECT_EQ(Get_Field(c_.lvwMain.tag, 4), Feature("Win32_Processor")->text);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, "PC7");
+}
+
 TEST_F(ControllerTest, ClassErrorsBecomeRowsWithoutABox) {
     Start();
     FakeWmiPort::QueryAnswer refused;
@@ -553,6 +578,82 @@ TEST_F(ControllerTest, TimersStartStopAndPauseWhileABoxIsOpen) {
     c_.tmrExpand_Timer();
     EXPECT_FALSE(c_.tmrExpand.enabled);
     EXPECT_TRUE(c_.tvwFeatures.Nodes()[1]->expanded);
+}
+
+TEST_F(ControllerTest, SystemSummarySectionsRowsAndStoredLabels) {
+    Start();
+    FakeWmiPort::QueryAnswer cs;
+    cs.objects.push_back(Instance({Wmi_Text("Name", "PC7"), Wmi_Value("TotalPhysicalMemory", CIM_Uint64,
+                                                                      std::string("8589934592"))}));
+    wmi_.Set_Answer("Select * from Win32_ComputerSystem", cs);
+    FakeWmiPort::QueryAnswer csp;
+    csp.objects.push_back(Instance({Wmi_Text("IdentifyingNumber", "SN1"), Wmi_Text("UUID", "U1")}));
+    wmi_.Set_Answer("Select * from Win32_ComputerSystemProduct", csp);
+    FakeWmiPort::QueryAnswer cpu;
+    cpu.objects.push_back(Instance({Wmi_Text("Name", "CPU A"), Wmi_Uint32("MaxClockSpeed", 2394)}));
+    cpu.objects.push_back(Instance({Wmi_Text("Name", "CPU B"), Wmi_Uint32("MaxClockSpeed", 3000)}));
+    wmi_.Set_Answer("Select * from Win32_Processor", cpu);
+    FakeWmiPort::QueryAnswer os;
+    os.objects.push_back(Instance({Wmi_Value("ServicePackMajorVersion", CIM_Uint16, std::int64_t{3}),
+                                   Wmi_Value("ServicePackMinorVersion", CIM_Uint16, std::int64_t{0})}));
+    wmi_.Set_Answer("Select * from Win32_OperatingSystem", os);
+    FakeWmiPort::QueryAnswer bios;
+    bios.exec_error = WmiStatus::Error(Wbem_E_Failed, "failed");
+    wmi_.Set_Answer("Select * from Win32_BIOS", bios);
+    FakeWmiPort::QueryAnswer nic;
+    nic.objects.push_back(Instance({Wmi_Text("Caption", "[00000007] Example Adapter"),
+                                    Wmi_Text("MACAddress", "00:11:22:33:44:55")}));
+    wmi_.Set_Answer("Select * from Win32_NetworkAdapterConfiguration where IPEnabled=true", nic);
+    Click("[Root...]");
+    const ListModel& l = c_.lvwMain;
+    auto find = [&](const std::string& text) -> const ListItem* {
+        for (std::size_t i = 0; i < l.Item_Count(); ++i)
+            if (l.Item(i).text == text) return &l.Item(i);
+        return nullptr;
+    };
+    ASSERT_GT(l.Item_Count(), 40u);
+    EXPECT_EQ(l.Item(0).key, "Computer" + SEP + "0");
+    EXPECT_TRUE(l.Item(0).bold);
+    EXPECT_EQ(l.Item(1).key, "CSName" + SEP + "1");
+    EXPECT_EQ(l.Item(1).small_icon, "Info3");
+    EXPECT_EQ(l.Item(9).Sub_Item(1), "8.00 GB(8589934592 bytes)");
+    // ComputerSystemProduct continues the section; two separators after it.
+    EXPECT_EQ(l.Item(10).text, "    Identifying Number");
+    EXPECT_EQ(l.Item(12).key.substr(0, 6), "Space0");
+    EXPECT_EQ(l.Item(13).key.substr(0, 6), "Space0");
+    EXPECT_EQ(l.Item(14).text, "Processors");
+    EXPECT_EQ(l.Item(19).Sub_Item(1), "2.394 GHz");
+    EXPECT_EQ(l.Item(21).key.substr(0, 6), "Space0");
+    EXPECT_EQ(l.Item(22).Sub_Item(1), "CPU B");
+    EXPECT_EQ(l.Item(26).Sub_Item(1), "3 GHz");
+    EXPECT_EQ(l.Item(28).key.substr(0, 6), "Space0");
+    EXPECT_EQ(l.Item(29).key.substr(0, 6), "Space0");
+    EXPECT_EQ(l.Item(30).text, "Operating System");
+    ASSERT_NE(find("    OS Service Pack"), nullptr);
+    EXPECT_EQ(find("    OS Service Pack")->Sub_Item(1), "3.0");
+    // A class that cannot be read: its rows once, empty.
+    ASSERT_NE(find("    BIOS Name"), nullptr);
+    EXPECT_EQ(find("    BIOS Name")->Sub_Item(1), "");
+    // No monitor: section and one separator.
+    const ListItem* monitor = find("Desktop Monitor");
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_EQ(find("    Network Adpater Name")->Sub_Item(1), "Example Adapter");
+    EXPECT_NE(find("Logical Disk"), nullptr);
+    // The MAC addresses were stored after the summary.
+    std::vector<std::string> macs;
+    ASSERT_TRUE(Get_Device_MAC(pc_, macs));
+    ASSERT_EQ(macs.size(), 1u);
+    // No adapters at all: no adapter section.
+    wmi_.answers.erase("Select * from Win32_NetworkAdapterConfiguration where IPEnabled=true");
+    Click("[Root...]");
+    EXPECT_EQ(find("Physical Network Adapters"), nullptr);
+    // A refused connection: one bold error row.
+    wmi_.connect_result = [](const WmiConnectRequest&) { return WmiStatus::Error(Rpc_S_Server_Unavailable, "The RPC server is unavailable."); };
+    Click("[Root...]");
+    ASSERT_EQ(l.Item_Count(), 1u);
+    EXPECT_EQ(l.Item(0).text, "Error");
+    EXPECT_EQ(l.Item(0).Sub_Item(1), "The RPC server is unavailable.");
+    EXPECT_TRUE(host_.boxes.empty());
 }
 
 TEST_F(ControllerTest, RefreshMacAddressSkipsAdaptersWithoutAddress) {

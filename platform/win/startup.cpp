@@ -105,9 +105,7 @@ bool Acquire_Single_Instance() {
     return true;
 }
 
-bool Main(const std::function<bool()>& show_main_form) {
-    if (false && !Acquire_Single_Instance()) return false;
-
+bool Start_After_Single_Instance(const std::function<bool()>& show_main_form) {
     if (Is_Running_From_Removable_Drive()) {
         Offer_Runtime_File_Copy(Get_System_Directory(), Get_Program_Folder(), System_Runtime_File_Access(), [] {
             return Show_Message_Box(Runtime_Copy_Question, MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -140,6 +138,11 @@ bool Main(const std::function<bool()>& show_main_form) {
         },
         reinterpret_cast<LPARAM>(&any_window));
     return any_window;
+}
+
+bool Main(const std::function<bool()>& show_main_form) {
+    if (!Acquire_Single_Instance()) return false;
+    return Start_After_Single_Instance(show_main_form);
 }
 
 }  // namespace crv

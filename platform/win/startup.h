@@ -33,5 +33,8 @@ bool Acquire_Single_Instance();
 // the process should end (another copy runs, or the main window failed,
 // after its error box).
 bool Main(const std::function<bool()>& show_main_form);
+// Main after the single-instance test: the removable-drive check, the
+// locale, the main window.
+bool Start_After_Single_Instance(const std::function<bool()>& show_main_form);
 
 }  // namespace crv

@@ -41,6 +41,7 @@ TEST(StoreValues, QuotingCutsByCharactersBeforeDoubling) {
     EXPECT_EQ(Cut_Characters("Zoë's", 3), "Zoë");
     EXPECT_EQ(Cut_Characters("Пётр", 2), "Пё");
     EXPECT_EQ(Cut_Characters("short", 50), "short");
+    EXPECT_EQ(Sql_Quote(std::string("a\0b", 3)), "'ab'");
 }
 
 TEST(StoreValues, ResultCellsTellNullFromEmptyText) {

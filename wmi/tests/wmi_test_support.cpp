@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "store/devices.h"
@@ -32,9 +33,11 @@ std::string Source_Path(const std::string& relative) {
 TestStore::TestStore() {
     static std::atomic<int> counter{0};
     namespace fs = std::filesystem;
+    // Test programs run side by side: the name must differ between them.
+    static const unsigned run = std::random_device{}();
     fs::path folder = fs::temp_directory_path() /
                       ("crv-wmi-test-" + std::to_string(static_cast<long long>(std::time(nullptr))) + "-" +
-                       std::to_string(counter++));
+                       std::to_string(run) + "-" + std::to_string(counter++));
     fs::remove_all(folder);
     fs::create_directories(folder);
     folder_ = folder.string();

@@ -42,8 +42,70 @@ bool ImageList::Add_Icon_File(const std::string& key, const std::string& path) {
     return added;
 }
 
+namespace {
+
+// An icon of the wanted size from the bytes of an .ico file: the entry of
+// exactly that size, else the smallest larger one, else the largest.
+HICON Icon_From_File_Bytes(const BYTE* data, DWORD size, int wanted) {
+#pragma pack(push, 1)
+    struct Entry {
+        BYTE width, height, colours, reserved;
+        WORD planes, bit_count;
+        DWORD bytes, offset;
+    };
+#pragma pack(pop)
+    if (size < 6) return nullptr;
+    WORD type = static_cast<WORD>(data[2] | (data[3] << 8));
+    WORD count = static_cast<WORD>(data[4] | (data[5] << 8));
+    if (type != 1 || count == 0 || size < 6 + count * sizeof(Entry)) return nullptr;
+    const auto* entries = reinterpret_cast<const Entry*>(data + 6);
+    int best = -1, best_size = 0, best_bits = 0;
+    auto side = [](BYTE b) { return b == 0 ? 256 : static_cast<int>(b); };
+    for (int i = 0; i < count; ++i) {
+        const Entry& e = entries[i];
+        if (e.offset > size || e.bytes > size - e.offset) continue;
+        int s = side(e.width);
+        bool better;
+        if (best < 0) {
+            better = true;
+        } else if (s == best_size) {
+            better = e.bit_count > best_bits;
+        } else if (best_size == wanted) {
+            better = false;
+        } else if (s == wanted) {
+            better = true;
+        } else if (s > wanted) {
+            better = best_size < wanted || s < best_size;
+        } else {
+            better = best_size < wanted && s > best_size;
+        }
+        if (better) {
+            best = i;
+            best_size = s;
+            best_bits = e.bit_count;
+        }
+    }
+    if (best < 0) return nullptr;
+    const Entry& e = entries[best];
+    return CreateIconFromResourceEx(const_cast<BYTE*>(data + e.offset), e.bytes, TRUE, 0x00030000, wanted, wanted,
+                                    LR_DEFAULTCOLOR);
+}
+
+}  // namespace
+
 bool ImageList::Add_Icon_Resource(const std::string& key, HINSTANCE module, const std::string& resource_name) {
-    HICON icon = static_cast<HICON>(LoadImageW(module, Wide(resource_name).c_str(), IMAGE_ICON, size_, size_, 0));
+    std::wstring name = Wide(resource_name);
+    HICON icon = nullptr;
+    // The program's icons are the bytes of .ico files (RCDATA); ICON
+    // resources of other programs load as well.
+    if (HRSRC found = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */)) {
+        if (HGLOBAL loaded = LoadResource(module, found)) {
+            const auto* bytes = static_cast<const BYTE*>(LockResource(loaded));
+            if (bytes) icon = Icon_From_File_Bytes(bytes, SizeofResource(module, found), size_);
+        }
+    } else {
+        icon = static_cast<HICON>(LoadImageW(module, name.c_str(), IMAGE_ICON, size_, size_, 0));
+    }
     if (!icon) return false;
     bool added = Add_Icon(key, icon);
     DestroyIcon(icon);

@@ -17,9 +17,20 @@ std::wstring Program_Path() {
     return path.substr(0, path.find_last_of(L"\\/") + 1) + L"Corvalin.exe";
 }
 
+// A started copy; one still running when the test leaves is ended, so a
+// failed check never leaves a window behind.
 struct Process {
     crv::UniqueHandle handle;
     DWORD id = 0;
+    Process() = default;
+    Process(Process&&) = default;
+    Process& operator=(Process&&) = default;
+    ~Process() {
+        if (handle && WaitForSingleObject(handle.Get(), 0) == WAIT_TIMEOUT) {
+            TerminateProcess(handle.Get(), 99);
+            WaitForSingleObject(handle.Get(), 5000);
+        }
+    }
 };
 
 Process Start() {
@@ -88,9 +99,7 @@ TEST(CorvalinProgram, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
 
     // Closing the last window ends the first copy.
     PostMessageW(main, WM_CLOSE, 0, 0);
-    const DWORD waited = WaitForSingleObject(first.handle.Get(), 15000);
-    if (waited != WAIT_OBJECT_0) TerminateProcess(first.handle.Get(), 99);
-    ASSERT_EQ(waited, WAIT_OBJECT_0) << "the first copy does not end when its window closes";
+    ASSERT_EQ(WaitForSingleObject(first.handle.Get(), 15000), WAIT_OBJECT_0) << "the first copy does not end when its window closes";
     GetExitCodeProcess(first.handle.Get(), &code);
     EXPECT_EQ(code, 0u);
 
@@ -100,10 +109,38 @@ TEST(CorvalinProgram, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
     const auto again = Wait_For_Windows(third, 30000);
     EXPECT_FALSE(again.empty());
     if (!again.empty()) PostMessageW(again.front(), WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(third.handle.Get(), 15000) != WAIT_OBJECT_0) {
-        TerminateProcess(third.handle.Get(), 99);
-        ADD_FAILURE() << "the third copy does not end";
-    }
+    EXPECT_EQ(WaitForSingleObject(third.handle.Get(), 15000), WAIT_OBJECT_0) << "the third copy does not end";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CorvalinProgram, CarriesIconManifestAndVersion) {
+    const std::wstring path = Program_Path();
+    HMODULE image = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr);
+    EXPECT_NE(FindResourceW(image, MAKEINTRESOURCEW(1), RT_GROUP_ICON), nullptr);
+    HRSRC manifest = FindResourceW(image, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(manifest, nullptr);
+    const char* text = static_cast<const char*>(LockResource(LoadResource(image, manifest)));
+    const std::string xml(text, SizeofResource(image, manifest));
+    EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(xml.find("version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(xml.find("requireAdministrator"), std::string::npos);
+    FreeLibrary(image);
+
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length));
+    EXPECT_EQ(HIWORD(info->dwFileVersionMS), 4u);
+    EXPECT_EQ(LOWORD(info->dwFileVersionMS), 0u);
+    EXPECT_EQ(HIWORD(info->dwFileVersionLS), 4004u);
 }
 
 }  // namespace

@@ -193,9 +193,12 @@ TEST_F(BarsTest, RebarBandsByKey) {
     EXPECT_FALSE(rebar.Band_New_Row("Main"));
 
     int main_only = rebar.Height();
+    int height_changes = 0;
+    rebar.on_height_changed = [&] { ++height_changes; };
     EXPECT_TRUE(rebar.Show_Band("Hardware", true));
     EXPECT_TRUE(rebar.Band_Visible("Hardware"));
     EXPECT_GT(rebar.Height(), main_only);  // a second row
+    EXPECT_GE(height_changes, 1);
     EXPECT_TRUE(rebar.Set_Band_New_Row("Hardware", false));
     EXPECT_FALSE(rebar.Band_New_Row("Hardware"));
 

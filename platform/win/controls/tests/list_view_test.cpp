@@ -321,6 +321,7 @@ TEST_F(ListViewTest, NotificationsReachTheCallbacks) {
         events.push_back("drag");
         return std::string("K1");
     };
+    list.on_double_click = [&] { events.push_back("double " + std::to_string(list.Selected_Indexes().at(0))); };
 
     NMLISTVIEW nm{};
     nm.hdr = {h, 100, static_cast<UINT>(LVN_COLUMNCLICK)};
@@ -343,7 +344,20 @@ TEST_F(ListViewTest, NotificationsReachTheCallbacks) {
     End_Text_Drag(POINT{}, true);
     EXPECT_FALSE(Drag_In_Progress());
 
-    EXPECT_EQ(events, (std::vector<std::string>{"column 2", "click 3", "right 12,34", "key 46", "press 13", "drag"}));
+    // A double click on a row: it is selected when the handler runs.
+    RECT row{};
+    row.left = LVIR_LABEL;
+    SendMessageW(h, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    LPARAM at = testing::Point_Param(row.left + 5, (row.top + row.bottom) / 2);
+    PostMessageW(h, WM_LBUTTONUP, 0, at);
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Pump();
+    SendMessageW(h, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(h, WM_LBUTTONUP, 0, at);
+    Pump();
+
+    EXPECT_EQ(events, (std::vector<std::string>{"column 2", "click 3", "right 12,34", "key 46", "press 13", "drag",
+                                                "click 2", "double 2"}));
 }
 
 std::vector<WPARAM> redraw_log;

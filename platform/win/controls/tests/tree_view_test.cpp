@@ -150,6 +150,19 @@ TEST_F(TreeViewTest, SelectionGoesBothWaysAndClicksFireNodeClick) {
     EXPECT_EQ(clicked, (std::vector<std::string>{"DEV1", "DEV4", "DEV4"}));
     EXPECT_EQ(model.selected, b);
     EXPECT_EQ(tree.Hit_Test(r.right + 150, y), nullptr);
+
+    // The user expands a node: the model follows and the handler hears it.
+    std::vector<std::string> expanded;
+    tree.on_expand_changed = [&](TreeNode& n) { expanded.push_back(n.key + (n.expanded ? "+" : "-")); };
+    tree.Select(a);
+    SendMessageW(h, WM_KEYDOWN, VK_ADD, 0);
+    EXPECT_TRUE(a->expanded);
+    SendMessageW(h, WM_KEYDOWN, VK_SUBTRACT, 0);
+    EXPECT_FALSE(a->expanded);
+    EXPECT_EQ(expanded, (std::vector<std::string>{"DEV2+", "DEV2-"}));
+    tree.Expand(a, true);  // the program's own expansion is no event
+    EXPECT_TRUE(TreeView_GetItemState(h, tree.Item_Of(a), TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ(expanded.size(), 2u);
 }
 
 TEST_F(TreeViewTest, CheckBoxesShowTheModelAndTheUsersToggleGoesBack) {

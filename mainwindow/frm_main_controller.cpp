@@ -1348,23 +1348,8 @@ void MainController::mnuDeleteScan_Click() {
     Changed(ViewPart::Scan_Dates);
 }
 
-void MainController::Toolbar_Button_Click(const std::string& toolbar, const std::string& key) {
-    const std::string name = Button_Name(toolbar, key);
-    const CommandState* state = Find_Command(name);
-    if (!state || !state->enabled) return;
-    if (toolbar == "tlbHardware" || toolbar == "tlbOS") {
-        // The tooltip names the feature node the button opens.
-        if (TreeNode* n = tvwFeatures.Find(state->tooltip)) tvwFeatures_NodeClick(n);
-        return;
-    }
-    if (toolbar == "tlbScan" && key == "OnlineOffline") {
-        // The view toggles the check button before it reports the click.
-        if (state->value == 1)
-            mnuWorkOffline_Click();
-        else
-            mnuWorkOnline_Click();
-        return;
-    }
+// Toolbar buttons and the menu commands they run.
+const std::map<std::string, std::pair<std::string, int>>& Button_Dispatch() {
     static const std::map<std::string, std::pair<std::string, int>> dispatch = {
         {"tlbMain.ManageComputers", {"mnuFleManageComputers", -1}},
         {"tlbMain.CRV", {"mnuFleSystemSummary", -1}},
@@ -1398,13 +1383,61 @@ void MainController::Toolbar_Button_Click(const std::string& toolbar, const std:
         {"tlbTabularReport.TabularSelectAll", {"mnuOperationsReportSelectItem", 0}},
         {"tlbTabularReport.TabularSelectNone", {"mnuOperationsReportSelectItem", 1}},
     };
+    return dispatch;
+}
+
+void MainController::Toolbar_Button_Click(const std::string& toolbar, const std::string& key) {
+    const std::string name = Button_Name(toolbar, key);
+    const CommandState* state = Find_Command(name);
+    if (!state || !state->enabled) return;
+    if (toolbar == "tlbHardware" || toolbar == "tlbOS") {
+        // The tooltip names the feature node the button opens.
+        if (TreeNode* n = tvwFeatures.Find(state->tooltip)) tvwFeatures_NodeClick(n);
+        return;
+    }
+    if (toolbar == "tlbScan" && key == "OnlineOffline") {
+        // The view toggles the check button before it reports the click.
+        if (state->value == 1)
+            mnuWorkOffline_Click();
+        else
+            mnuWorkOnline_Click();
+        return;
+    }
+    const auto& dispatch = Button_Dispatch();
     auto it = dispatch.find(name);
     if (it != dispatch.end()) Menu_Click(it->second.first, it->second.second);
+}
+
+void MainController::Set_Command_Handler(const std::string& name, std::function<void(int)> handler) {
+    handlers_[name] = std::move(handler);
+    // The items (every member of a control array), then the popups above
+    // them, then the buttons that dispatch to the command.
+    std::function<bool(const std::vector<MenuItem>&)> walk = [&](const std::vector<MenuItem>& items) {
+        bool found = false;
+        for (const auto& m : items) {
+            bool here = m.name == name && !m.separator;
+            if (here) Command(Command_Name(m.name, m.index)).enabled = true;
+            if (walk(m.children)) {
+                Command(Command_Name(m.name, m.index)).enabled = true;
+                here = true;
+            }
+            found = found || here;
+        }
+        return found;
+    };
+    walk(Main_Menu_Bar());
+    for (const auto& [button, target] : Button_Dispatch())
+        if (target.first == name) Command(button).enabled = true;
+    Changed(ViewPart::Commands);
 }
 
 bool MainController::Menu_Click(const std::string& name, int index) {
     const CommandState* state = Find_Command(Command_Name(name, index));
     if (state && !state->enabled) return false;
+    if (auto h = handlers_.find(name); h != handlers_.end()) {
+        h->second(index);
+        return true;
+    }
     if (name == "mnuFleSystemSummary") {
         mnuFleSystemSummary_Click();
     } else if (name == "mnuViewRefresh") {

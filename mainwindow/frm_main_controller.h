@@ -251,8 +251,14 @@ public:
     void mnuDeleteScan_Click();
     // Toolbar dispatch. Keys that no row names do nothing.
     void Toolbar_Button_Click(const std::string& toolbar, const std::string& key);
-    // A menu command by name; false when no handler exists yet.
+    // A menu command by name (index for control arrays, -1 otherwise); false
+    // when the command is disabled or has no handler.
     bool Menu_Click(const std::string& name, int index);
+    // Attaches the handler of a command that other work brings (dialogs,
+    // exports, operations): its menu items, the popup that holds them and
+    // the toolbar buttons that stand for it become enabled. The handler gets
+    // the item's index (-1 outside a control array).
+    void Set_Command_Handler(const std::string& name, std::function<void(int index)> handler);
     void sbrMain_PanelClick(const std::string& key);
 
     // Shutdown (Form_Unload's non-geometric part): stops tmrMain, stores the
@@ -281,6 +287,7 @@ private:
     int busy_depth_ = 0;
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
+    std::map<std::string, std::function<void(int)>> handlers_;
     std::string dragged_key_;
 };
 

@@ -3,6 +3,7 @@
 // every way a class or the connection can fail.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/common.h"
@@ -264,7 +265,6 @@ TEST_F(SystemSummaryTest, ValueTexts) {
     EXPECT_EQ(Value(list, "Disk Drive Media Type"), "Fixed hard disk media");
     EXPECT_EQ(Value(list, "Disk Drive Serial Number"), "  WD-123  ");  // not trimmed
     EXPECT_EQ(Value(list, "Disk Drive Signature", 0), "305419896");
-    EXPECT_EQ(Value(list, "Disk Drive Signature", 1), "3235905: 0").substr(0, 0);
     EXPECT_EQ(Value(list, "Disk Drive Signature", 1), "3235906048");  // top bit set, shown unsigned
     EXPECT_EQ(Value(list, "Disk Drive Size", 0), "512 bytes(512 bytes)");
     EXPECT_EQ(Value(list, "Disk Drive Size", 1), "1.50 KB(1536 bytes)");
@@ -372,8 +372,6 @@ TEST_F(SystemSummaryTest, RowsFollowWhatTheListAlreadyHolds) {
 }
 
 TEST_F(SystemSummaryTest, RefusedConnectionGivesOneErrorRow) {
-    list.Add_Item("", "stale");
-    list.Clear_Items();
     Set_Error(Wbem_E_Access_Denied, "Access is denied. ");
     EXPECT_FALSE(Show_System_Summary(nullptr, list, pic_visible));
     EXPECT_FALSE(pic_visible);

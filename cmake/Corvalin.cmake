@@ -1,5 +1,9 @@
 # Shared build settings and helpers for every folder.
 
+# The programs, the access library, the shipped database and the Windows tests
+# that need them all sit in one folder, as they do when installed.
+set(CORVALIN_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+
 add_library(corvalin_options INTERFACE)
 target_compile_options(corvalin_options INTERFACE -Wall -Wextra -Wno-unused-parameter)
 target_include_directories(corvalin_options INTERFACE ${PROJECT_SOURCE_DIR})

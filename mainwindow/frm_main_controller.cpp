@@ -6,6 +6,7 @@
 
 #include "core/common.h"
 #include "core/error.h"
+#include "mainwindow/system_summary.h"
 #include "wmi/collectors.h"
 #include "wmi/connection.h"
 #include "wmi/format/formatter.h"
@@ -475,9 +476,7 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     Set_Operations_Mode(mode);
     if (mode == 3 || mode == 4) {
         Set_Timer(tmrMain, true, mode == 3 ? 5000 : 10000);
-        --busy_depth_;  // the first refresh belongs to this click
-        tmrMain_Timer();
-        ++busy_depth_;
+        Refresh_Live_List();  // at once, without waiting an interval
     }
 
     if (lvwMain.Item_Count() == 0 && cboScanDate.items.empty() && !Starts_With(key, "Tabu_") && !online) {
@@ -547,8 +546,9 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         layout(Layout_Root_Summary, "[Root...]");
         if (ok) {
             if (blnOnline) {
-                if (Show_System_Summary(lngDeviceID, strDevice, lvwTemp, frmMain))
-                    Refresh_MAC_Address(lngDeviceID, strDevice);
+                const bool connected = Show_System_Summary(lngDeviceID, strDevice, lvwTemp, frmMain.progress.visible);
+                frmMain.Changed(ViewPart::Progress);
+                if (connected) Refresh_MAC_Address(lngDeviceID, strDevice);
             } else {
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
             }
@@ -750,177 +750,6 @@ void MainController::Show_Stored_Feature(const std::string& strScanDate, std::in
     }
 }
 
-namespace {
-
-enum class SummaryValue { Plain, Service_Pack, Adapter };
-
-struct SummaryRow {
-    const char* label;
-    const char* key;
-    const char* property;
-    SummaryValue kind = SummaryValue::Plain;
-};
-
-struct SummaryClass {
-    const char* wmi_class;
-    const char* where;         // "" or the condition after " where "
-    const char* section_key;   // nullptr: continues the previous section
-    const char* section_text;
-    const char* section_icon;
-    bool separators;  // after each instance and after the last
-    std::vector<SummaryRow> rows;
-};
-
-const std::vector<SummaryClass>& Summary_Classes() {
-    using K = SummaryValue;
-    static const std::vector<SummaryClass> classes = {
-        {"Win32_ComputerSystem", "", "Computer", "Computer", "Computer", false,
-         {{"Computer Name", "CSName", "Name"},
-          {"Computer Manufacturer", "CSManufacturer", "Manufacturer"},
-          {"Computer Model", "CSModel", "Model"},
-          {"Computer Description", "CSDescription", "Description"},
-          {"Computer Primary Owner Name", "CSPrimaryOwnerName", "PrimaryOwnerName"},
-          {"Computer System Type", "CSSystemType", "SystemType"},
-          {"Computer Domain", "CSDomain", "Domain"},
-          {"Computer User Name", "CSUserName", "UserName"},
-          {"Computer Total Physical Memory", "CSTotalPhysicalMemory", "TotalPhysicalMemory"}}},
-        {"Win32_ComputerSystemProduct", "", nullptr, nullptr, nullptr, true,
-         {{"Identifying Number", "CSPIdentifyingNumber", "IdentifyingNumber"},
-          {"Universally Unique Identifier", "CSPUniversallyUniqueIdentifier", "UUID"}}},
-        {"Win32_Processor", "", "Processors", "Processors", "Processor", true,
-         {{"Processor Name", "ProName", "Name"},
-          {"Processor Manufacturer", "ProManufacturer", "Manufacturer"},
-          {"Processor Version", "ProVersion", "Version"},
-          {"Processor Description", "ProDescription", "Description"},
-          {"Processor Maximum Clock Speed", "ProMaximumClockSpeed", "MaxClockSpeed"},
-          {"Processor ID", "ProProcessorID", "ProcessorId"}}},
-        {"Win32_OperatingSystem", "", "Operating System", "Operating System", "Windows", true,
-         {{"OS Name", "OSName", "Name"},
-          {"OS Manufacturer", "OSManufacturer", "Manufacturer"},
-          {"OS Version", "OSVersion", "Version"},
-          {"OS Service Pack", "OSServicePack", "", K::Service_Pack},
-          {"OS Install Date", "OSInstallDate", "InstallDate"},
-          {"OS Serial Number", "OSSerialNumber", "SerialNumber"},
-          {"OS Boot Device", "OSBootDevice", "BootDevice"},
-          {"OS Windows Directory", "OSWindowsDirectory", "WindowsDirectory"}}},
-        {"Win32_BaseBoard", "", "MotherBoard", "Motherboard", "MotherBoard", true,
-         {{"Motherboard Manufacturer", "BBManufacturer", "Manufacturer"},
-          {"Motherboard Serial Number", "BBSerialNumber", "SerialNumber"},
-          {"Motherboard Version", "BBVersion", "Version"},
-          {"Motherboard Product", "BBProduct", "Product"}}},
-        {"Win32_BIOS", "", "BIOS", "BIOS", "Chip", true,
-         {{"BIOS Name", "BIOSName", "Name"},
-          {"BIOS Manufacturer", "BIOSManufacturer", "Manufacturer"},
-          {"BIOS Version", "BIOSVersion", "Version"},
-          {"BIOS Release Date", "BIOSReleaseDate", "ReleaseDate"},
-          {"BIOS Serial Number", "BIOSSerialNumber", "SerialNumber"},
-          {"SMBIOS Version", "BIOSSMBIOSVersion", "SMBIOSBIOSVersion"}}},
-        {"Win32_DiskDrive", "", "DiskDrive", "Disk Drive", "DiskDrive", true,
-         {{"Disk Drive Name", "DDName", "Name"},
-          {"Disk Drive Manufacturer", "DDManufacturer", "Manufacturer"},
-          {"Disk Drive Model", "DDModel", "Model"},
-          {"Disk Drive Media Type", "DDMediaType", "MediaType"},
-          {"Disk Drive Serial Number", "DDSerialNumber", "SerialNumber"},
-          {"Disk Drive Signature", "DDSignature", "Signature"},
-          {"Disk Drive Size", "DDSize", "Size"}}},
-        {"Win32_DesktopMonitor", "", "DesktopMonitor", "Desktop Monitor", "Monitor", true,
-         {{"Monitor Name", "DMName", "Name"}, {"Monitor Manufacturer", "DMManufaturer", "MonitorManufacturer"}}},
-        {"Win32_DisplayConfiguration", "", "DisplayConfiguration", "Display Configuration", "Display", true,
-         {{"Display Device Name", "DCName", "DeviceName"},
-          {"Display Driver Version", "DCDriverVersion", "DriverVersion"}}},
-        {"Win32_NetworkAdapterConfiguration", "IPEnabled=true", "NACPhysicalNetworkAdapters",
-         "Physical Network Adapters", "Adapter", true,
-         {{"Network Adpater Name", "NACName", "Caption", K::Adapter},
-          {"Network Adpater MAC Address", "NACMacAddress", "MACAddress"}}},
-        {"Win32_LogicalDisk", "", "LogicalDisk", "Logical Disk", "HDD", true,
-         {{"Logical Disk Name", "LDName", "Name"},
-          {"Logical Disk File System", "LDFileSystem", "FileSystem"},
-          {"Logical Disk Size", "LDSize", "Size"},
-          {"Logical Disk Volume Serial Number", "LDVolumeSerialNumber", "VolumeSerialNumber"}}},
-    };
-    return classes;
-}
-
-}  // namespace
-
-bool MainController::Show_System_Summary(std::int32_t lngDeviceID, const std::string& strDevice, ListModel& lvwTemp,
-                                         MainController& frmMain) {
-    Setup_ListView_Columns(lvwTemp, Layout_Property_List, "");
-    const std::string sep(Row_Key_Separator);
-    auto count_key = [&](const std::string& prefix) { return prefix + sep + std::to_string(lvwTemp.Item_Count()); };
-    auto separator = [&] { lvwTemp.Add_Item(count_key("Space0"), ""); };
-
-    WmiStatus status;
-    auto services = Connect_Device(lngDeviceID, strDevice, 0, status);
-    if (!services) {
-        ListItem* row = lvwTemp.Add_Item("", "Error");
-        if (row) {
-            row->Set_Sub_Item(1, status.description);
-            row->small_icon = "NoInfo";
-            row->bold = true;
-        }
-        Clear_Error();
-        frmMain.progress.visible = false;
-        frmMain.Changed(ViewPart::Progress);
-        return false;
-    }
-
-    for (const SummaryClass& cls : Summary_Classes()) {
-        std::string wql = std::string("Select") + " * " + "from " + cls.wmi_class;
-        if (*cls.where) wql += std::string(" where ") + cls.where;
-        WmiStatus qs;
-        auto results = services->Exec_Query(wql, Wbem_Flag_Return_Immediately, qs);
-        // The objects are read first: the adapter section needs their count.
-        std::vector<WmiInstance> objects;
-        bool failed = !results;
-        if (results) {
-            WmiInstance o;
-            while (results->Next(o, qs)) objects.push_back(o);
-            if (qs.Failed() && objects.empty()) failed = true;
-        }
-        Clear_Error();
-        const bool adapters = std::string_view(cls.wmi_class) == "Win32_NetworkAdapterConfiguration";
-        if (adapters && !failed && objects.empty()) continue;
-        if (cls.section_key) {
-            ListItem* row = lvwTemp.Add_Item(count_key(cls.section_key), cls.section_text);
-            if (row) {
-                row->small_icon = cls.section_icon;
-                row->bold = true;
-            }
-        }
-        // A class that cannot be read shows its rows once, empty.
-        if (failed) objects.assign(1, WmiInstance{});
-        for (const WmiInstance& object : objects) {
-            for (const SummaryRow& r : cls.rows) {
-                std::string value;
-                if (r.kind == SummaryValue::Service_Pack) {
-                    const WmiProperty* major = object.Find("ServicePackMajorVersion");
-                    const WmiProperty* minor = object.Find("ServicePackMinorVersion");
-                    value = (major ? Scalar_To_Text(major->value) : "") + "." +
-                            (minor ? Scalar_To_Text(minor->value) : "");
-                    if (failed) value.clear();
-                } else if (const WmiProperty* prop = object.Find(r.property)) {
-                    value = Format_Property_Value(*prop, lvwTemp, "", "", "");
-                    if (r.kind == SummaryValue::Adapter) value = Strip_Bracket_Prefix(value);
-                }
-                ListItem* row = Add_ListItem_Indented(lvwTemp, 0, count_key(r.key), std::string("    ") + r.label, "",
-                                                      "Info3", 1);
-                if (!row) {
-                    Clear_Error();
-                    continue;
-                }
-                row->Set_Sub_Item(1, value);
-            }
-            if (cls.separators) separator();
-        }
-        if (cls.separators) separator();
-    }
-    lvwTemp.Notify();
-    frmMain.progress.visible = false;
-    frmMain.Changed(ViewPart::Progress);
-    return true;
-}
-
 void MainController::Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice) {
     WmiStatus status;
     auto services = Connect_Device(lngDeviceID, strDevice, 0, status);
@@ -1032,6 +861,8 @@ void MainController::Save_Features_Expanded() {
 }
 
 void MainController::tmrExpand_Timer() {
+    // Not inside a listing or a box: the timer stays on and comes again.
+    if (modal_depth_ > 0 || busy_depth_ > 0) return;
     Set_Timer(tmrExpand, false, tmrExpand.interval);
     Restore_Features_Expanded();
     if (tvwFeatures.Count() > 0) {
@@ -1053,6 +884,10 @@ void MainController::tmrMain_Timer() {
     // the next one: a refresh must not run inside either.
     if (modal_depth_ > 0 || busy_depth_ > 0) return;
     BusyScope busy(*this);
+    Refresh_Live_List();
+}
+
+void MainController::Refresh_Live_List() {
     if (host_) host_->Lock_List_Painting(true);
     bool ok = true;
     const TreeNode* sel = tvwFeatures.selected;
@@ -1349,7 +1184,7 @@ void MainController::mnuDeleteScan_Click() {
 }
 
 // Toolbar buttons and the menu commands they run.
-const std::map<std::string, std::pair<std::string, int>>& Button_Dispatch() {
+static const std::map<std::string, std::pair<std::string, int>>& Button_Dispatch() {
     static const std::map<std::string, std::pair<std::string, int>> dispatch = {
         {"tlbMain.ManageComputers", {"mnuFleManageComputers", -1}},
         {"tlbMain.CRV", {"mnuFleSystemSummary", -1}},
@@ -1410,15 +1245,22 @@ void MainController::Toolbar_Button_Click(const std::string& toolbar, const std:
 
 void MainController::Set_Command_Handler(const std::string& name, std::function<void(int)> handler) {
     handlers_[name] = std::move(handler);
+    // Items and buttons of the operation groups follow the display mode.
+    auto mode_controlled = [](const std::string& n) {
+        return Starts_With(n, "mnuOperationsPow") || n == "mnuOperationsProcessKill" ||
+               Starts_With(n, "mnuOperationsServiceControl") ||
+               (Starts_With(n, "mnuOperationsReport") && n != "mnuOperationsReport") || Starts_With(n, "tlbPower.") ||
+               Starts_With(n, "tlbProcess.") || Starts_With(n, "tlbServices.") || Starts_With(n, "tlbTabularReport.");
+    };
     // The items (every member of a control array), then the popups above
     // them, then the buttons that dispatch to the command.
     std::function<bool(const std::vector<MenuItem>&)> walk = [&](const std::vector<MenuItem>& items) {
         bool found = false;
         for (const auto& m : items) {
             bool here = m.name == name && !m.separator;
-            if (here) Command(Command_Name(m.name, m.index)).enabled = true;
+            if (here && !mode_controlled(m.name)) Command(Command_Name(m.name, m.index)).enabled = true;
             if (walk(m.children)) {
-                Command(Command_Name(m.name, m.index)).enabled = true;
+                if (!mode_controlled(m.name)) Command(Command_Name(m.name, m.index)).enabled = true;
                 here = true;
             }
             found = found || here;
@@ -1427,7 +1269,7 @@ void MainController::Set_Command_Handler(const std::string& name, std::function<
     };
     walk(Main_Menu_Bar());
     for (const auto& [button, target] : Button_Dispatch())
-        if (target.first == name) Command(button).enabled = true;
+        if (target.first == name && !mode_controlled(button)) Command(button).enabled = true;
     Changed(ViewPart::Commands);
 }
 

@@ -196,10 +196,6 @@ public:
     void Show_Stored_Feature(const std::string& strScanDate, std::int32_t lngDeviceID, const std::string& strDevice,
                              std::int32_t lngFeatureID, ListModel& lvwTemp, const TreeNode& nodClicked);
     void Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice);
-    // The one-page overview of the computer: eleven classes of root\cimv2.
-    // False only when the connection failed (an "Error" row says why).
-    bool Show_System_Summary(std::int32_t lngDeviceID, const std::string& strDevice, ListModel& lvwTemp,
-                             MainController& frmMain);
     void Add_Bold_Row(ListModel& list, const std::string& caption, const std::string& value, const std::string& icon);
     bool Listing_Running() const { return busy_depth_ > 0; }
     // Runs the action now, or, while a listing or refresh runs, asks it to
@@ -272,6 +268,7 @@ private:
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
+    void Refresh_Live_List();
     void Select_Report_Node_Fixups(const std::string& toolbar);
     bool Report_Parent_Selected() const;
 

@@ -570,6 +570,10 @@ struct frmMain::Impl final : MainHost {
                 bar->second->Set_Checked(key, state.value == 1);
             if (b->tooltip != state.tooltip) bar->second->Set_Tooltip(key, state.tooltip);
         }
+        // The run-time Add members follow the design member's state.
+        const CommandState* add = c.Find_Command(Command_Name("mnuAddType", 0));
+        for (int id : add_type_ids)
+            EnableMenuItem(menu_bar, static_cast<UINT>(id), MF_BYCOMMAND | (add && add->enabled ? MF_ENABLED : MF_GRAYED));
         if (hwnd) DrawMenuBar(hwnd);
     }
 
@@ -580,7 +584,9 @@ struct frmMain::Impl final : MainHost {
         for (const auto& m : c.mnuAddType) {
             if (!m.visible) continue;
             const int id = kFirstCommandId + 5000 + m.index;
-            AppendMenuW(add_menu, MF_STRING | MF_GRAYED, static_cast<UINT_PTR>(id), To_Wide(m.caption).c_str());
+            const CommandState* add = c.Find_Command(Command_Name("mnuAddType", 0));
+            AppendMenuW(add_menu, MF_STRING | (add && add->enabled ? 0 : MF_GRAYED), static_cast<UINT_PTR>(id),
+                        To_Wide(m.caption).c_str());
             add_type_ids.push_back(id);
             commands_by_id[id] = {"mnuAddType", m.index};
         }

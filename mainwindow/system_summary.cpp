@@ -311,7 +311,6 @@ bool Show_System_Summary(std::int32_t lngDeviceID, const std::string& strDevice,
         Get_Device_Credentials(lngDeviceID, user, password, domain);
         Clear_Error();
         services = Connect_WMI(strDevice, user, password, Namespace_CIMV2, domain);
-        if (!services && Pending_Error().empty()) Set_Error(Wbem_E_Failed, Wmi_Error_Description(Wbem_E_Failed, ""));
     } catch (const std::exception& e) {
         services.reset();
         Set_Error(Wbem_E_Failed, e.what());

@@ -9,6 +9,8 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "dialogs/frm_full_export_controller.h"
+#include "dialogs/main_window_link.h"
+#include "mainwindow/frm_main_controller.h"
 #include "dialogs/tests/dialog_test_support.h"
 #include "store/devices.h"
 #include "store/features.h"
@@ -291,19 +293,22 @@ TEST_F(FullExportTest, FileNamesAndTargets) {
     EXPECT_TRUE(main_.calls.empty());
 
     // One File Per Computer: folders only.
+    const std::string folder = (db_.Folder() / "out").string();
+    fs::create_directories(folder);
     c_->optExportTo_Click(1);
-    c_->txtSaveTo = "out";
+    c_->txtSaveTo = folder;
     c_->cmdExport_Click();
     EXPECT_EQ(host_.Last_Box(), "The specified export path does not exist! Please select a different path.");
 
-    host_.folders.insert("out");
+    host_.folders.insert(folder);
     host_.now = {2012, 5, 3, 14, 2, 9};
     c_->cboExportFormat_index = 0;
     c_->cmdExport_Click();
     ASSERT_EQ(c_->Last_Run().files.size(), 2u);
-    EXPECT_EQ(c_->Last_Run().files[0], "out\\CRV_PC1(2012-05-03)(14-02-09).csv");
-    EXPECT_EQ(c_->Last_Run().files[1], "out\\CRV_PC2(2012-05-03)(14-02-09).csv");
+    EXPECT_EQ(c_->Last_Run().files[0], folder + "\\CRV_PC1(2012-05-03)(14-02-09).csv");
+    EXPECT_EQ(c_->Last_Run().files[1], folder + "\\CRV_PC2(2012-05-03)(14-02-09).csv");
     EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    for (const auto& f : c_->Last_Run().files) EXPECT_TRUE(fs::exists(f)) << f;
     for (const auto& f : c_->Last_Run().files) fs::remove(f);
 }
 
@@ -333,6 +338,77 @@ TEST_F(FullExportTest, SingleFileHtmlHoldsEachComputersTablesThenItsFooter) {
     }
     EXPECT_EQ(seen.size(), 6u);  // 2 features + footer, twice
     EXPECT_EQ(main_.calls.size(), 4u);
+}
+
+}  // namespace
+}  // namespace crv
+
+namespace crv {
+namespace {
+
+// The real feature handler of the main window's controller behind the link.
+struct SilentMainHost : MainHost {
+    int Message_Box(const std::string&, int) override { return Answer_Ok; }
+    void Do_Events() override {}
+    bool Input_Pending() override { return false; }
+    LocalTime Now() override { return {}; }
+    std::string Local_Computer_Name() override { return "LOCALPC"; }
+    std::string Environment_Value(const std::string&) override { return {}; }
+    std::string Get_Setting(const std::string&, const std::string&, const std::string& d) override { return d; }
+    void Save_Setting(const std::string&, const std::string&, const std::string&) override {}
+    bool Is_Form_Loaded(const std::string& name) override { return name == "frmFullExport"; }
+    void View_Changed(ViewPart) override {}
+    void Lock_List_Painting(bool) override {}
+    void Focus_Features() override { ++focus_moves; }
+    void Ensure_Feature_Visible(const TreeNode&) override {}
+    void Begin_Device_Label_Edit() override {}
+    void Popup_Device_Menu() override {}
+    int focus_moves = 0;
+};
+
+TEST(FullExportWithMainWindow, ScansThroughTheFeatureHandlerAndReportsAFailedSave) {
+    test::TestDatabase db(true);
+    FakeWmiPort wmi;
+    WmiPort* previous = Set_Wmi_Port(&wmi);
+    const std::int32_t pc = Add_Device("PC5", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    ASSERT_GT(pc, 0);
+    SilentMainHost main_host;
+    MainController main;
+    main.Set_Host(&main_host);
+    MainControllerLink link(main);
+    test::TestDialogHost host;
+    auto scan = [&] {
+        FullExportController c(host, link);
+        c.ShowThisForm("NewScan", "");
+        c.tmrSelection_Timer();
+        c.lvwComputer.Item(0).checked = true;
+        c.tvwExportFeatures.Find("Win32_BIOS")->checked = true;
+        c.cmdExport_Click();
+    };
+    scan();
+    std::string wql;
+    for (const auto& q : wmi.queries)
+        if (q.find("Win32_BIOS") != std::string::npos) wql = q;
+    ASSERT_FALSE(wql.empty());
+    WmiInstance bios;
+    bios.class_name = "Win32_BIOS";
+    bios.properties = {Wmi_Text("Manufacturer", "ACME"), Wmi_Text("Name", "Firmware 7")};
+    wmi.Set_Objects(wql, {bios});
+    scan();  // the same date: replaces the first scan
+    EXPECT_EQ(host.Last_Box(), "Successfully exported reports.");
+    EXPECT_EQ(main_host.focus_moves, 0);  // the dialog is loaded: focus stays
+    SqlResult rows;
+    ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc, Get_Feature_ID("Win32_BIOS"), rows));
+    bool found = false;
+    for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) found |= rows.Text(r, 1) == "ACME";
+    EXPECT_TRUE(found);
+
+    // A save that fails is not reported as success.
+    db.Exec("DROP TABLE SCAN_DETAILS");
+    scan();
+    EXPECT_EQ(host.Last_Box(), "The scan ended, but some features could not be stored.");
+    EXPECT_FALSE(db.reporter.boxes.empty());  // the store's own box came first
+    Set_Wmi_Port(previous);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "core/error.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/main_window_link.h"
+#include "dialogs/win/dialog_commands.h"
 #include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_full_export.h"
 #include "dialogs/win/frm_manage_computers.h"
@@ -227,6 +228,42 @@ TEST_F(DialogWindowTest, AddTheLocalComputerThenNewScanOfThreeFeaturesShowsOffli
                                      *tree.Find("Win32_BIOS"), offline, main_.cboScanDate.Text(), false);
     EXPECT_GT(offline.Item_Count(), 2u);
     EXPECT_FALSE(owner_live_during_box_);
+}
+
+TEST_F(DialogWindowTest, TheMainWindowsCommandsOpenTheDialogs) {
+    const std::int32_t id = Add_Device(local_, "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    ASSERT_GT(id, 0);
+    Load_Features_Tree(main_.tvwFeatures, false, false);
+    const std::string tag = std::to_string(id) + std::string(Row_Key_Separator) + "2";
+    main_.Set_Features_Root(local_, tag, "");
+    Attach_Dialog_Commands(main_, [this] { return owner_; });
+
+    std::vector<std::string> opened;
+    frmManageComputers::on_opened = [&](HWND dlg, ManageComputersController&) {
+        opened.push_back(Window_Text(dlg));
+        EXPECT_EQ(GetWindow(dlg, GW_OWNER), owner_);
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_MC_CMDCLOSE, BN_CLICKED), 0);
+    };
+    std::string key_given;
+    frmFullExport::on_opened = [&](HWND dlg, FullExportController& c) {
+        opened.push_back(Window_Text(dlg));
+        key_given = c.strDefaultKey;
+        EXPECT_EQ(GetWindow(dlg, GW_OWNER), owner_);
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_FE_CMDCLOSE, BN_CLICKED), 0);
+    };
+    EXPECT_TRUE(main_.Menu_Click("mnuFleManageComputers", -1));
+    EXPECT_TRUE(main_.Menu_Click("mnuFleFullExport", -1));
+    EXPECT_EQ(key_given, "");
+    // A scan stored meanwhile shows in the scan-date box once the dialog closes.
+    db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(id) +
+             ", 1, '2020-02-02')");
+    main_.cboScanDate.items.clear();
+    main_.Toolbar_Button_Click("tlbScan", "NewScan");
+    EXPECT_EQ(key_given, main_.tvwFeatures.Nodes().front()->tag);
+    EXPECT_EQ(opened, (std::vector<std::string>{"Manage Computers - Corvalin", "Full Export - Corvalin",
+                                                "New Scan - Corvalin"}));
+    ASSERT_FALSE(main_.cboScanDate.items.empty());
+    EXPECT_EQ(main_.cboScanDate.items.front(), "02-FEB-2020");
 }
 
 TEST_F(DialogWindowTest, CancelInTheMiddleOfALongFeatureLeavesNoHalfScan) {

@@ -781,10 +781,32 @@ TEST_F(ControllerTest, ViewSettingsFontAndListingDirection) {
     EXPECT_TRUE(c_.Checked("mnuViewHorizontal"));
     c_.mnuViewVertical_Click();
     EXPECT_TRUE(Get_Vertical_Listing());
-    // Pending commands exist but are disabled.
+    // Pending commands exist but are disabled until their handler comes.
     EXPECT_FALSE(c_.Command("mnuFleFullExport").enabled);
     EXPECT_FALSE(c_.Command("tlbMain.About").enabled);
     EXPECT_TRUE(c_.Command("tlbMain.Refresh").enabled);
+    EXPECT_FALSE(c_.Menu_Click("mnuHlpAbout", -1));
+    int about = 0;
+    c_.Set_Command_Handler("mnuHlpAbout", [&](int) { ++about; });
+    EXPECT_TRUE(c_.Command("mnuHlpAbout").enabled);
+    EXPECT_TRUE(c_.Command("tlbMain.About").enabled);
+    c_.Toolbar_Button_Click("tlbMain", "About");
+    EXPECT_EQ(about, 1);
+    // An operation's handler enables its popup, not the mode-bound item.
+    c_.Set_Operations_Mode(2);
+    c_.Set_Command_Handler("mnuOperationsProcessKill", [](int) {});
+    EXPECT_TRUE(c_.Command("mnuOperationsProcess").enabled);
+    EXPECT_FALSE(c_.Command("mnuOperationsProcessKill").enabled);
+    EXPECT_FALSE(c_.Command("tlbProcess.KillProcess").enabled);
+    // Ctrl+Shift+G asks for a new member of the first device type.
+    int added = -1;
+    c_.Set_Command_Handler("mnuAddType", [&](int index) { added = index; });
+    c_.Form_KeyDown(71, 1);
+    EXPECT_EQ(added, -1);
+    c_.Form_KeyDown(71, 3);
+    EXPECT_EQ(added, 1);
+    c_.Form_KeyDown(67, 7);
+    EXPECT_EQ(added, 2);
 }
 
 }  // namespace

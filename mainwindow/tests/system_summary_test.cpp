@@ -238,8 +238,25 @@ TEST_F(SystemSummaryTest, ListsEverySectionInOrderWithKeysIconsAndSeparators) {
         keys.insert(list.Item(i).key);
     }
     EXPECT_EQ(keys.size(), list.Item_Count());
-    EXPECT_EQ(Row(list, "Monitor Manufacturer"), nullptr);
-    EXPECT_EQ(Row(list, "Network Adpater Name")->key.substr(0, 8), "NACName" + SEP);
+    // Row key prefixes are stored with the rows: every one, in order of first use.
+    std::vector<std::string> prefixes;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+        const ListItem& row = list.Item(i);
+        const std::string prefix = row.key.substr(0, row.key.find(SEP));
+        if (!row.bold && prefix != "Space0" && std::find(prefixes.begin(), prefixes.end(), prefix) == prefixes.end())
+            prefixes.push_back(prefix);
+    }
+    EXPECT_EQ(prefixes, (std::vector<std::string>{
+                            "CSName", "CSManufacturer", "CSModel", "CSDescription", "CSPrimaryOwnerName",
+                            "CSSystemType", "CSDomain", "CSUserName", "CSTotalPhysicalMemory",
+                            "CSPIdentifyingNumber", "CSPUniversallyUniqueIdentifier", "ProName", "ProManufacturer",
+                            "ProVersion", "ProDescription", "ProMaximumClockSpeed", "ProProcessorID", "OSName",
+                            "OSManufacturer", "OSVersion", "OSServicePack", "OSInstallDate", "OSSerialNumber",
+                            "OSBootDevice", "OSWindowsDirectory", "BBManufacturer", "BBSerialNumber", "BBVersion",
+                            "BBProduct", "BIOSName", "BIOSManufacturer", "BIOSVersion", "BIOSReleaseDate",
+                            "BIOSSerialNumber", "BIOSSMBIOSVersion", "DDName", "DDManufacturer", "DDModel",
+                            "DDMediaType", "DDSerialNumber", "DDSignature", "DDSize", "DCName", "DCDriverVersion",
+                            "NACName", "NACMacAddress", "LDName", "LDFileSystem", "LDSize", "LDVolumeSerialNumber"}));
 
     // The labels the computer properties dialog reads back from a stored scan.
     for (const char* label : {"Computer Manufacturer", "Computer Model", "Identifying Number", "Computer Name",
@@ -350,6 +367,20 @@ TEST_F(SystemSummaryTest, FailingClassesAreListedOnceWithEmptyValuesAndTheRestGo
     EXPECT_EQ(*(adapters + 5), "S Logical Disk");
 }
 
+TEST_F(SystemSummaryTest, MonitorRows) {
+    wmi.Set_Objects(Wql("Win32_DesktopMonitor"),
+                    {Object({Wmi_Text("Name", "Generic PnP Monitor"), Wmi_Text("MonitorManufacturer", "Screens")})});
+    ASSERT_TRUE(Run());
+    const ListItem* name = Row(list, "Monitor Name");
+    const ListItem* maker = Row(list, "Monitor Manufacturer");
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(maker, nullptr);
+    EXPECT_EQ(name->key.substr(0, name->key.find(SEP)), "DMName");
+    EXPECT_EQ(maker->key.substr(0, maker->key.find(SEP)), "DMManufaturer");  // stored spelling
+    EXPECT_EQ(name->Sub_Item(1), "Generic PnP Monitor");
+    EXPECT_EQ(maker->Sub_Item(1), "Screens");
+}
+
 TEST_F(SystemSummaryTest, NoIpEnabledAdapterGivesNoAdapterSection) {
     Fill_Computer();
     wmi.Set_Objects(Adapters_Wql, {});
@@ -364,10 +395,15 @@ TEST_F(SystemSummaryTest, NoIpEnabledAdapterGivesNoAdapterSection) {
 
 TEST_F(SystemSummaryTest, RowsFollowWhatTheListAlreadyHolds) {
     list.Add_Item("Earlier", "earlier row");
-    list.Add_Item("Space0" + SEP + "1", "");  // a key the summary would also make
+    list.Add_Item("CSName" + SEP + "3", "clash");  // the key the first property row would get
+    Fill_Computer();
     ASSERT_TRUE(Run());
     EXPECT_EQ(list.Item(0).text, "earlier row");
     EXPECT_EQ(list.Item(2).key, "Computer" + SEP + "2");
+    // The clashing row is passed over; the next one takes its place.
+    EXPECT_EQ(Row(list, "Computer Name"), nullptr);
+    EXPECT_EQ(list.Item(3).key, "CSManufacturer" + SEP + "3");
+    EXPECT_EQ(Value(list, "Computer Model"), "M-1");
     EXPECT_TRUE(Pending_Error().empty());
 }
 

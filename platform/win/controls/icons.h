@@ -1,8 +1,10 @@
 #pragma once
 // The program's own icon set: public-domain Tango artwork converted to .ico at
-// build time and linked into every program that uses the controls library as
-// resources named by their image keys ("Info", "NoInfo", "Computer", ...).
-// The keys and their artwork are listed in platform/win/controls/icons/icons.txt.
+// build time and linked into every program that uses the controls library,
+// each .ico as the RCDATA resource "IMG_<key>" of its image key ("Info",
+// "NoInfo", "Computer", ...). The keys and their artwork are listed in
+// platform/win/controls/icons/icons.txt; a key added there is built and
+// loaded with no other change.
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -1,0 +1,16 @@
+#pragma once
+// The main window's commands that open the dialogs: File > Manage Computers,
+// File > Full Export and Operations > Scan > Start Scan (and the toolbar
+// buttons that run them), attached through the main window's command hook.
+#include <windows.h>
+
+#include <functional>
+
+namespace crv {
+
+class MainController;
+
+// `owner` gives the main window's handle when a command runs.
+void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner);
+
+}  // namespace crv

@@ -117,6 +117,15 @@ struct frmMain::Impl final : MainHost {
         if (Box_Answerer()) return Box_Answerer()(text, flags);
         return Show_Message_Box(text, static_cast<unsigned>(flags), hwnd);
     }
+    // The menu shortcuts, except while an in-place editor has the keyboard
+    // (Ctrl+X, Ctrl+P ... belong to the text there).
+    bool Translate_Accelerator(MSG& m) {
+        if (!accel || !hwnd) return false;
+        wchar_t cls[16] = {};
+        if (HWND focus = GetFocus(); focus && GetClassNameW(focus, cls, 16) && lstrcmpiW(cls, L"Edit") == 0)
+            return false;
+        return TranslateAcceleratorW(hwnd, accel, &m) != 0;
+    }
     void Do_Events() override {
         MSG m;
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
@@ -124,7 +133,7 @@ struct frmMain::Impl final : MainHost {
                 PostQuitMessage(static_cast<int>(m.wParam));
                 break;
             }
-            if (accel && hwnd && TranslateAcceleratorW(hwnd, accel, &m)) continue;
+            if (Translate_Accelerator(m)) continue;
             TranslateMessage(&m);
             DispatchMessageW(&m);
         }
@@ -238,7 +247,7 @@ struct frmMain::Impl final : MainHost {
                                nullptr, menu_bar, inst, this);
         if (!hwnd) return false;
         Register_Form(hwnd, "frmMain");
-        Set_Message_Filter([this](MSG& m) { return accel && hwnd && TranslateAcceleratorW(hwnd, accel, &m) != 0; });
+        Set_Message_Filter([this](MSG& m) { return Translate_Accelerator(m); });
 
         // The image lists first: every control takes its pictures by key.
         Load_Standard_Icons(ilsMain);
@@ -527,15 +536,23 @@ struct frmMain::Impl final : MainHost {
         if (!left_down) return;
         const double tx = Tw(x), ty = Tw(y), inner_w = Tw(client_.right);
         if (drag == Drag::Vertical) {
+            // The divider jumps to the pointer, 50 to the side it came from.
             if (tx > kPaneMinimum && tx < inner_w - kPaneMinimum) {
-                left_width = tx;
+                left_width = tx > left_width + kGap ? tx + kGap : tx - kGap;
                 Arrange_Panes();
             }
         } else {
+            // The horizontal divider follows in steps of 50 per move.
             const double top = Tw(devices_top);
             const double limit = Tw(client_.bottom) - Tw(clbMain.Height()) - Tw(sbrMain.Height()) - kPaneMinimum;
             if (ty > top + kPaneMinimum && ty < limit) {
-                devices_height = ty - top;
+                const double edge = top + devices_height;
+                if (edge + kGap < ty)
+                    devices_height += kGap;
+                else if (edge - kGap > ty)
+                    devices_height -= kGap;
+                else
+                    return;
                 Arrange_Panes();
             }
         }
@@ -823,7 +840,7 @@ bool frmMain::ShowThisForm(int mode) {
     if (mode == 1) {
         MSG m;
         while (i.hwnd && GetMessageW(&m, nullptr, 0, 0) > 0) {
-            if (i.accel && TranslateAcceleratorW(i.hwnd, i.accel, &m)) continue;
+            if (i.Translate_Accelerator(m)) continue;
             TranslateMessage(&m);
             DispatchMessageW(&m);
         }

@@ -108,7 +108,9 @@ struct ExportView final : Win32DialogHost {
                                                                    .c_str()));
             SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(at), c.cboExportFormat_item_data[i]);
         }
-        RECT r = lvwComputer.Bounds();
+        // The column fills the list inside its border.
+        RECT r{};
+        GetClientRect(lvwComputer.Handle(), &r);
         c.twips_per_pixel_x = 1440.0 / lvwComputer.Dpi();
         c.lvwComputer_width = (r.right - r.left) * c.twips_per_pixel_x;
 

@@ -87,7 +87,9 @@ struct ManageView final : Win32DialogHost {
         const double tpp = 1440.0 / lvwComputer.Dpi();
         c.twips_per_pixel_x = tpp;
         c.txtComputer_width = (t.right - t.left) * tpp;
-        c.lvwComputer_width = (r.right - r.left) * tpp;
+        RECT inside{};
+        GetClientRect(lvwComputer.Handle(), &inside);
+        c.lvwComputer_width = (inside.right - inside.left) * tpp;
         c.Form_Load();
         Apply();
         if (frmManageComputers::on_opened) frmManageComputers::on_opened(hwnd, c);

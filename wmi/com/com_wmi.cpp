@@ -3,7 +3,6 @@
 #include <oleauto.h>
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -232,8 +231,12 @@ public:
             return false;
         };
         Bstr method_name(method), object_path(path);
-        IWbemClassObject* cls = nullptr;
-        HRESULT hr = Class_Object(Class_Of_Path(path), cls);
+        // The class definition gives the method's signature. It is fetched
+        // for each call: under Wine, one class object reused for several
+        // calls corrupted the objects read afterwards.
+        Bstr class_name(Class_Of_Path(path));
+        Com<IWbemClassObject> cls;
+        HRESULT hr = services_->GetObject(class_name.get(), 0, nullptr, cls.out(), nullptr);
         if (FAILED(hr)) return fail(hr);
         Com<IWbemClassObject> in_signature, out_signature;
         hr = cls->GetMethod(method_name.get(), 0, in_signature.out(), out_signature.out());
@@ -258,25 +261,9 @@ public:
     }
 
 private:
-    // Class definitions give the methods' signatures; a live list calls one
-    // method per object, so each class is fetched once per connection.
-    HRESULT Class_Object(const std::string& name, IWbemClassObject*& cls) {
-        auto it = classes_.find(name);
-        if (it == classes_.end()) {
-            Bstr class_name(name);
-            Com<IWbemClassObject> fetched;
-            HRESULT hr = services_->GetObject(class_name.get(), 0, nullptr, fetched.out(), nullptr);
-            if (FAILED(hr)) return hr;
-            it = classes_.emplace(name, std::move(fetched)).first;
-        }
-        cls = it->second.get();
-        return S_OK;
-    }
-
     // The credentials outlive every proxy that carries them.
     std::shared_ptr<Identity> identity_;
     Com<IWbemServices> services_;
-    std::map<std::string, Com<IWbemClassObject>> classes_;
 };
 
 class ComPort final : public WmiPort {

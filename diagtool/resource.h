@@ -1,0 +1,24 @@
+#pragma once
+// Resource and control identifiers of Tessarine.
+#define IDI_TESSARINE 1
+
+#define IDC_FRA_LOCAL 1001
+#define IDC_LBL_CAPTION 1002
+#define IDC_LBL_DIAGNOSE 1003
+#define IDC_LBL_FIX 1004
+#define IDC_LBL_BLOCK 1005
+#define IDC_CMD_DIAGNOSE 1006
+#define IDC_CMD_FIX 1007
+#define IDC_CMD_BLOCK_WMI 1008
+#define IDC_LBL_NOTE 1009
+#define IDC_FRA_REMOTE 1010
+#define IDC_LBL_COMPUTER 1011
+#define IDC_TXT_COMPUTER 1012
+#define IDC_LBL_UN 1013
+#define IDC_TXT_UN 1014
+#define IDC_LBL_PWD 1015
+#define IDC_TXT_PWD 1016
+#define IDC_CMD_DIAGNOSE_REMOTE 1017
+#define IDC_CMD_CLOSE 1018
+#define IDC_LBL_VERSION 1019
+#define IDC_LBL_VTWEB 1020

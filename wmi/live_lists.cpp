@@ -1,6 +1,7 @@
 #include "wmi/live_lists.h"
 
 #include <array>
+#include <vector>
 #include <cstdint>
 #include <string_view>
 
@@ -156,20 +157,22 @@ bool Refresh_Process_List(ListModel& list) {
     if (!Start(list, "Select * From Win32_Process", e, no_device)) return no_device;
     const std::string stamp = New_Refresh_Stamp();
 
-    bool changed = false;
+    // The whole result is read before any owner is asked for: a method call
+    // makes the provider look the process up again, and a provider that
+    // refreshes its process table for that (Wine's does) must not do it
+    // under a running enumeration.
     bool complete = true;
-    bool first = true;
-    WmiInstance process;
+    std::vector<WmiInstance> processes;
     WmiStatus status;
-    for (;;) {
-        if (!e.objects->Next(process, status)) {
-            if (status.Failed()) {
-                if (first) return Raise(list, status);
-                complete = false;  // keep every row: the list is only partly known
-            }
-            break;
-        }
-        first = false;
+    for (WmiInstance process; e.objects->Next(process, status);) processes.push_back(std::move(process));
+    e.objects.reset();
+    if (status.Failed()) {
+        if (processes.empty()) return Raise(list, status);
+        complete = false;  // keep every row: the list is only partly known
+    }
+
+    bool changed = false;
+    for (const WmiInstance& process : processes) {
         const std::string pid = Count_Text(process, "ProcessId");
         const std::string created = Text(process, "CreationDate");
         ListItem& row = Row_For(list, "p" + pid + created, Text(process, "Name"), "Process", 10, changed);

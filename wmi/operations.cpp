@@ -55,14 +55,17 @@ std::optional<std::int32_t> Call_On_Each(std::int32_t deviceId, const std::strin
     WmiStatus status;
     auto objects = services->Exec_Query(wql, Wql_Query_Flags, status);
     if (!objects) return fail(status);
+    // Every object is read before a method runs (see Refresh_Process_List).
+    std::vector<WmiInstance> targets;
+    for (WmiInstance object; objects->Next(object, status);) targets.push_back(std::move(object));
+    objects.reset();
+    if (status.Failed()) return fail(status);
     std::int32_t result = 0;
-    WmiInstance object;
-    while (objects->Next(object, status)) {
+    for (const WmiInstance& object : targets) {
         WmiObject out;
         if (!services->Exec_Method(object.path, method, args, out, status)) return fail(status);
         result = Method_Return_Value(out);
     }
-    if (status.Failed()) return fail(status);
     return result;
 }
 

@@ -10,6 +10,9 @@
 
 #ifdef CORVALIN_HAVE_MAINWINDOW
 #include "mainwindow/frm_main.h"
+#ifdef CORVALIN_HAVE_DIALOGS
+#include "dialogs/win/dialog_commands.h"
+#endif
 #else
 #include "programs/corvalin/placeholder_form.h"
 #endif
@@ -23,6 +26,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                                               ICC_DATE_CLASSES | ICC_PROGRESS_CLASS |
                                                               ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
         InitCommonControlsEx(&controls);
+#ifdef CORVALIN_HAVE_DIALOGS
+        // Before the window loads: its start-up may already offer the
+        // computer list manager.
+        crv::Attach_Dialog_Commands(crv::frmMain::Instance().Controller(),
+                                    [] { return reinterpret_cast<HWND>(crv::frmMain::Instance().hWnd()); });
+#endif
         return crv::frmMain::Instance().ShowThisForm(0);
     });
     if (!running) return 0;

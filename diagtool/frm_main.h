@@ -26,8 +26,8 @@ private:
 class Frm_Main {
 public:
     // Address of the maker's web page the link label shows and opens.
-    static constexpr const char* Web_Address = "www.corvalin.example";
-    static constexpr const char* Web_Link = "https://www.corvalin.example/?sc=tsrn";
+    static constexpr const char* Web_Address = "www.veltrane.com";
+    static constexpr const char* Web_Link = "https://www.veltrane.com/?sc=tsrn";
 
     // Without prompts, system or tester the window uses real message boxes,
     // the local computer and the TCP test.

@@ -33,15 +33,13 @@ run_preset() {
 
 run_preset native
 
-# One warm wineserver for the whole Windows run; its stdio must not hold
-# ctest's pipes open.
+# The Windows tests run in the build folder's own prefix, which wine-run
+# creates on first use. No wineserver is kept warm from here: one started
+# outside wine-run's environment makes the next test process hang.
 export WINEPREFIX="$PWD/build/windows/wineprefix"
 mkdir -p build/windows
 cleanup() { WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true; }
 trap cleanup EXIT
-if [ -f "$WINEPREFIX/.corvalin-ready" ]; then
-  wineserver -p </dev/null >/dev/null 2>&1 &
-fi
 run_preset windows
 
 rm -rf "$log"

@@ -143,7 +143,7 @@ protected:
 TEST_F(TessarineWindow, ShowsItsControls) {
     EXPECT_EQ(Text_Of(form->Hwnd()), "Tessarine");
     EXPECT_EQ(Text_Of(form->Control(IDC_LBL_VERSION)), "Version: 1.0");
-    EXPECT_EQ(form->lblVTWeb_Tag(), "https://www.corvalin.example/?sc=tsrn");
+    EXPECT_EQ(form->lblVTWeb_Tag(), "https://www.veltrane.com/?sc=tsrn");
     EXPECT_EQ(SendMessageW(form->Control(IDC_TXT_PWD), EM_GETPASSWORDCHAR, 0, 0), L'*');
 
     // Both Diagnose buttons carry the tool tip, trailing blank and all.

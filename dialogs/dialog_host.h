@@ -77,6 +77,6 @@ public:
 };
 
 // The maker's page the dialogs' link labels open.
-inline constexpr const char* Dialog_Link_Address = "https://www.corvalin.example/?sc=crv";
+inline constexpr const char* Dialog_Link_Address = "https://www.veltrane.com/?sc=crv";
 
 }  // namespace crv

@@ -637,7 +637,7 @@ struct frmMain::Impl final : MainHost {
             {"mnuTroubleshoot", std::string(Maker_Site) + "/corvalin/corvalin-wmi-troubleshooting.html?sr=crv"},
             {"mnuProducts", std::string(Maker_Site) + "/products.html?sr=crv"},
             {"mnuVideoTutorial", "https://www.youtube.com/@corvalin"},
-            {"mnuHlpSupport", "mailto:support@corvalin.example"},
+            {"mnuHlpSupport", "mailto:support@veltrane.com"},
         };
         if (auto page = pages.find(name); page != pages.end()) {
             Open_With_Shell(page->second);

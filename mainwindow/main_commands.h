@@ -61,8 +61,8 @@ const ToolbarDef* Find_Toolbar(std::string_view name);
 const std::vector<PanelDef>& Main_Status_Panels();
 
 // The maker's web site (scheme and host) and host name.
-inline constexpr std::string_view Maker_Site = "https://www.corvalin.example";
-inline constexpr std::string_view Maker_Host = "www.corvalin.example";
+inline constexpr std::string_view Maker_Site = "https://www.veltrane.com";
+inline constexpr std::string_view Maker_Host = "www.veltrane.com";
 
 // Commands that later work brings: present in the menus and bars, disabled.
 bool Is_Command_Pending(std::string_view command_name);

@@ -90,6 +90,10 @@ public:
         items_.reserve(count);
         key_index_.reserve(count);
     }
+    // Key-index entries written so far (insertions and position updates): a
+    // listing that inserts each row near the end keeps this within a small
+    // constant per row.
+    std::uint64_t Index_Work() const { return index_work_; }
 
     // View properties the layouts and copier set.
     ListViewMode view = ListViewMode::Report;
@@ -118,12 +122,24 @@ public:
     }
 
 private:
-    void Rebuild_Index() const;
+    // Rows keep their address while the vector of pointers moves, so the key
+    // index holds the row and a position that is trusted only below
+    // positions_valid_: an insertion or removal invalidates just the rows
+    // after it, and the listings insert near the end.
+    struct KeyEntry {
+        ListItem* item;
+        std::size_t position;
+    };
+    void Invalidate_From(std::size_t index) {
+        if (index < positions_valid_) positions_valid_ = index;
+    }
+    void Refresh_Positions() const;
 
     std::vector<ListColumn> columns_;
     std::vector<std::unique_ptr<ListItem>> items_;
-    mutable std::unordered_map<std::string, std::size_t> key_index_;
-    mutable bool index_dirty_ = false;
+    mutable std::unordered_map<std::string, KeyEntry> key_index_;
+    mutable std::size_t positions_valid_ = 0;
+    mutable std::uint64_t index_work_ = 0;
     ListModelListener* listener_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,7 +26,7 @@ struct ListColumn {
 };
 
 struct ListItem {
-    std::string key;
+    std::string key;  // fixed once the row is in a list (the list indexes it)
     std::string text;
     std::string icon;        // large icon key
     std::string small_icon;  // small icon key
@@ -137,7 +138,9 @@ private:
 
     std::vector<ListColumn> columns_;
     std::vector<std::unique_ptr<ListItem>> items_;
-    mutable std::unordered_map<std::string, KeyEntry> key_index_;
+    // Keyed by a view of the row's own key text, which never moves with the
+    // row: one copy of each key, not two.
+    mutable std::unordered_map<std::string_view, KeyEntry> key_index_;
     mutable std::size_t positions_valid_ = 0;
     mutable std::uint64_t index_work_ = 0;
     ListModelListener* listener_ = nullptr;

@@ -14,6 +14,14 @@ namespace crv {
 inline constexpr const char* No_Information_Text = "No Information Available";
 inline constexpr const char* Not_Supported_Text = "Feature disabled or not supported by OS";
 
+// A failure row of any listing: small icon "NoInfo" and either the error
+// ("Error" key or caption) or "Feature disabled or not supported by OS".
+bool Is_Failure_Row(const ListItem& row);
+// True when a listing failed as a whole: it holds a failure row and nothing
+// but blank rows besides (a connection or query error before any object).
+// Such a list is no scan of the computer and is never stored over one.
+bool Is_Failed_Listing(const ListModel& list);
+
 // True for the errors that mean "this computer has no such class, namespace
 // or feature": WBEM_E_INVALID_CLASS, WBEM_E_INVALID_NAMESPACE, WBEM_E_NOT_SUPPORTED.
 bool Is_Feature_Not_Supported_Error(std::int32_t number);

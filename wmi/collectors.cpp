@@ -149,6 +149,18 @@ void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer,
     list.Notify();
 }
 
+void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
+                               const TreeNode& featureNode, const std::string& className) {
+    std::string wql;
+    if (!Build_Select_All_Query(className, wql)) {
+        // Refused before anything was sent: the listing's error row says why.
+        Add_Failure_Row(list, "0", true);
+        list.Notify();
+        return;
+    }
+    Collect_WQL_To_ListView(deviceId, computer, list, featureNode, wql);
+}
+
 std::string Installed_Size_Text(std::int64_t kilobytes) {
     if (kilobytes > 1024) return Fixed_Number_Text(static_cast<double>(kilobytes) / 1024.0, 2) + " MB";
     return std::to_string(kilobytes) + " KB";

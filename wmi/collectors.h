@@ -36,6 +36,12 @@ bool Is_Feature_Not_Supported_Error(std::int32_t number);
 void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
                              const TreeNode& featureNode, const std::string& wql);
 
+// Collect_WQL_To_ListView of "Select * From " + className, for the features
+// named by a class ("Lic_" keys). A class name that is no WQL identifier is
+// never sent: the list gets the "Error" row that says so.
+void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
+                               const TreeNode& featureNode, const std::string& className);
+
 // One row per product of the uninstall key of HKEY_LOCAL_MACHINE on the
 // computer (through the registry provider in root\Default), the columns
 // filled by the registry values their keys name.

@@ -268,6 +268,22 @@ TEST_F(CollectorTest, RepeatedPropertyKeepsItsFirstValueAndTheListingGoesOn) {
     EXPECT_TRUE(reporter.shown.empty());
 }
 
+TEST_F(CollectorTest, ClassFeaturesSendOnlyIdentifiers) {
+    port.Set_Objects("Select * From SoftwareLicensingService", {WmiInstance{"p", "c", {Wmi_Text("Version", "6")}}});
+    Collect_Class_To_ListView(id, "PC7", list, node, "SoftwareLicensingService");
+    EXPECT_EQ(port.queries, std::vector<std::string>{"Select * From SoftwareLicensingService"});
+    EXPECT_FALSE(Is_Failed_Listing(list));
+
+    list.Clear_Items();
+    Collect_Class_To_ListView(id, "PC7", list, node, "Win32_Process WHERE Name='x'");
+    EXPECT_EQ(port.queries.size(), 1u);  // nothing more was sent
+    ASSERT_EQ(list.Item_Count(), 1u);
+    EXPECT_EQ(list.Item(0).key, "Error" + S + "0");
+    EXPECT_NE(list.Item(0).Sub_Item(1).find("not a valid WMI class or property name"), std::string::npos);
+    EXPECT_TRUE(Is_Failed_Listing(list));
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 TEST(FailedListing, OnlyAFailureRowAndBlanks) {
     ListModel list;
     EXPECT_FALSE(Is_Failed_Listing(list));  // nothing came, nothing failed

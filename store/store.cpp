@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/common.h"
 #include "core/error.h"
 #include "store/access.h"
 #include "store/session.h"
@@ -33,20 +34,8 @@ std::string Format_Store_Date_Time(const StoreDateTime& when) {
 std::int64_t Text_Number(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::uint64_t value = 0;
-    bool any = false;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        any = true;
-        if (value < (std::uint64_t(1) << 62)) value = value * 10 + std::uint64_t(text[i] - '0');
-        ++i;
-    }
-    if (!any) return 0;
-    return negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+    std::size_t used = 0;
+    return Parse_Leading_Int64(text.substr(i), used);
 }
 
 bool Text_Flag(std::string_view text) {

@@ -77,7 +77,8 @@ private:
 };
 
 // The leading number of a text as the store reads keys and counts: optional
-// blanks, a sign, digits; 0 when there are none.
+// blanks, a sign, digits; 0 when there are none. A number past the 64-bit
+// range reads as the nearest limit.
 std::int64_t Text_Number(std::string_view text);
 // The stored flag forms: "True" (any case) and non-zero numbers are True.
 bool Text_Flag(std::string_view text);

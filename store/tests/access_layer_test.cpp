@@ -31,6 +31,10 @@ TEST(StoreValues, FlagsAndNumbersReadTheStoredForms) {
     EXPECT_EQ(Text_Number(" -42abc"), -42);
     EXPECT_EQ(Text_Number("x1"), 0);
     EXPECT_EQ(Text_Number("12.7"), 12);
+    // Past the 64-bit range: the nearest limit, never a wrap or an overflow.
+    EXPECT_EQ(Text_Number("18446744073709551615"), INT64_MAX);
+    EXPECT_EQ(Text_Number(" -9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(Text_Number("-99999999999999999999"), INT64_MIN);
 }
 
 TEST(StoreValues, QuotingCutsByCharactersBeforeDoubling) {

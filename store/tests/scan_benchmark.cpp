@@ -45,7 +45,7 @@ bool Bare_Save(const std::string& path, const ListModel& list, int feature) {
     sqlite3_prepare_v2(db,
                        "INSERT OR IGNORE INTO PROPS_TBL(PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, "
                        "FEATURE_ID, LIST_ORDER) SELECT (SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=?1 AND "
-                       "FEATURE_ID=?8), ?1, ?2, '', 1, ?8, ?10 WHERE ?4='Info'",
+                       "FEATURE_ID=?8), ?1, ?2, '', 1, ?8, ?10 WHERE ?4='Info' AND ?11=1",
                        -1, &props, nullptr);
     sqlite3_prepare_v2(db,
                        "INSERT INTO SCAN_DETAILS(PROP_NAME, VALUE, IMAGE, PROP_BOLD, SCAN_ID, PROP_ID, DEV_ID, "
@@ -67,6 +67,7 @@ bool Bare_Save(const std::string& path, const ListModel& list, int feature) {
             sqlite3_bind_int(s, 8, feature);
             sqlite3_bind_int64(s, 9, Text_Number(Get_Field(item.key, 1)));
             sqlite3_bind_int64(s, 10, static_cast<sqlite3_int64>(i) + 1);
+            sqlite3_bind_int(s, 11, 1);
             sqlite3_step(s);
             sqlite3_reset(s);
         }

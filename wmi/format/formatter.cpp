@@ -227,6 +227,8 @@ std::string Format_Property_Value_For_DB(const WmiProperty& property, const std:
     std::string out;
     out.reserve(text.size() + 8);
     for (char c : text) {
+        // A NUL would end the statement text inside the value.
+        if (c == '\0') continue;
         out += c;
         if (c == '\'') out += '\'';
     }

@@ -280,6 +280,9 @@ private:
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
     void Refresh_Live_List();
+    // Puts a finished listing into the list pane (moved, or turned into
+    // records when the listing direction asks for it); the buffer is spent.
+    void Show_Listing(ListModel& buffer, bool vertical);
     bool Report_Parent_Selected() const;
 
     struct BusyScope {

@@ -119,6 +119,21 @@ bool ListModel::Remove_Item(std::size_t index) {
     return true;
 }
 
+void ListModel::Take_Rows_From(ListModel& source) {
+    if (&source == this) return;
+    // The index moves along: its keys view text inside the rows, which keep
+    // their addresses.
+    columns_ = std::move(source.columns_);
+    items_ = std::move(source.items_);
+    key_index_ = std::move(source.key_index_);
+    positions_valid_ = source.positions_valid_;
+    index_work_ += source.index_work_;
+    source.columns_.clear();
+    source.items_.clear();
+    source.key_index_.clear();
+    source.positions_valid_ = 0;
+}
+
 void ListModel::Clear_Items() {
     items_.clear();
     key_index_.clear();

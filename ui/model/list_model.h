@@ -86,6 +86,9 @@ public:
     std::optional<std::size_t> Index_Of(const std::string& key) const;
     bool Remove_Item(std::size_t index);
     void Clear_Items();
+    // Replaces this list's columns and rows with those of `source`, which is
+    // left empty: no row is copied. View properties and the listener stay.
+    void Take_Rows_From(ListModel& source);
     // Makes room for this many rows (a bulk copy).
     void Reserve_Items(std::size_t count) {
         items_.reserve(count);

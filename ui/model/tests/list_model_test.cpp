@@ -71,5 +71,28 @@ TEST(ListModelIndex, InsertingAfterTheCurrentHeaderCostsAConstantPerRow) {
     EXPECT_EQ(list.Index_Of("Size\x0B" "777"), 5u * 776 + 3);
 }
 
+TEST(ListModelIndex, TakingRowsMovesColumnsRowsAndIndexAndLeavesTheSourceEmpty) {
+    ListModel source;
+    source.Add_Column("k", "Key", 100);
+    source.Add_Item("a", "1");
+    source.Add_Item("b", "2", 0);
+    const ListItem* a = source.Find_Item("a");
+    ListModel target;
+    target.Add_Item("old", "x");
+    target.multi_select = true;
+    target.Take_Rows_From(source);
+    EXPECT_EQ(source.Item_Count(), 0u);
+    EXPECT_EQ(source.Column_Count(), 0u);
+    EXPECT_EQ(source.Find_Item("a"), nullptr);
+    EXPECT_NE(source.Add_Item("a", "again"), nullptr);  // the source's index went with its rows
+    EXPECT_EQ(target.Column_Count(), 1u);
+    EXPECT_EQ(Keys(target), (std::vector<std::string>{"b", "a"}));
+    EXPECT_EQ(target.Find_Item("a"), a);  // the very row, not a copy
+    EXPECT_EQ(target.Index_Of("a"), 1u);
+    EXPECT_EQ(target.Find_Item("old"), nullptr);
+    EXPECT_EQ(target.Add_Item("b", "dup"), nullptr);
+    EXPECT_TRUE(target.multi_select);
+}
+
 }  // namespace
 }  // namespace crv

@@ -155,6 +155,7 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     ListModel buffer;
     Node_Clicked_Event_Handler(device_id, device, feature_id, key, image, *this, *node, buffer, scan_date, online);
 
+    if (listing_ready_probe) listing_ready_probe();
     Show_Listing(buffer, vertical);
     lvwMain.tag = descriptor;
     lvwMain.Notify();

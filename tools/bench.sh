@@ -25,6 +25,7 @@ done
 
 build bench-windows
 export WINEPREFIX="$PWD/build/bench-windows/wineprefix"
+export CORVALIN_TEST_DATA="Z:$PWD" CORVALIN_WINE_BUILD="$PWD/build/bench-windows"
 trap 'WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1; rm -rf "$log"' EXIT
 for b in $(find build/bench-windows -type f -name '*_benchmark.exe' | sort); do
   echo "== $(basename "$b") (Wine)"

@@ -51,17 +51,22 @@ std::string LoopbackHttpServer::Address() const { return "http://127.0.0.1:" + s
 
 void LoopbackHttpServer::Answer(int status, std::string body) {
     std::lock_guard<std::mutex> g(lock_);
-    status_ = status;
-    length_ = body.size();
-    body_ = std::move(body);
+    const std::size_t length = body.size();
+    replies_ = {Reply{status, std::move(body), length}};
+    answered_ = 0;
     stall_ = false;
+}
+
+void LoopbackHttpServer::Then_Answer(int status, std::string body) {
+    std::lock_guard<std::mutex> g(lock_);
+    const std::size_t length = body.size();
+    replies_.push_back(Reply{status, std::move(body), length});
 }
 
 void LoopbackHttpServer::Answer_Cut_Short(std::string body, std::size_t length) {
     std::lock_guard<std::mutex> g(lock_);
-    status_ = 200;
-    body_ = std::move(body);
-    length_ = length;
+    replies_ = {Reply{200, std::move(body), length}};
+    answered_ = 0;
     stall_ = false;
 }
 
@@ -111,9 +116,11 @@ void LoopbackHttpServer::Handle(SOCKET client) {
             held_.push_back(client);
             return;
         }
-        reply = "HTTP/1.1 " + std::to_string(status_) + " " + Reason(status_) +
-                "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(length_) +
-                "\r\nConnection: close\r\n\r\n" + body_;
+        const Reply& r = replies_[answered_ < replies_.size() ? answered_ : replies_.size() - 1];
+        ++answered_;
+        reply = "HTTP/1.1 " + std::to_string(r.status) + " " + Reason(r.status) +
+                "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(r.length) +
+                "\r\nConnection: close\r\n\r\n" + r.body;
     }
     std::size_t sent = 0;
     while (sent < reply.size()) {

@@ -23,6 +23,8 @@ public:
     // "http://127.0.0.1:<port>"
     std::string Address() const;
     void Answer(int status, std::string body);
+    // Then, from the next request on, answers this instead.
+    void Then_Answer(int status, std::string body);
     // Content-Length says `length`, then `body` and the connection closes.
     void Answer_Cut_Short(std::string body, std::size_t length);
     void Stall();
@@ -39,9 +41,13 @@ private:
     int port_ = 0;
     std::thread thread_;
     std::mutex lock_;
-    int status_ = 200;
-    std::string body_;
-    std::size_t length_ = 0;
+    struct Reply {
+        int status = 200;
+        std::string body;
+        std::size_t length = 0;
+    };
+    std::vector<Reply> replies_{Reply{}};  // one per request; the last repeats
+    std::size_t answered_ = 0;
     bool stall_ = false;
     std::vector<std::string> lines_;
     std::vector<SOCKET> held_;  // stalled clients, closed on destruction

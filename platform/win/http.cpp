@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "core/update_check.h"
@@ -62,14 +63,33 @@ void Run(const std::shared_ptr<Transfer>& t) {
     path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
     if (path.empty()) path = L"/";
     const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
-    // A loopback address never goes through a proxy.
-    const DWORD access = Is_Loopback(host) ? WINHTTP_ACCESS_TYPE_NO_PROXY : WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
+    // A loopback address never goes through a proxy; otherwise the user's
+    // own proxy (the one the browser settings name) when there is one, else
+    // the machine's WinHTTP setting.
+    DWORD access = WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
+    std::wstring proxy, bypass;
+    if (Is_Loopback(host)) {
+        access = WINHTTP_ACCESS_TYPE_NO_PROXY;
+    } else {
+        WINHTTP_CURRENT_USER_IE_PROXY_CONFIG user{};
+        if (WinHttpGetIEProxyConfigForCurrentUser(&user)) {
+            if (user.lpszProxy && *user.lpszProxy) {
+                access = WINHTTP_ACCESS_TYPE_NAMED_PROXY;
+                proxy = user.lpszProxy;
+                if (user.lpszProxyBypass) bypass = user.lpszProxyBypass;
+            }
+            for (LPWSTR text : {user.lpszAutoConfigUrl, user.lpszProxy, user.lpszProxyBypass})
+                if (text) GlobalFree(text);
+        }
+    }
     const std::wstring agent = L"Corvalin/" + To_Wide(Running_Version());
     HINTERNET request = nullptr;
     {
         std::lock_guard<std::mutex> g(t->lock);
         if (t->abandoned) return;
-        t->session = WinHttpOpen(agent.c_str(), access, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+        t->session = WinHttpOpen(agent.c_str(), access,
+                                 proxy.empty() ? WINHTTP_NO_PROXY_NAME : proxy.c_str(),
+                                 bypass.empty() ? WINHTTP_NO_PROXY_BYPASS : bypass.c_str(), 0);
         if (t->session) t->connection = WinHttpConnect(t->session, host.c_str(), parts.nPort, 0);
         if (t->connection)
             t->request = WinHttpOpenRequest(t->connection, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
@@ -113,12 +133,17 @@ std::shared_ptr<Transfer> Fetch(const std::string& url, unsigned total_limit_ms,
     if (!t->done) return nullptr;
     const DWORD start = GetTickCount();
     t->last_progress = start;
-    std::thread worker([t] {
-        Run(t);
-        std::lock_guard<std::mutex> g(t->lock);
-        t->Close_Handles();
-        SetEvent(t->done);
-    });
+    std::thread worker;
+    try {
+        worker = std::thread([t] {
+            Run(t);
+            std::lock_guard<std::mutex> g(t->lock);
+            t->Close_Handles();
+            SetEvent(t->done);
+        });
+    } catch (const std::system_error&) {
+        return nullptr;  // no thread to run it on
+    }
     for (;;) {
         if (WaitForSingleObject(t->done, 100) == WAIT_OBJECT_0) {
             worker.join();

@@ -87,19 +87,6 @@ INT_PTR CALLBACK Download_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-struct WinUpdateHost final : UpdateHost {
-    PlainDialogHost boxes;
-    explicit WinUpdateHost(HWND owner) { boxes.hwnd = Dialog_Owner(owner); }
-    bool Http_Get(const std::string& url, const std::string& query, std::string& response) override {
-        return crv::Http_Get(url, query, response);
-    }
-    int Message_Box(const std::string& text, int style) override { return boxes.Message_Box(text, style); }
-    bool Show_Download(const std::string& message, const std::string& link, const std::string& extension,
-                       bool install, bool& exit_program) override {
-        return frmDownload::Show_This_Form(message, link, extension, install, 1, exit_program, boxes.hwnd);
-    }
-};
-
 }  // namespace
 
 void Set_Download_Shell_Answerer(std::function<bool(const std::string&)> answerer) {
@@ -120,8 +107,25 @@ bool frmDownload::Show_This_Form(const std::string& strMessage, const std::strin
     return view.c.blnDownloaded;
 }
 
+HWND Win32UpdateHost::Owner() const { return Dialog_Owner(owner_ ? owner_() : nullptr); }
+
+bool Win32UpdateHost::Http_Get(const std::string& url, const std::string& query, std::string& response) {
+    return crv::Http_Get(url, query, response);
+}
+
+int Win32UpdateHost::Message_Box(const std::string& text, int style) {
+    PlainDialogHost boxes;
+    boxes.hwnd = Owner();
+    return boxes.Message_Box(text, style);
+}
+
+bool Win32UpdateHost::Show_Download(const std::string& message, const std::string& link, const std::string& extension,
+                                    bool install, bool& exit_program) {
+    return frmDownload::Show_This_Form(message, link, extension, install, 1, exit_program, Owner());
+}
+
 std::string Check_For_Update(bool showMessages, bool& exitProgram, HWND owner) {
-    WinUpdateHost host(owner);
+    Win32UpdateHost host([owner] { return owner; });
     return Check_For_Update(host, showMessages, exitProgram);
 }
 

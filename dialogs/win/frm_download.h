@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/update_check.h"
 #include "dialogs/frm_download_controller.h"
 
 namespace crv {
@@ -29,9 +30,23 @@ public:
 // it opened. nullptr opens it through the shell again.
 void Set_Download_Shell_Answerer(std::function<bool(const std::string& path)> answerer);
 
-// The update check with the window side of Windows: the version service over
-// HTTP with its time limit, boxes owned by `owner` (else "frmMain") and the
-// download dialog. Returns the "Version" panel text.
+// The window side of the update check on Windows: the version service over
+// HTTP with its time limit, boxes and the download dialog owned by the window
+// `owner` gives (null: the loaded "frmMain").
+class Win32UpdateHost final : public UpdateHost {
+public:
+    explicit Win32UpdateHost(std::function<HWND()> owner = nullptr) : owner_(std::move(owner)) {}
+    bool Http_Get(const std::string& url, const std::string& query, std::string& response) override;
+    int Message_Box(const std::string& text, int style) override;
+    bool Show_Download(const std::string& message, const std::string& link, const std::string& extension,
+                       bool install, bool& exit_program) override;
+
+private:
+    HWND Owner() const;
+    std::function<HWND()> owner_;
+};
+
+// The whole check with Win32UpdateHost; returns the "Version" panel text.
 std::string Check_For_Update(bool showMessages, bool& exitProgram, HWND owner = nullptr);
 
 }  // namespace crv

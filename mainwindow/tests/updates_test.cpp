@@ -73,6 +73,9 @@ TEST_F(UpdateCommands, MenuToolbarAndPanelRunTheCheckWithMessages) {
 }
 
 TEST_F(UpdateCommands, StartUpChecksOnlyWhenTheSettingSaysSo) {
+    // The shipped database keeps the automatic check off: no test run of
+    // the program asks the maker's server.
+    EXPECT_FALSE(Get_Auto_Check_Updates());
     Start();
     c_.Set_Update_Host(&updates_);
     const std::string panel = c_.Panel("Version")->text;

@@ -356,7 +356,7 @@ TEST_F(ManageComputersNamesTest, ImportNarrowsThePasswordColumnOnceWhenTheRowsOv
     Import("b.txt");
     EXPECT_EQ(c_.lvwComputer.Column(2).width_twips, wide - 250);  // at the 4th row only
     for (int i = 0; i < 11; ++i) {  // and not the 17-row rule
-        Write("c.txt", "C" + std::to_string(i));
+        Write("c.txt", std::string(1, static_cast<char>('A' + i)) + "9");
         Import("c.txt");
     }
     EXPECT_EQ(c_.lvwComputer.Item_Count(), 16u);

@@ -163,7 +163,7 @@ struct ManageView final : Win32DialogHost {
 
     void List_Mouse_Up(const MouseEvent& e) {
         if (c.Busy() || destroyed) return;
-        auto row = lvwComputer.Hit_Test(e.x, e.y);
+        auto row = lvwComputer.Row_At(e.x, e.y);
         double l2 = 0, l3 = 0, w3 = 0;
         if (row) {
             auto c2 = lvwComputer.Sub_Item_Rect(*row, 1);

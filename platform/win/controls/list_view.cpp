@@ -251,6 +251,15 @@ std::optional<std::size_t> ListViewControl::Hit_Test(int x, int y, bool* on_chec
     return static_cast<std::size_t>(i);
 }
 
+std::optional<std::size_t> ListViewControl::Row_At(int x, int y) const {
+    if (!hwnd_) return std::nullopt;
+    LVHITTESTINFO hit{};
+    hit.pt = {x, y};
+    int i = static_cast<int>(SendMessageW(hwnd_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (i < 0 || !model_ || static_cast<std::size_t>(i) >= model_->Item_Count()) return std::nullopt;
+    return static_cast<std::size_t>(i);
+}
+
 int ListViewControl::Count_Per_Page() const { return hwnd_ ? ListView_GetCountPerPage(hwnd_) : 0; }
 
 std::optional<RECT> ListViewControl::Sub_Item_Rect(std::size_t index, std::size_t column) const {

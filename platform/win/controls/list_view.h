@@ -66,6 +66,9 @@ public:
     // Row under a point of the client area; on_check_box tells whether the
     // point is on the row's check box.
     std::optional<std::size_t> Hit_Test(int x, int y, bool* on_check_box = nullptr) const;
+    // Row under a point in any of its cells (LVM_SUBITEMHITTEST: in report
+    // view Hit_Test finds a row only over its first column).
+    std::optional<std::size_t> Row_At(int x, int y) const;
     int Count_Per_Page() const;
     // A cell's rectangle in the client area (LVM_GETSUBITEMRECT): for a
     // column above 0 the sub-item's cell, for column 0 the row's label (right

@@ -386,6 +386,10 @@ TEST_F(ListViewTest, CellRectanglesFollowTheColumnsAndClicksReportThePointer) {
     EXPECT_LT(label->right, header_left(1).left + 1);
     EXPECT_FALSE(list.Sub_Item_Rect(4, 1).has_value());  // no such row
     EXPECT_FALSE(list.Sub_Item_Rect(0, 3).has_value());  // no such column
+    // Any cell of a row finds it; below the last row, none.
+    auto cell_2_2 = *list.Sub_Item_Rect(2, 2);
+    EXPECT_EQ(list.Row_At(cell_2_2.left + 3, cell_2_2.top + 2), std::optional<std::size_t>(2));
+    EXPECT_EQ(list.Row_At(cell_2_2.left + 3, cell_2_2.top + 4 * (cell_2_2.bottom - cell_2_2.top)), std::nullopt);
 
     std::vector<std::string> events;
     list.on_click = [&](const MouseEvent& e) {

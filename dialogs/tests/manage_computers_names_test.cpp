@@ -386,6 +386,13 @@ TEST_F(ManageComputersNamesTest, NamesCompareIgnoringCaseByTheSystemsRulesForEve
     host_.open_dialog_answer = File("case.txt");
     c.cmdImport_Click();
     EXPECT_EQ(c.lvwComputer.Item_Count(), 2u);
+    EXPECT_EQ(c.txtComputer, "LOCALPC");  // not listed yet
+
+    // The local computer stored in another case is not offered again.
+    ASSERT_GT(Add_Device("LocalPc", "", "", 0, 0, 0, 0, "", 1, 2, "", "t"), 0);
+    ManageComputersController again(host_);
+    again.Form_Load();
+    EXPECT_EQ(again.txtComputer, "");
 }
 
 }  // namespace

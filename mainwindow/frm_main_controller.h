@@ -20,6 +20,8 @@
 
 namespace crv {
 
+class DatagramSender;
+
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
 // the feature handler, which clears it when it starts.
 extern bool Cancel_Requested;
@@ -267,6 +269,17 @@ public:
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
 
+    // ---- remote operations (frm_main_remote_operations.cpp) ----
+    void mnuOperationsPowShutdown_Click();
+    void mnuOperationsPowRestart_Click();
+    void mnuOperationsPowBoot_Click();
+    void mnuOperationsProcessKill_Click();
+    void mnuOperationsServiceControl_Click(int index);
+    void mnuOperationsServiceStartMode_Click(int index);
+    // The socket Boot Through LAN sends through (the window's Winsock
+    // sender); without one the command reports the missing control.
+    void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+
 private:
     // The one list of topic registrations (frm_main_controller.cpp). A new
     // topic adds its member here and one line to that list.
@@ -275,6 +288,7 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Remote_Operation_Commands();
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
@@ -297,6 +311,7 @@ private:
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    DatagramSender* wol_sender_ = nullptr;
 };
 
 }  // namespace crv

@@ -21,6 +21,7 @@
 namespace crv {
 
 class DatagramSender;
+class UpdateHost;
 
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
 // the feature handler, which clears it when it starts.
@@ -279,6 +280,14 @@ public:
     // The socket Boot Through LAN sends through (the window's Winsock
     // sender); without one the command reports the missing control.
     void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+    // ---- update check (frm_main_updates.cpp) ----
+    // The window side of the check (HTTP, boxes, the download dialog); the
+    // Check Updates command is enabled only once one is set.
+    void Set_Update_Host(UpdateHost* host);
+    void mnuCheckUpdates_Click();
+    // Step 4 of tmrExpand: with the automatic check on, the check without
+    // messages, its text in the "Version" panel.
+    void Startup_Update_Check();
 
 private:
     // The one list of topic registrations (frm_main_controller.cpp). A new
@@ -289,6 +298,7 @@ private:
     void Register_Menu_Commands();
     void Register_View_Commands();
     void Register_Remote_Operation_Commands();
+    void Register_Update_Commands();
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
@@ -312,6 +322,7 @@ private:
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
     DatagramSender* wol_sender_ = nullptr;
+    UpdateHost* update_host_ = nullptr;
 };
 
 }  // namespace crv

@@ -20,6 +20,7 @@
 
 namespace crv {
 
+class DatagramSender;
 class UpdateHost;
 
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
@@ -269,6 +270,16 @@ public:
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
 
+    // ---- remote operations (frm_main_remote_operations.cpp) ----
+    void mnuOperationsPowShutdown_Click();
+    void mnuOperationsPowRestart_Click();
+    void mnuOperationsPowBoot_Click();
+    void mnuOperationsProcessKill_Click();
+    void mnuOperationsServiceControl_Click(int index);
+    void mnuOperationsServiceStartMode_Click(int index);
+    // The socket Boot Through LAN sends through (the window's Winsock
+    // sender); without one the command reports the missing control.
+    void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
     // ---- update check (frm_main_updates.cpp) ----
     // The window side of the check (HTTP, boxes, the download dialog); the
     // Check Updates command is enabled only once one is set.
@@ -286,6 +297,7 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Remote_Operation_Commands();
     void Register_Update_Commands();
 
     void Changed(ViewPart part);
@@ -309,6 +321,7 @@ private:
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    DatagramSender* wol_sender_ = nullptr;
     UpdateHost* update_host_ = nullptr;
 };
 

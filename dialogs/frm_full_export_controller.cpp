@@ -52,8 +52,8 @@ std::string Full_Export_File_Name(const std::string& folder, const std::string& 
     const char* ext = format_code == 1 ? ".csv" : format_code == 2 ? ".html" : format_code == 3 ? ".txt" : "";
     // A computer name may hold any character, "..\\" included: cleaned, it
     // names a file inside the folder and nothing else.
-    return folder + "\\CRV_" + Clean_File_Name(computer) + "(" + Four(at.year) + "-" + Two(at.month) + "-" + Two(at.day) + ")(" +
-           Two(at.hour) + "-" + Two(at.minute) + "-" + Two(at.second) + ")" + ext;
+    return folder + "\\CRV_" + Clean_File_Name(computer) + "(" + Four(at.year) + "-" + Two(at.month) + "-" +
+           Two(at.day) + ")(" + Two(at.hour) + "-" + Two(at.minute) + "-" + Two(at.second) + ")" + ext;
 }
 
 std::string Format_Extension(const std::string& item_text) {

@@ -22,13 +22,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)" --target Corvalin Tessarine corvalin_database
 bin="$PWD/build/windows/bin"
 run_dir="${CORVALIN_RUN_DIR:-${XDG_DATA_HOME:-$HOME/.local/share}/corvalin}"
-mkdir -p "$run_dir"
-# The programs and the access library follow every build.
-cp -f "$bin/Corvalin.exe" "$bin/Tessarine.exe" "$bin/tqdata.dbd" "$run_dir/"
-# The database only when there is none: it holds the user's inventory.
-if [ ! -e "$run_dir/tqinfo.ocx" ]; then
-  cp "$bin/tqinfo.ocx" "$run_dir/tqinfo.ocx"
-fi
+tools/prepare-run-folder "$bin" "$run_dir"
 exe="$run_dir/$program.exe"
 
 # A prefix of its own beside the inventory (it keeps the per-user settings),

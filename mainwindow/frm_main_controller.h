@@ -83,6 +83,8 @@ public:
     virtual void Open_Page(const std::string& address) = 0;
     // Closes the main window as the user would (its unload runs).
     virtual void Close_Window() = 0;
+    // Closes every other window of the program (at shutdown).
+    virtual void Unload_All_Forms() {}
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -266,6 +268,8 @@ public:
     void Apply_Font_Size(int size);
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
+    // Empties the list pane (columns, rows, descriptor) and stops its refresh.
+    void Clear_List_Pane();
 
 private:
     // The one list of topic registrations (frm_main_controller.cpp). A new
@@ -275,6 +279,15 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+
+    // What the list pane shows, so a mode switch or a refresh can list it
+    // again: a feature node's key or a group node's key.
+    enum class Listed { Nothing, Feature, Group };
+    void Note_Listing(Listed kind, const std::string& key);
+    // Lists it again from the current trees, or clears the pane when it is gone.
+    void Relist_Pane(Listed kind, const std::string& key);
+    // The refusal text for a new device-tree label, or "" when it may be stored.
+    std::string Label_Refusal(const TreeNode& node, const std::string& text) const;
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
@@ -293,6 +306,10 @@ private:
     std::map<std::string, CommandState> commands_;
     std::vector<PanelState> panels_;
     int display_mode_ = 2;
+    Listed listed_ = Listed::Nothing;
+    std::string listed_key_;
+    int listing_serial_ = 0;  // counts fillings of the pane
+    bool relist_paused_ = false;
     int busy_depth_ = 0;
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;

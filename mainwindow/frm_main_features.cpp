@@ -50,6 +50,10 @@ void MainController::Register_Feature_Commands() {
             Register_Command(b.command, [this, node_key](int) {
                 if (TreeNode* n = tvwFeatures.Find(node_key)) tvwFeatures_NodeClick(n);
             });
+            // Enabled only while the feature tree holds that node.
+            CommandRule present;
+            present.also = [this, node_key] { return tvwFeatures.Find(node_key) != nullptr; };
+            Set_Command_Rule(b.command, present);
         }
     }
 }
@@ -136,6 +140,7 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     Carry_Display_Attributes(buffer, lvwMain);
     lvwMain.tag = descriptor;
     lvwMain.Notify();
+    Note_Listing(Listed::Feature, key);
 
     if (PanelState* p = Panel("Description")) p->text = node->text;
     Changed(ViewPart::Status);

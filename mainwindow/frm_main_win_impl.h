@@ -102,6 +102,7 @@ struct frmMain::Impl final : MainHost {
     void Close_Window() override {
         if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
     }
+    void Unload_All_Forms() override { crv::Unload_All_Forms(); }
 
     // ---------------------------------------------------------------- menus (frm_main_menus_win.cpp)
     void Build_Menus();

@@ -250,7 +250,8 @@ bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& 
     std::string error;
     if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
     failed_ = true;
-    Show_Error_Message(false);
+    // Shown here, once: no later box may repeat it.
+    Show_Error_Message(true);
     return false;
 }
 
@@ -278,7 +279,7 @@ void StoreSession::Fail(std::int32_t number, const std::string& description) {
     if (failed_) return;
     failed_ = true;
     Set_Error(number, description);
-    Show_Error_Message(false);
+    Show_Error_Message(true);
 }
 
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {

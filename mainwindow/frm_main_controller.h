@@ -163,6 +163,9 @@ public:
     int level = 1;
     // The window's active control for the Edit commands: "tvwDevices", "lvwMain" or "".
     std::string active_control;
+    // The stored width of the list's first column, given to the first
+    // listing after start-up (0: none).
+    double first_column_twips = 0;
 
     CommandState& Command(const std::string& name);
     const CommandState* Find_Command(const std::string& name) const;

@@ -138,6 +138,8 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
         Copy_ListView_For_Export(buffer, lvwMain, true);
     }
     Carry_Display_Attributes(buffer, lvwMain);
+    if (first_column_twips > 0 && lvwMain.Column_Count() > 0) lvwMain.Column(0).width_twips = first_column_twips;
+    first_column_twips = 0;
     lvwMain.tag = descriptor;
     lvwMain.Notify();
     Note_Listing(Listed::Feature, key);

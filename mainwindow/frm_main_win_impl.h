@@ -53,6 +53,7 @@ struct frmMain::Impl final : MainHost {
     // Pane geometry in twips: the left column's width, the device tree's height.
     double left_width = 3700;
     double devices_height = 3500;
+    double list_width = 0;  // twips
     bool loaded = false;
     bool unloading = false;
     enum class Drag { None, Vertical, Horizontal } drag = Drag::None;

@@ -55,3 +55,7 @@
 #define IDC_FE_LBLLINK 1123
 #define IDC_FE_CMDEXPORT 1124
 #define IDC_FE_CMDCLOSE 1125
+
+// frmDownload
+#define IDD_DOWNLOAD 2170
+#define IDC_DL_LBLMESSAGE 1701

@@ -20,6 +20,9 @@
 
 namespace crv {
 
+class DatagramSender;
+class UpdateHost;
+
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
 // the feature handler, which clears it when it starts.
 extern bool Cancel_Requested;
@@ -274,6 +277,25 @@ public:
     // Empties the list pane (columns, rows, descriptor) and stops its refresh.
     void Clear_List_Pane();
 
+    // ---- remote operations (frm_main_remote_operations.cpp) ----
+    void mnuOperationsPowShutdown_Click();
+    void mnuOperationsPowRestart_Click();
+    void mnuOperationsPowBoot_Click();
+    void mnuOperationsProcessKill_Click();
+    void mnuOperationsServiceControl_Click(int index);
+    void mnuOperationsServiceStartMode_Click(int index);
+    // The socket Boot Through LAN sends through (the window's Winsock
+    // sender); without one the command reports the missing control.
+    void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+    // ---- update check (frm_main_updates.cpp) ----
+    // The window side of the check (HTTP, boxes, the download dialog); the
+    // Check Updates command is enabled only once one is set.
+    void Set_Update_Host(UpdateHost* host);
+    void mnuCheckUpdates_Click();
+    // Step 4 of tmrExpand: with the automatic check on, the check without
+    // messages, its text in the "Version" panel.
+    void Startup_Update_Check();
+
 private:
     // The one list of topic registrations (frm_main_controller.cpp). A new
     // topic adds its member here and one line to that list.
@@ -282,6 +304,8 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Remote_Operation_Commands();
+    void Register_Update_Commands();
 
     // What the list pane shows, so a mode switch or a refresh can list it
     // again: a feature node's key or a group node's key.
@@ -317,6 +341,8 @@ private:
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    DatagramSender* wol_sender_ = nullptr;
+    UpdateHost* update_host_ = nullptr;
 };
 
 }  // namespace crv

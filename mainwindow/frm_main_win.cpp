@@ -195,6 +195,7 @@ bool frmMain::Impl::Create_Window() {
         if (IsWindowEnabled(hwnd)) c.tmrExpand_Timer();
     };
     c.Set_Host(this);
+    c.Set_Wake_On_Lan_Sender(&sckWOL);
     return true;
 }
 

@@ -18,6 +18,7 @@
 #include "platform/win/shell.h"
 #include "platform/win/system.h"
 #include "platform/win/text.h"
+#include "platform/win/udp_sender.h"
 
 namespace crv {
 
@@ -42,6 +43,7 @@ struct frmMain::Impl final : MainHost {
     Label lblListedCount;
     HWND cmdCancel = nullptr;
     Timer tmrMain, tmrExpand;
+    WinsockDatagramSender sckWOL;  // Boot Through LAN's socket
     HMENU menu_bar = nullptr;
     HMENU add_menu = nullptr;
     HACCEL accel = nullptr;

@@ -67,3 +67,6 @@
 #define IDC_CR_CMDSAVE 1507
 #define IDC_CR_CMDCLOSE 1508
 #define IDC_CR_LBLLINK 1509
+// frmDownload
+#define IDD_DOWNLOAD 2170
+#define IDC_DL_LBLMESSAGE 1701

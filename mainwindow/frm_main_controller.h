@@ -88,6 +88,8 @@ public:
     virtual void Close_Window() = 0;
     // Closes every other window of the program (at shutdown).
     virtual void Unload_All_Forms() {}
+    // Starts in-place editing of the feature tree's selected node.
+    virtual void Begin_Feature_Label_Edit() {}
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -287,6 +289,31 @@ public:
     // The socket Boot Through LAN sends through (the window's Winsock
     // sender); without one the command reports the missing control.
     void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+
+    // ---- tabular reports (tabular_reports.cpp) ----
+    // The Operations menu drops down.
+    void mnuOperations_Click();
+    void mnuOperationsReportAdd_Click();
+    void mnuOperationsReportRename_Click();
+    void mnuOperationsReportDelete_Click();
+    void mnuOperationsReportCustomize_Click();
+    void mnuOperationsReportScan_Click();
+    void mnuOperationsReportSelectItem_Click(int index);
+    // The scan of the listed report's ticked rows, under the busy guard.
+    void Scan_Tabular_Report(std::int32_t report_id);
+    // Attaches the report customiser (the dialogs' side): shown modally for
+    // a report's TN_ID and name. Customize Report is enabled from then on.
+    void Set_Customize_Report_Dialog(std::function<void(std::int32_t, const std::string&)> show);
+    // `new_text` is trimmed in place; cancel keeps the node's old text.
+    void tvwFeatures_AfterLabelEdit(bool& cancel, std::string& new_text);
+    // Label editing is allowed on saved report nodes only.
+    bool tvwFeatures_BeforeLabelEdit(const TreeNode& node) const;
+    void tvwFeatures_MouseDown(int button, TreeNode* hit);
+    void tvwFeatures_KeyDown(int key_code, int shift);
+    void Show_Report_Menu(bool fromList);
+    void Set_Report_Menu_State(bool visible);
+    TreeNode* Find_Feature_Node_By_Text(const std::string& text);
+
     // ---- update check (frm_main_updates.cpp) ----
     // The window side of the check (HTTP, boxes, the download dialog); the
     // Check Updates command is enabled only once one is set.
@@ -305,6 +332,8 @@ private:
     void Register_Menu_Commands();
     void Register_View_Commands();
     void Register_Remote_Operation_Commands();
+    void Register_Tabular_Report_Commands();
+    std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
 
     // What the list pane shows, so a mode switch or a refresh can list it

@@ -184,6 +184,9 @@ public:
     // Runs the action now, or, while a listing or refresh runs, asks it to
     // stop and runs the action once it has unwound.
     void Run_Or_Defer(std::function<void()> action);
+    // Called when a feature's listing is complete and about to go into the
+    // list pane: the benchmarks time the pane from here. Empty in the program.
+    std::function<void()> listing_ready_probe;
 
     // ---- commands and dispatch (frm_main_commands.cpp; see command_registry.h) ----
     void Register_Command(const std::string& name, CommandHandler handler);
@@ -349,6 +352,9 @@ private:
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
     void Refresh_Live_List();
+    // Puts a finished listing into the list pane (moved, or turned into
+    // records when the listing direction asks for it); the buffer is spent.
+    void Show_Listing(ListModel& buffer, bool vertical);
     bool Report_Parent_Selected() const;
 
     struct BusyScope {

@@ -86,6 +86,10 @@ public:
     virtual void Open_Page(const std::string& address) = 0;
     // Closes the main window as the user would (its unload runs).
     virtual void Close_Window() = 0;
+    // Closes every other window of the program (at shutdown).
+    virtual void Unload_All_Forms() {}
+    // Starts in-place editing of the feature tree's selected node.
+    virtual void Begin_Feature_Label_Edit() {}
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -164,6 +168,9 @@ public:
     int level = 1;
     // The window's active control for the Edit commands: "tvwDevices", "lvwMain" or "".
     std::string active_control;
+    // The stored width of the list's first column, given to the first
+    // listing after start-up (0: none).
+    double first_column_twips = 0;
 
     CommandState& Command(const std::string& name);
     const CommandState* Find_Command(const std::string& name) const;
@@ -272,6 +279,8 @@ public:
     void Apply_Font_Size(int size);
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
+    // Empties the list pane (columns, rows, descriptor) and stops its refresh.
+    void Clear_List_Pane();
 
     // ---- remote operations (frm_main_remote_operations.cpp) ----
     void mnuOperationsPowShutdown_Click();
@@ -283,6 +292,31 @@ public:
     // The socket Boot Through LAN sends through (the window's Winsock
     // sender); without one the command reports the missing control.
     void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+
+    // ---- tabular reports (tabular_reports.cpp) ----
+    // The Operations menu drops down.
+    void mnuOperations_Click();
+    void mnuOperationsReportAdd_Click();
+    void mnuOperationsReportRename_Click();
+    void mnuOperationsReportDelete_Click();
+    void mnuOperationsReportCustomize_Click();
+    void mnuOperationsReportScan_Click();
+    void mnuOperationsReportSelectItem_Click(int index);
+    // The scan of the listed report's ticked rows, under the busy guard.
+    void Scan_Tabular_Report(std::int32_t report_id);
+    // Attaches the report customiser (the dialogs' side): shown modally for
+    // a report's TN_ID and name. Customize Report is enabled from then on.
+    void Set_Customize_Report_Dialog(std::function<void(std::int32_t, const std::string&)> show);
+    // `new_text` is trimmed in place; cancel keeps the node's old text.
+    void tvwFeatures_AfterLabelEdit(bool& cancel, std::string& new_text);
+    // Label editing is allowed on saved report nodes only.
+    bool tvwFeatures_BeforeLabelEdit(const TreeNode& node) const;
+    void tvwFeatures_MouseDown(int button, TreeNode* hit);
+    void tvwFeatures_KeyDown(int key_code, int shift);
+    void Show_Report_Menu(bool fromList);
+    void Set_Report_Menu_State(bool visible);
+    TreeNode* Find_Feature_Node_By_Text(const std::string& text);
+
     // ---- update check (frm_main_updates.cpp) ----
     // The window side of the check (HTTP, boxes, the download dialog); the
     // Check Updates command is enabled only once one is set.
@@ -301,7 +335,18 @@ private:
     void Register_Menu_Commands();
     void Register_View_Commands();
     void Register_Remote_Operation_Commands();
+    void Register_Tabular_Report_Commands();
+    std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
+
+    // What the list pane shows, so a mode switch or a refresh can list it
+    // again: a feature node's key or a group node's key.
+    enum class Listed { Nothing, Feature, Group };
+    void Note_Listing(Listed kind, const std::string& key);
+    // Lists it again from the current trees, or clears the pane when it is gone.
+    void Relist_Pane(Listed kind, const std::string& key);
+    // The refusal text for a new device-tree label, or "" when it may be stored.
+    std::string Label_Refusal(const TreeNode& node, const std::string& text) const;
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
@@ -323,6 +368,10 @@ private:
     std::map<std::string, CommandState> commands_;
     std::vector<PanelState> panels_;
     int display_mode_ = 2;
+    Listed listed_ = Listed::Nothing;
+    std::string listed_key_;
+    int listing_serial_ = 0;  // counts fillings of the pane
+    bool relist_paused_ = false;
     int busy_depth_ = 0;
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;

@@ -77,6 +77,10 @@ void MainController::Register_Feature_Commands() {
             Register_Command(b.command, [this, node_key](int) {
                 if (TreeNode* n = tvwFeatures.Find(node_key)) tvwFeatures_NodeClick(n);
             });
+            // Enabled only while the feature tree holds that node.
+            CommandRule present;
+            present.also = [this, node_key] { return tvwFeatures.Find(node_key) != nullptr; };
+            Set_Command_Rule(b.command, present);
         }
     }
 }
@@ -157,8 +161,11 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
 
     if (listing_ready_probe) listing_ready_probe();
     Show_Listing(buffer, vertical);
+    if (first_column_twips > 0 && lvwMain.Column_Count() > 0) lvwMain.Column(0).width_twips = first_column_twips;
+    first_column_twips = 0;
     lvwMain.tag = descriptor;
     lvwMain.Notify();
+    Note_Listing(Listed::Feature, key);
 
     if (PanelState* p = Panel("Description")) p->text = node->text;
     Changed(ViewPart::Status);

@@ -239,7 +239,8 @@ bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& 
     std::string error;
     if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
     failed_ = true;
-    Show_Error_Message(false);
+    // Shown here, once: no later box may repeat it.
+    Show_Error_Message(true);
     return false;
 }
 
@@ -324,7 +325,7 @@ void StoreSession::Fail(std::int32_t number, const std::string& description) {
     if (failed_) return;
     failed_ = true;
     Set_Error(number, description);
-    Show_Error_Message(false);
+    Show_Error_Message(true);
 }
 
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {
@@ -334,6 +335,13 @@ bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string
 
 bool Execute_SQL(const std::string& sql) {
     StoreSession session;
+    if (!session.Connected()) return false;
+    // One statement only: a value that closed its quotes early must not get
+    // a second statement run behind the first.
+    if (!Is_Single_Statement(sql)) {
+        session.Fail(Refused_Statement_Error, "The statement text holds more than one SQL statement.");
+        return false;
+    }
     return session.Run(sql);
 }
 
@@ -379,6 +387,41 @@ std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
     out += Double_Quotes(value);
     out += '\'';
     return out;
+}
+
+}  // namespace crv
+
+namespace crv {
+
+bool Is_Single_Statement(std::string_view sql) {
+    bool ended = false;
+    const std::size_t n = sql.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = sql[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') continue;
+        if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
+            while (i < n && sql[i] != '\n') ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            std::size_t close = sql.find("*/", i + 2);
+            i = close == std::string_view::npos ? n : close + 1;
+            continue;
+        }
+        if (ended) return false;
+        if (c == ';') {
+            ended = true;
+        } else if (c == '\'' || c == '"' || c == '`' || c == '[') {
+            // Quoted text and names run to their closing mark; a doubled
+            // closing mark stands for itself and reads as a close and a
+            // reopen here, which comes to the same.
+            const char close = c == '[' ? ']' : c;
+            std::size_t end = sql.find(close, i + 1);
+            if (end == std::string_view::npos) return true;  // unterminated: SQLite refuses it whole
+            i = end;
+        }
+    }
+    return true;
 }
 
 }  // namespace crv

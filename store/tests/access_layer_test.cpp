@@ -235,6 +235,28 @@ TEST(AccessLayer, AFailureInTheMiddleOfASaveOrAFailedCommitLeavesTheFileAsItWas)
 namespace crv {
 namespace {
 
+TEST(AccessLayer, ExecuteRunsOneStatementAndRefusesASecond) {
+    EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='x;y' WHERE B=1"));
+    EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='it''s; fine';  -- trailing comment\n  /* and; this */ "));
+    EXPECT_TRUE(Is_Single_Statement("UPDATE \"T;1\" SET [A;B]=`x;`"));
+    EXPECT_FALSE(Is_Single_Statement("UPDATE T SET A='x'; DELETE FROM T"));
+    EXPECT_FALSE(Is_Single_Statement("UPDATE T SET A='x'';'; DROP TABLE T"));
+    EXPECT_FALSE(Is_Single_Statement("SELECT 1;;"));
+    EXPECT_FALSE(Is_Single_Statement("SELECT 1; /* c */ SELECT 2"));
+
+    test::TestDatabase db;
+    // A cut that left a lone quote at the end of a value would close the
+    // literal early and run the rest as SQL: refused whole, nothing runs.
+    EXPECT_FALSE(Execute_SQL("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='7' WHERE SETTINGS_ID=1; "
+                             "DELETE FROM DEV_TBL"));
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("more than one SQL statement"), std::string::npos);
+    EXPECT_NE(db.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "7");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_ID=1"), "1");
+    EXPECT_TRUE(Execute_SQL("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='a;b' WHERE SETTINGS_ID=1;"));
+    EXPECT_EQ(db.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "a;b");
+}
+
 // A library without the row runner stores a scan exactly as one with it:
 // the same catalogue rows and the same details, quotes and NULs included.
 TEST(AccessLayer, ScanSaveWithoutTheRowRunnerStoresTheSameRows) {

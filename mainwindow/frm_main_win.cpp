@@ -82,9 +82,9 @@ bool frmMain::Impl::Create_Window() {
     Register_Form(hwnd, "frmMain");
     Set_Message_Filter([this](MSG& m) { return Translate_Accelerator(m); });
 
-    // The image lists first: every control takes its pictures by key.
+    // The image lists first: every control takes its pictures by key. The
+    // large icons serve only the icon view: they load when it is first used.
     Load_Standard_Icons(ilsMain);
-    Load_Standard_Icons(ilsListViewMain);
 
     clbMain.Create(hwnd, 10);
     for (const auto& def : Main_Toolbars()) {
@@ -178,7 +178,13 @@ bool frmMain::Impl::Create_Window() {
     // Assign_Image_Lists.
     tvwDevices.Set_Image_List(&ilsMain);
     tvwFeatures.Set_Image_List(&ilsMain);
-    lvwMain.Set_Image_Lists(&ilsMain, &ilsListViewMain);
+    lvwMain.Set_Image_Lists(&ilsMain, nullptr);
+    lvwMain.Set_Large_Icons_On_Demand([this]() -> const ImageList* {
+        Load_Standard_Icons(ilsListViewMain);
+        return &ilsListViewMain;
+    });
+    // A large network's computers become tree items only as their groups open.
+    tvwDevices.Set_Children_On_Demand(true);
     tvwDevices.Bind(&c.tvwDevices);
     tvwFeatures.Bind(&c.tvwFeatures);
     lvwMain.Bind(&c.lvwMain);

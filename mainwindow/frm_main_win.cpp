@@ -183,8 +183,10 @@ bool frmMain::Impl::Create_Window() {
         Load_Standard_Icons(ilsListViewMain);
         return &ilsListViewMain;
     });
-    // A large network's computers become tree items only as their groups open.
+    // A large network's computers, and the features of closed categories,
+    // become tree items only as their parents open.
     tvwDevices.Set_Children_On_Demand(true);
+    tvwFeatures.Set_Children_On_Demand(true);
     tvwDevices.Bind(&c.tvwDevices);
     tvwFeatures.Bind(&c.tvwFeatures);
     lvwMain.Bind(&c.lvwMain);

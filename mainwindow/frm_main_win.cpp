@@ -99,6 +99,7 @@ bool frmMain::Impl::Create_Window() {
             bar->Create(clbMain.Handle(), 20 + static_cast<int>(toolbars.size()), true);
         }
         bar->Set_Image_List(&ilsMain);
+        std::vector<ToolbarButton> buttons;
         for (const auto& b : def.buttons) {
             ToolbarButton tb;
             tb.key = b.key;
@@ -106,8 +107,9 @@ bool frmMain::Impl::Create_Window() {
             tb.image = b.key;
             tb.style = b.check_button ? ButtonStyle::Check : ButtonStyle::Normal;
             tb.enabled = c.Command(Button_Name(def.name, b.key)).enabled;
-            bar->Add_Button(tb);
+            buttons.push_back(std::move(tb));
         }
+        bar->Add_Buttons(buttons);
         const std::string name = def.name;
         Toolbar* raw = bar.get();
         bar->on_button_click = [this, name, raw](const std::string& key) {

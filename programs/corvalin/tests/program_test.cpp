@@ -78,21 +78,44 @@ std::vector<HWND> Wait_For_Windows(const Process& p, DWORD timeout_ms) {
     return {};
 }
 
+// The start-up may show other windows of its own first; the main window is
+// the one titled with the product name.
+HWND Find_Main_Window(DWORD pid, DWORD timeout_ms) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < timeout_ms; Sleep(50)) {
+        for (HWND w : Main_Windows(pid)) {
+            wchar_t title[64] = {};
+            GetWindowTextW(w, title, 64);
+            if (std::wstring(title).rfind(L"Corvalin", 0) == 0) return w;
+        }
+    }
+    return nullptr;
+}
+
+// A start-up question (add the local computer?) may be open, or open soon:
+// answer No, so closing the main window ends the copy.
+void Answer_Questions_No(DWORD pid) {
+    for (int round = 0; round < 3; ++round) {
+        EnumWindows(
+            [](HWND hwnd, LPARAM owner_pid) -> BOOL {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                wchar_t cls[16] = {};
+                GetClassNameW(hwnd, cls, 16);
+                if (owner == static_cast<DWORD>(owner_pid) && std::wstring(cls) == L"#32770")
+                    PostMessageW(hwnd, WM_COMMAND, IDNO, 0);
+                return TRUE;
+            },
+            static_cast<LPARAM>(pid));
+        Sleep(200);
+    }
+}
+
 TEST(CorvalinProgram, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
     Process first = Start();
     ASSERT_TRUE(first.handle) << "cannot start Corvalin.exe";
     const auto windows = Wait_For_Windows(first, 30000);
     ASSERT_FALSE(windows.empty()) << "the first copy shows no window";
-    // The start-up may already show other windows of its own; the main
-    // window is the one titled with the product name.
-    HWND main = nullptr;
-    for (const DWORD start = GetTickCount(); !main && GetTickCount() - start < 30000; Sleep(50)) {
-        for (HWND w : Main_Windows(first.id)) {
-            wchar_t title[64] = {};
-            GetWindowTextW(w, title, 64);
-            if (std::wstring(title).rfind(L"Corvalin", 0) == 0) main = w;
-        }
-    }
+    HWND main = Find_Main_Window(first.id, 30000);
     ASSERT_NE(main, nullptr) << "the first copy shows no main window";
 
     Process second = Start();
@@ -104,22 +127,7 @@ TEST(CorvalinProgram, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
     EXPECT_EQ(WaitForSingleObject(first.handle.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the first copy ended";
     EXPECT_TRUE(IsWindow(main)) << "the second copy closed the first one's window";
 
-    // A start-up question (add the local computer?) may be open; answer No,
-    // then closing the last window ends the first copy.
-    for (int round = 0; round < 3; ++round) {
-        EnumWindows(
-            [](HWND hwnd, LPARAM pid) -> BOOL {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(hwnd, &owner);
-                wchar_t cls[16] = {};
-                GetClassNameW(hwnd, cls, 16);
-                if (owner == static_cast<DWORD>(pid) && std::wstring(cls) == L"#32770")
-                    PostMessageW(hwnd, WM_COMMAND, IDNO, 0);
-                return TRUE;
-            },
-            static_cast<LPARAM>(first.id));
-        Sleep(200);
-    }
+    Answer_Questions_No(first.id);
     PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(first.handle.Get(), 15000), WAIT_OBJECT_0) << "the first copy does not end when its window closes";
     GetExitCodeProcess(first.handle.Get(), &code);
@@ -130,7 +138,10 @@ TEST(CorvalinProgram, ASecondCopyEndsAtOnceWhileTheFirstRuns) {
     ASSERT_TRUE(third.handle);
     const auto again = Wait_For_Windows(third, 30000);
     EXPECT_FALSE(again.empty());
-    if (!again.empty()) PostMessageW(again.front(), WM_CLOSE, 0, 0);
+    HWND third_main = Find_Main_Window(third.id, 30000);
+    EXPECT_NE(third_main, nullptr);
+    Answer_Questions_No(third.id);
+    if (third_main) PostMessageW(third_main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(third.handle.Get(), 15000), WAIT_OBJECT_0) << "the third copy does not end";
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/maker.h"
 #include "export/ansi_encoder.h"
 
 namespace crv {
@@ -62,6 +63,18 @@ public:
     virtual void Close() = 0;
     // The code-page conversion of the export files.
     virtual Ansi_Encoder Export_Encoder() = 0;
+
+    // ---- export files, modeless dialogs ----
+    // The Save dialog with the filter index the user left it on; an empty
+    // file name when cancelled. The default keeps the index it was given.
+    struct SaveFileChoice {
+        std::string file_name;
+        int filter_index = 1;
+    };
+    virtual SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
+                                            const std::string& file_name) {
+        return {Show_Save_Dialog(title, filter, filter_index, file_name), filter_index};
+    }
 };
 
 // The main window as the scan dialog sees it.
@@ -77,6 +90,6 @@ public:
 };
 
 // The maker's page the dialogs' link labels open.
-inline constexpr const char* Dialog_Link_Address = "https://www.veltrane.com/?sc=crv";
+inline constexpr const char* Dialog_Link_Address = Maker_Page_Address.data();
 
 }  // namespace crv

@@ -4,8 +4,12 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "core/error.h"
 #include "export/win/ansi_code_page_encoder.h"
+#include "platform/win/controls/control.h"
 #include "platform/win/forms.h"
 #include "platform/win/message_box.h"
 #include "platform/win/settings_store.h"
@@ -122,26 +126,7 @@ void Win32DialogHost::Save_Setting(const std::string& section, const std::string
 
 std::string Win32DialogHost::Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                               const std::string& file_name) {
-    if (Save_Answerer()) return Save_Answerer()(filter);
-    std::wstring wfilter = To_Wide(filter);
-    for (wchar_t& c : wfilter)
-        if (c == L'|') c = L'\0';
-    wfilter.push_back(L'\0');
-    wfilter.push_back(L'\0');
-    std::wstring wtitle = To_Wide(title);
-    std::wstring buffer = To_Wide(file_name);
-    buffer.resize(32768, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd;
-    ofn.lpstrFilter = wfilter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrTitle = wtitle.c_str();
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameW(&ofn)) return {};
-    return To_Utf8(buffer.c_str());
+    return Choose_Save_File(title, filter, filter_index, file_name).file_name;
 }
 
 std::string Win32DialogHost::Browse_For_Folder(const std::string& initial) {
@@ -180,6 +165,124 @@ Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder()
 
 void Watch_Escape(HWND dialog, const bool* busy) {
     EnumChildWindows(dialog, Watch_Child, reinterpret_cast<LPARAM>(busy));
+}
+
+// ---- export files, placeholders, modeless hosting ----
+
+namespace {
+// "csv" for the pattern "*.csv" of the filter's entry at a 1-based index
+// (the last entry when the index is past it); "" for a pattern of several.
+std::string Filter_Extension(const std::string& filter, int index) {
+    std::vector<std::string> parts;
+    for (std::size_t at = 0;;) {
+        const std::size_t bar = filter.find('|', at);
+        parts.push_back(filter.substr(at, bar == std::string::npos ? std::string::npos : bar - at));
+        if (bar == std::string::npos) break;
+        at = bar + 1;
+    }
+    const std::size_t entries = parts.size() / 2;
+    if (entries == 0) return {};
+    const std::size_t entry = index < 1 ? 0 : std::min(entries, static_cast<std::size_t>(index)) - 1;
+    const std::string& pattern = parts[entry * 2 + 1];
+    if (pattern.rfind("*.", 0) != 0 || pattern.find_first_of(";*?", 2) != std::string::npos) return {};
+    return pattern.substr(2);
+}
+
+int& Save_Filter_Index_Answer() {
+    static int index = 0;
+    return index;
+}
+
+struct ModelessInit {
+    ModelessDialogHost* view;
+    const char* form_name;
+};
+
+INT_PTR CALLBACK Modeless_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* view = reinterpret_cast<ModelessDialogHost*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (msg == WM_INITDIALOG) {
+        auto* init = reinterpret_cast<ModelessInit*>(lp);
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(init->view));
+        init->view->hwnd = hwnd;
+        Register_Form(hwnd, init->form_name);
+        Register_Modeless_Dialog(hwnd);
+        init->view->Init();
+        return TRUE;
+    }
+    if (!view) return FALSE;
+    if (msg == WM_NCDESTROY) {
+        Unregister_Modeless_Dialog(hwnd);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        view->Dialog_Message(msg, wp, lp);
+        delete view;
+        return FALSE;
+    }
+    return view->Dialog_Message(msg, wp, lp);
+}
+}  // namespace
+
+void Set_Dialog_Save_Filter_Index(int filter_index) { Save_Filter_Index_Answer() = filter_index; }
+
+DialogHost::SaveFileChoice Win32DialogHost::Choose_Save_File(const std::string& title, const std::string& filter,
+                                                             int filter_index, const std::string& file_name) {
+    if (Save_Answerer()) {
+        const int answered = Save_Filter_Index_Answer();
+        return {Save_Answerer()(filter), answered ? answered : filter_index};
+    }
+    std::wstring wfilter = To_Wide(filter);
+    for (wchar_t& c : wfilter)
+        if (c == L'|') c = L'\0';
+    wfilter.push_back(L'\0');
+    wfilter.push_back(L'\0');
+    std::wstring wtitle = To_Wide(title);
+    std::wstring buffer = To_Wide(file_name);
+    buffer.resize(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd;
+    ofn.lpstrFilter = wfilter.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+    ofn.lpstrTitle = wtitle.c_str();
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    // The offered format's extension goes on a name typed without one.
+    const std::wstring extension = To_Wide(Filter_Extension(filter, filter_index));
+    if (!extension.empty()) ofn.lpstrDefExt = extension.c_str();
+    if (!GetSaveFileNameW(&ofn)) return {};
+    return {To_Utf8(buffer.c_str()), static_cast<int>(ofn.nFilterIndex)};
+}
+
+void Replace_Placeholder(HWND dialog, Control& control, int id, const std::function<void()>& create) {
+    RECT r = Child_Rect(dialog, id);
+    HWND placeholder = GetDlgItem(dialog, id);
+    HWND after = placeholder ? GetWindow(placeholder, GW_HWNDPREV) : nullptr;
+    if (placeholder) DestroyWindow(placeholder);
+    create();
+    control.Move(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    SetWindowPos(control.Handle(), after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (font) control.Set_Font(font);
+}
+
+void ModelessDialogHost::Close() {
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+HWND Show_Modeless_Dialog(std::unique_ptr<ModelessDialogHost> view, int template_id, const char* form_name,
+                          HWND owner) {
+    if (HWND loaded = Find_Form(form_name)) {
+        if (IsIconic(loaded)) ShowWindow(loaded, SW_RESTORE);
+        SetForegroundWindow(loaded);
+        return loaded;
+    }
+    ModelessInit init{view.get(), form_name};
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(template_id), Dialog_Owner(owner),
+                                     Modeless_Proc, reinterpret_cast<LPARAM>(&init));
+    if (!dialog) return nullptr;  // the view was never attached
+    view.release();               // the window owns it now
+    ShowWindow(dialog, SW_SHOW);
+    return dialog;
 }
 
 }  // namespace crv

@@ -124,6 +124,11 @@ void ChoosePropsController::Add_Class_Properties(const std::string& computer, co
     }
 }
 
+void ChoosePropsController::lvwProperties_ItemCheck() {
+    cmdSave_enabled = true;
+    host_.View_Changed();
+}
+
 void ChoosePropsController::chkSelectAllItems_Click() {
     const bool check = chkSelectAllItems != 0;
     for (std::size_t i = 0; i < lvwProperties.Item_Count(); ++i) lvwProperties.Item(i).checked = check;

@@ -38,7 +38,7 @@ public:
     void Form_Load();
     void tvwFeatures_NodeClick(const TreeNode& node);
     // After the view changed the row's check box.
-    void lvwProperties_ItemCheck() { cmdSave_enabled = true; }
+    void lvwProperties_ItemCheck();
     void chkSelectAllItems_Click();
     void cmdMoveUp_Click();
     void cmdMoveDown_Click();

@@ -28,6 +28,10 @@ std::function<std::string(const std::string&)>& Save_Answerer() {
     static std::function<std::string(const std::string&)> answerer;
     return answerer;
 }
+std::function<void(const std::string&)>& Shell_Opener() {
+    static std::function<void(const std::string&)> opener;
+    return opener;
+}
 LRESULT CALLBACK Escape_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
         const bool* busy = reinterpret_cast<const bool*>(ref);
@@ -148,7 +152,10 @@ bool Win32DialogHost::Folder_Exists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void Win32DialogHost::Open_With_Shell(const std::string& target) { crv::Open_With_Shell(target); }
+void Win32DialogHost::Open_With_Shell(const std::string& target) {
+    if (Shell_Opener()) return Shell_Opener()(target);
+    crv::Open_With_Shell(target);
+}
 
 void Win32DialogHost::Focus_Control(const std::string& name, bool select_all) {
     HWND c = Control_By_Name(name);
@@ -222,6 +229,10 @@ INT_PTR CALLBACK Modeless_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 void Set_Dialog_Save_Filter_Index(int filter_index) { Save_Filter_Index_Answer() = filter_index; }
+
+void Set_Dialog_Shell_Opener(std::function<void(const std::string& target)> opener) {
+    Shell_Opener() = std::move(opener);
+}
 
 DialogHost::SaveFileChoice Win32DialogHost::Choose_Save_File(const std::string& title, const std::string& filter,
                                                              int filter_index, const std::string& file_name) {

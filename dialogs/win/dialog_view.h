@@ -64,6 +64,9 @@ void Watch_Escape(HWND dialog, const bool* busy);
 
 // The filter index the answered Save dialog reports (tests; 0: the one offered).
 void Set_Dialog_Save_Filter_Index(int filter_index);
+// Takes the web pages and mail links the dialogs open instead of the shell
+// (tests; nullptr: the shell again).
+void Set_Dialog_Shell_Opener(std::function<void(const std::string& target)> opener);
 
 class Control;
 // Puts a control created by `create` (as a child of the dialog with the id)

@@ -44,7 +44,7 @@ struct ChoosePropsView final : Win32DialogHost {
         lvwProperties.Set_Image_Lists(&ilsMain, &ilsMain);
         c.lvwProperties.checkboxes = true;
         lvwProperties.Bind(&c.lvwProperties);
-        lvwProperties.on_item_check = [this](std::size_t) { c.lvwProperties_ItemCheck(); Apply(); };
+        lvwProperties.on_item_check = [this](std::size_t) { c.lvwProperties_ItemCheck(); };
         c.Show_This_Form(key);
         c.Form_Load();
         // The one column fills the list inside its border.

@@ -9,8 +9,8 @@ namespace crv {
 inline constexpr std::string_view Maker_Name = "Veltrane";
 inline constexpr std::string_view Maker_Web_Address = "https://www.veltrane.com/";
 // Scheme and host, no closing "/": the web pages' paths follow it.
-inline constexpr std::string_view Maker_Site_Address = "https://www.veltrane.com";
-inline constexpr std::string_view Maker_Web_Host = "www.veltrane.com";
+inline constexpr std::string_view Maker_Site = "https://www.veltrane.com";
+inline constexpr std::string_view Maker_Host = "www.veltrane.com";
 // The maker's page as Corvalin's links open it.
 inline constexpr std::string_view Maker_Page_Address = "https://www.veltrane.com/?sc=crv";
 inline constexpr std::string_view Maker_Support_Mail = "support@veltrane.com";

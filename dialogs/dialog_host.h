@@ -8,6 +8,7 @@
 
 #include "core/maker.h"
 #include "export/ansi_encoder.h"
+#include "export/export_file.h"
 
 namespace crv {
 
@@ -67,10 +68,6 @@ public:
     // ---- export files, modeless dialogs ----
     // The Save dialog with the filter index the user left it on; an empty
     // file name when cancelled. The default keeps the index it was given.
-    struct SaveFileChoice {
-        std::string file_name;
-        int filter_index = 1;
-    };
     virtual SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
                                             const std::string& file_name) {
         return {Show_Save_Dialog(title, filter, filter_index, file_name), filter_index};

@@ -18,7 +18,7 @@ public:
     std::string lblVersion;
     std::string imgLogo_tag = std::string(Maker_Page_Address);
     // lblLink(0) the web host (its tag the page), (1) support, (2) sales.
-    std::array<std::string, 3> lblLink_caption{std::string(Maker_Web_Host), std::string(Maker_Support_Mail),
+    std::array<std::string, 3> lblLink_caption{std::string(Maker_Host), std::string(Maker_Support_Mail),
                                                std::string(Maker_Sales_Mail)};
     std::array<std::string, 3> lblLink_tag{std::string(Maker_Page_Address), "", ""};
 

@@ -28,7 +28,7 @@ public:
     ListModel lvwProperties;
     int chkSelectAllItems = 0;
     bool cmdSave_enabled = false;
-    std::string lblLink = std::string(Maker_Web_Host);
+    std::string lblLink = std::string(Maker_Host);
 
     // ---- public member ----
     // Keeps the feature key the form opens on (the view then shows it).

@@ -143,7 +143,7 @@ void ReportsController::mnuFileExport_Click() {
         return;
     }
     const std::string name = Report_Name();
-    const DialogHost::SaveFileChoice choice =
+    const SaveFileChoice choice =
         host_.Choose_Save_File("Export Report - Corvalin", std::string(Export_File_Filter), 1, Clean_File_Name(name));
     if (choice.file_name.empty()) return;  // cancelled
     // The Save dialog asked before replacing a file: the export replaces it.

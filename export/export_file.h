@@ -14,6 +14,13 @@ namespace crv {
 inline constexpr std::string_view Export_File_Filter =
     "CSV File(.csv)|*.csv|HTML File(.html)|*.html|Text File(.txt)|*.txt";
 
+// What a Save dialog gave: the file ("" when cancelled) and the filter
+// index the user left it on.
+struct SaveFileChoice {
+    std::string file_name;
+    int filter_index = 1;
+};
+
 // Every character that Windows refuses in a file name (\ / : * ? " < > |
 // and control characters) becomes "_".
 std::string Clean_File_Name(std::string_view name);

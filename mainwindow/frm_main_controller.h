@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "export/ansi_encoder.h"
+#include "export/export_file.h"
 #include "mainwindow/command_registry.h"
 #include "mainwindow/main_commands.h"
 #include "ui/model/list_model.h"
@@ -83,6 +85,15 @@ public:
     virtual void Open_Page(const std::string& address) = 0;
     // Closes the main window as the user would (its unload runs).
     virtual void Close_Window() = 0;
+
+    // ---- Quick Export ----
+    // The Save dialog, with the filter index the user left it on.
+    virtual SaveFileChoice Choose_Save_File(const std::string& /*title*/, const std::string& /*filter*/,
+                                            int /*filter_index*/, const std::string& /*file_name*/) {
+        return {};
+    }
+    // The code-page conversion of export files (none by default: a write fails).
+    virtual Ansi_Encoder Export_Encoder() { return {}; }
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -267,6 +278,9 @@ public:
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
 
+    // ---- Quick Export (frm_main_quick_export.cpp) ----
+    void mnuFleQuickExport_Click();
+
 private:
     // The one list of topic registrations (frm_main_controller.cpp). A new
     // topic adds its member here and one line to that list.
@@ -275,6 +289,7 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Quick_Export_Commands();
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);

@@ -28,7 +28,7 @@ TEST(About, ShowsTheVersionAndOpensTheMakersPageAndMail) {
     EXPECT_EQ(host.opened[2], "mailto:" + std::string(Maker_Support_Mail));
     EXPECT_EQ(host.opened[3], "mailto:" + std::string(Maker_Sales_Mail));
     EXPECT_EQ(c.lblLink_caption[0], "www.veltrane.com");
-    EXPECT_EQ(c.lblLink_tag[0], std::string(Maker_Site_Address) + "/?sc=crv");
+    EXPECT_EQ(c.lblLink_tag[0], std::string(Maker_Site) + "/?sc=crv");
 
     EXPECT_FALSE(c.Form_KeyPress(13));
     EXPECT_EQ(host.closes, 0);

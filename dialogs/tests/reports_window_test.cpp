@@ -18,6 +18,8 @@
 #include "dialogs/win/frm_about.h"
 #include "dialogs/win/frm_choose_props.h"
 #include "dialogs/win/frm_reports.h"
+#include "dialogs/win/report_commands.h"
+#include "mainwindow/frm_main_controller.h"
 #include "mainwindow/system_summary.h"
 #include "platform/win/com.h"
 #include "platform/win/forms.h"
@@ -242,6 +244,46 @@ TEST_F(ReportWindowTest, AboutShowsTheVersionAndItsLinksGoToTheInjectedShell) {
     EXPECT_EQ(opened_[1], opened_[0]);
     EXPECT_EQ(opened_[2].rfind("mailto:", 0), 0u);
     EXPECT_EQ(opened_[3].rfind("mailto:", 0), 0u);
+}
+
+TEST_F(ReportWindowTest, MenuAndToolbarOpenTheDialogs) {
+    MainController main;
+    Attach_Report_Commands(main, [this] { return owner_; });
+    int abouts = 0;
+    std::vector<std::string> chooser_keys;
+    frmAbout::on_opened = [&](HWND dlg, AboutController&) {
+        ++abouts;
+        EXPECT_EQ(GetWindow(dlg, GW_OWNER), owner_);
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_AB_CMDOK, BN_CLICKED), 0);
+    };
+    frmChooseProps::on_opened = [&](HWND dlg, ChoosePropsController& c) {
+        chooser_keys.push_back(c.tvwFeatures.selected ? c.tvwFeatures.selected->key : "");
+        PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_CP_CMDCLOSE, BN_CLICKED), 0);
+    };
+    EXPECT_TRUE(main.Run_Command("mnuHlpAbout"));
+    main.Toolbar_Button_Click("tlbMain", "About");
+    EXPECT_EQ(abouts, 2);
+
+    // Choose Properties: nothing without a feature tree; then the selected
+    // feature, or the first node when none is selected.
+    EXPECT_TRUE(main.Run_Command("mnuChooseProps"));
+    EXPECT_TRUE(chooser_keys.empty());
+    Load_Features_Tree(main.tvwFeatures, true, false);
+    main.Toolbar_Button_Click("tlbMain", "ChooseProps");
+    main.tvwFeatures.Select(main.tvwFeatures.Find("Win32_BIOS"));
+    EXPECT_TRUE(main.Run_Command("mnuChooseProps"));
+    ASSERT_EQ(chooser_keys.size(), 2u);
+    EXPECT_EQ(chooser_keys[0], main.tvwFeatures.Nodes().front()->key);
+    EXPECT_EQ(chooser_keys[1], "Win32_BIOS");
+
+    // Reports: modeless, one window for both ways in.
+    main.Toolbar_Button_Click("tlbMain", "Report");
+    HWND reports = Find_Form("frmReports");
+    ASSERT_NE(reports, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(owner_));
+    EXPECT_TRUE(main.Run_Command("mnuOPReports"));
+    EXPECT_EQ(Find_Form("frmReports"), reports);
+    EXPECT_TRUE(boxes_.empty());
 }
 
 }  // namespace

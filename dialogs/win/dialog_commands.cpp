@@ -4,6 +4,7 @@
 
 #include "dialogs/win/frm_full_export.h"
 #include "dialogs/win/frm_manage_computers.h"
+#include "dialogs/win/report_commands.h"
 #include "mainwindow/frm_main_controller.h"
 #include "store/devices.h"
 
@@ -27,6 +28,7 @@ void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
         const std::int32_t id = Get_Device_ID(m->tvwFeatures.Nodes().front()->text, 2);
         if (id > 0) m->Fill_Scan_Dates(id);
     });
+    Attach_Report_Commands(main, owner);
 }
 
 }  // namespace crv

@@ -4,12 +4,11 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
-#include <algorithm>
-#include <vector>
 
 #include "core/error.h"
 #include "export/win/ansi_code_page_encoder.h"
 #include "platform/win/controls/control.h"
+#include "platform/win/file_dialog.h"
 #include "platform/win/forms.h"
 #include "platform/win/message_box.h"
 #include "platform/win/settings_store.h"
@@ -177,24 +176,6 @@ void Watch_Escape(HWND dialog, const bool* busy) {
 // ---- export files, placeholders, modeless hosting ----
 
 namespace {
-// "csv" for the pattern "*.csv" of the filter's entry at a 1-based index
-// (the last entry when the index is past it); "" for a pattern of several.
-std::string Filter_Extension(const std::string& filter, int index) {
-    std::vector<std::string> parts;
-    for (std::size_t at = 0;;) {
-        const std::size_t bar = filter.find('|', at);
-        parts.push_back(filter.substr(at, bar == std::string::npos ? std::string::npos : bar - at));
-        if (bar == std::string::npos) break;
-        at = bar + 1;
-    }
-    const std::size_t entries = parts.size() / 2;
-    if (entries == 0) return {};
-    const std::size_t entry = index < 1 ? 0 : std::min(entries, static_cast<std::size_t>(index)) - 1;
-    const std::string& pattern = parts[entry * 2 + 1];
-    if (pattern.rfind("*.", 0) != 0 || pattern.find_first_of(";*?", 2) != std::string::npos) return {};
-    return pattern.substr(2);
-}
-
 int& Save_Filter_Index_Answer() {
     static int index = 0;
     return index;
@@ -234,34 +215,15 @@ void Set_Dialog_Shell_Opener(std::function<void(const std::string& target)> open
     Shell_Opener() = std::move(opener);
 }
 
-DialogHost::SaveFileChoice Win32DialogHost::Choose_Save_File(const std::string& title, const std::string& filter,
-                                                             int filter_index, const std::string& file_name) {
+SaveFileChoice Win32DialogHost::Choose_Save_File(const std::string& title, const std::string& filter,
+                                                 int filter_index, const std::string& file_name) {
     if (Save_Answerer()) {
         const int answered = Save_Filter_Index_Answer();
         return {Save_Answerer()(filter), answered ? answered : filter_index};
     }
-    std::wstring wfilter = To_Wide(filter);
-    for (wchar_t& c : wfilter)
-        if (c == L'|') c = L'\0';
-    wfilter.push_back(L'\0');
-    wfilter.push_back(L'\0');
-    std::wstring wtitle = To_Wide(title);
-    std::wstring buffer = To_Wide(file_name);
-    buffer.resize(32768, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd;
-    ofn.lpstrFilter = wfilter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrTitle = wtitle.c_str();
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    // The offered format's extension goes on a name typed without one.
-    const std::wstring extension = To_Wide(Filter_Extension(filter, filter_index));
-    if (!extension.empty()) ofn.lpstrDefExt = extension.c_str();
-    if (!GetSaveFileNameW(&ofn)) return {};
-    return {To_Utf8(buffer.c_str()), static_cast<int>(ofn.nFilterIndex)};
+    SaveFileChoice choice{file_name, filter_index};
+    if (!Show_Save_File_Dialog(hwnd, title, filter, choice.filter_index, choice.file_name)) return {};
+    return choice;
 }
 
 void Replace_Placeholder(HWND dialog, Control& control, int id, const std::function<void()>& create) {

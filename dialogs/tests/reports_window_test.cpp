@@ -189,8 +189,13 @@ TEST_F(ReportWindowTest, EveryShippedReportRunsInTheViewerAndOneExportsToEachFor
     EXPECT_GT(after.right - after.left, before.right - before.left);
     EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
 
-    SendMessageW(dlg, WM_CLOSE, 0, 0);
+    // Modeless: its keys come through the program's own message loop, so Esc
+    // on one of its buttons closes it there.
+    PostMessageW(GetDlgItem(dlg, IDC_RP_CMDVIEW), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostQuitMessage(0);
+    Run_Message_Loop();
     EXPECT_FALSE(Is_Form_Loaded("frmReports"));
+    EXPECT_FALSE(IsWindow(dlg));
 }
 
 TEST_F(ReportWindowTest, ChooserListsTheClassOfThisComputerAndSaves) {

@@ -219,5 +219,23 @@ TEST_F(ReportsTest, ExportWritesEachFormatAloneAndReportsOnlyRealSuccess) {
     EXPECT_EQ(db_.reporter.boxes.size(), 1u);
 }
 
+TEST_F(ReportsTest, ColumnsOfOneNameAreAllExported) {
+    c_.Form_Load();
+    Pick("Twice");
+    c_.cmdView_Click();
+    for (int index = 1; index <= 3; ++index) {
+        const std::string name = "twice" + std::to_string(index);
+        host_.save_dialog_answer = File(name);
+        host_.save_dialog_index = index;
+        c_.mnuFileExport_Click();
+        EXPECT_EQ(host_.Last_Box(), "Successfully exported data to the file.") << index;
+    }
+    EXPECT_NE(Read_All(db_.Folder() / "twice1").find("\"N\",\"N\",\"M\"\r\n\"1\",\"2\",\"3\""), std::string::npos)
+        << Read_All(db_.Folder() / "twice1");
+    const std::string html = Read_All(db_.Folder() / "twice2");
+    EXPECT_NE(html.find("<td>2</td>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<td>3</td>"), std::string::npos) << html;
+}
+
 }  // namespace
 }  // namespace crv

@@ -93,3 +93,7 @@
 #define IDC_AB_LINE1 1667
 #define IDC_AB_LINE2 1668
 #define IDC_AB_CMDOK 1669
+
+// frmDownload
+#define IDD_DOWNLOAD 2170
+#define IDC_DL_LBLMESSAGE 1701

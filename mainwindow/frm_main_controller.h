@@ -22,6 +22,8 @@
 
 namespace crv {
 
+class UpdateHost;
+
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
 // the feature handler, which clears it when it starts.
 extern bool Cancel_Requested;
@@ -281,6 +283,15 @@ public:
     // ---- Quick Export (frm_main_quick_export.cpp) ----
     void mnuFleQuickExport_Click();
 
+    // ---- update check (frm_main_updates.cpp) ----
+    // The window side of the check (HTTP, boxes, the download dialog); the
+    // Check Updates command is enabled only once one is set.
+    void Set_Update_Host(UpdateHost* host);
+    void mnuCheckUpdates_Click();
+    // Step 4 of tmrExpand: with the automatic check on, the check without
+    // messages, its text in the "Version" panel.
+    void Startup_Update_Check();
+
 private:
     // The one list of topic registrations (frm_main_controller.cpp). A new
     // topic adds its member here and one line to that list.
@@ -290,6 +301,7 @@ private:
     void Register_Menu_Commands();
     void Register_View_Commands();
     void Register_Quick_Export_Commands();
+    void Register_Update_Commands();
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
@@ -312,6 +324,7 @@ private:
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    UpdateHost* update_host_ = nullptr;
 };
 
 }  // namespace crv

@@ -144,7 +144,8 @@ void ReportsController::mnuFileExport_Click() {
     }
     const std::string name = Report_Name();
     const SaveFileChoice choice =
-        host_.Choose_Save_File("Export Report - Corvalin", std::string(Export_File_Filter), 1, Clean_File_Name(name));
+        host_.Choose_Save_File("Export Report - Corvalin", std::string(Export_File_Filter), 1,
+                                                    name.empty() ? std::string() : Clean_File_Name(name));
     if (choice.file_name.empty()) return;  // cancelled
     // The Save dialog asked before replacing a file: the export replaces it.
     if (!Start_Export_File(choice.file_name)) {

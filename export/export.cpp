@@ -9,12 +9,14 @@
 
 #include "core/error.h"
 #include "core/maker.h"
+#include "core/utf.h"
 #include "ui/model/list_helpers.h"
 
 namespace crv {
 namespace {
 
 constexpr std::string_view CRLF = "\r\n";
+constexpr std::string_view Html_Charset_Head = "<meta charset=\"utf-8\">";
 
 constexpr std::int32_t Err_Invalid_Argument = 5;
 constexpr std::int32_t Err_Device_IO = 57;
@@ -51,6 +53,25 @@ std::string Fit(std::string_view s, std::size_t w) {
     }
     std::string out(s);
     out.append(w - n, ' ');
+    return out;
+}
+
+// A cell of the fixed-width table as it is written: one "?" for each
+// ill-formed sequence (what the file gets), and a blank for each line break,
+// which would break the table.
+std::string Text_Cell(std::string_view s) {
+    std::string out = Valid_Utf8(s, '?');
+    std::size_t w = 0;
+    for (std::size_t r = 0; r < out.size(); ++r) {
+        const char c = out[r];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && r + 1 < out.size() && out[r + 1] == '\n') ++r;  // CR LF is one break
+            out[w++] = ' ';
+        } else {
+            out[w++] = c;
+        }
+    }
+    out.resize(w);
     return out;
 }
 
@@ -96,32 +117,67 @@ struct File_Closer {
 };
 using File = std::unique_ptr<std::FILE, File_Closer>;
 
-// Opens the file for appending (created when missing); sets the pending error on failure.
-File Open_For_Append(const std::string& path) {
+std::FILE* Open_File(const std::string& path, const char* mode, const wchar_t* wide_mode) {
     std::FILE* f = nullptr;
     try {
         std::filesystem::path p(std::u8string(path.begin(), path.end()));
 #ifdef _WIN32
-        if (!path.empty()) f = _wfopen(p.c_str(), L"ab");
+        (void)mode;
+        if (!path.empty()) f = _wfopen(p.c_str(), wide_mode);
 #else
-        if (!path.empty()) f = std::fopen(p.c_str(), "ab");
+        (void)wide_mode;
+        if (!path.empty()) f = std::fopen(p.c_str(), mode);
 #endif
     } catch (const std::exception&) {
         f = nullptr;
     }
+    return f;
+}
+
+// Opens the file for appending (created when missing); sets the pending error on failure.
+File Open_For_Append(const std::string& path) {
+    std::FILE* f = Open_File(path, "ab", L"ab");
     if (!f) Set_Error(Err_File_Access, "Path/File access error: " + path);
     return File(f);
 }
 
-// Encodes the UTF-8 text and appends it to the file.
-bool Append_To_File(const Ansi_Encoder& encoder, const std::string& path, std::string_view text) {
+constexpr std::string_view Utf8_Mark = "\xEF\xBB\xBF";
+
+// How the text goes into the file: a new (or empty) file is started in
+// UTF-8 with its mark; a file that has the mark goes on in UTF-8; an older
+// file without it goes on in the ANSI code page it was written in.
+enum class File_Encoding { New_Utf8, Utf8, Ansi };
+
+File_Encoding Encoding_Of(const std::string& path) {
+    File f(Open_File(path, "rb", L"rb"));
+    if (!f) return File_Encoding::New_Utf8;
+    char head[3] = {};
+    const std::size_t got = std::fread(head, 1, sizeof head, f.get());
+    if (got == 0) return File_Encoding::New_Utf8;
+    return std::string_view(head, got) == Utf8_Mark ? File_Encoding::Utf8 : File_Encoding::Ansi;
+}
+
+// Encodes the UTF-8 text for the file and appends it. `new_file_head` is
+// written after the mark when the file is started here (the HTML charset).
+bool Append_To_File(const Ansi_Encoder& encoder, const std::string& path, std::string_view text,
+                    std::string_view new_file_head = {}) {
     std::string bytes;
-    bytes.reserve(text.size());
-    if (!encoder) {
-        Set_Error(Err_Invalid_Argument, "No code page conversion is set for the export.");
-        return false;
+    const File_Encoding encoding = Encoding_Of(path);
+    if (encoding == File_Encoding::Ansi) {
+        if (!encoder) {
+            Set_Error(Err_Invalid_Argument, "No code page conversion is set for the export.");
+            return false;
+        }
+        bytes.reserve(text.size());
+        if (!encoder(text, bytes)) return false;
+    } else {
+        if (encoding == File_Encoding::New_Utf8) {
+            bytes += Utf8_Mark;
+            bytes += new_file_head;
+        }
+        // Ill-formed input would make the whole file unreadable as UTF-8.
+        bytes += Valid_Utf8(text, '?');
     }
-    if (!encoder(text, bytes)) return false;
     File f = Open_For_Append(path);
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
@@ -154,7 +210,7 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
     line.append(margin, ' ');
     for (std::size_t c = 0; c < list.Column_Count(); ++c) {
         if (c > 0) line.append(gap, ' ');
-        line += Fit(list.Column(c).text, Width_Of(widths, c));
+        line += Fit(Text_Cell(list.Column(c).text), Width_Of(widths, c));
     }
     line += CRLF;
 }
@@ -162,10 +218,10 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
 void Format_Text_Row(std::string& line, const ListItem& item, const std::vector<std::size_t>& widths,
                      std::size_t margin, std::size_t gap) {
     line.append(margin, ' ');
-    line += Fit(Trim_Blanks(item.text), Width_Of(widths, 0));
+    line += Fit(Trim_Blanks(Text_Cell(item.text)), Width_Of(widths, 0));
     for (std::size_t k = 1; k <= item.sub_items.size(); ++k) {
         line.append(gap, ' ');
-        line += Fit(item.Sub_Item(k), Width_Of(widths, k));
+        line += Fit(Text_Cell(item.Sub_Item(k)), Width_Of(widths, k));
     }
     line += CRLF;
 }
@@ -320,7 +376,7 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     out += CRLF;
     out += CRLF;
     out += "</div>";
-    if (!Append_To_File(encoder_, strFileName, out)) return Report_Failure();
+    if (!Append_To_File(encoder_, strFileName, out, Html_Charset_Head)) return Report_Failure();
     return true;
 }
 
@@ -346,7 +402,7 @@ bool clsExport::SaveHtmlReportFooter(const std::string& strFileName) {
     out += CRLF;
     out += CRLF;
     out += "</div>";
-    const bool ok = Append_To_File(encoder_, strFileName, out);
+    const bool ok = Append_To_File(encoder_, strFileName, out, Html_Charset_Head);
     if (!ok) Clear_Error();  // the footers fail silently
     return ok;
 }
@@ -372,7 +428,7 @@ bool clsExport::Export_To_Text_File(const ListModel& lvwTemp, const std::string&
     out += CRLF;
     out += Repeat('-', 80);
     out += CRLF;
-    out += strExportText + " (" + strDevice + ")";
+    out += Text_Cell(strExportText + " (" + strDevice + ")");
     out += CRLF;
     out += Repeat('-', 80);
     out += CRLF;

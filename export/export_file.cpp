@@ -8,17 +8,6 @@
 
 namespace crv {
 
-std::string Clean_File_Name(std::string_view name) {
-    std::string out;
-    out.reserve(name.size());
-    for (char c : name) {
-        const bool refused = static_cast<unsigned char>(c) < 0x20 || c == '\\' || c == '/' || c == ':' || c == '*' ||
-                             c == '?' || c == '"' || c == '<' || c == '>' || c == '|';
-        out += refused ? '_' : c;
-    }
-    return out;
-}
-
 std::string Quick_Export_File_Name(const std::string& node_key, const std::string& node_text,
                                    const std::string& computer) {
     if (node_key.empty()) return "Corvalin";

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/names.h"  // Clean_File_Name
 #include "export/export.h"
 
 namespace crv {
@@ -20,10 +21,6 @@ struct SaveFileChoice {
     std::string file_name;
     int filter_index = 1;
 };
-
-// Every character that Windows refuses in a file name (\ / : * ? " < > |
-// and control characters) becomes "_".
-std::string Clean_File_Name(std::string_view name);
 
 // The name Quick Export offers for the feature node shown: its text with
 // blanks as "_", then "(" computer ")" unless the key begins "Tabu_";

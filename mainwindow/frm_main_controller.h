@@ -22,6 +22,7 @@
 
 namespace crv {
 
+class DatagramSender;
 class UpdateHost;
 
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
@@ -96,6 +97,8 @@ public:
     }
     // The code-page conversion of export files (none by default: a write fails).
     virtual Ansi_Encoder Export_Encoder() { return {}; }
+    // Starts in-place editing of the feature tree's selected node.
+    virtual void Begin_Feature_Label_Edit() {}
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -283,6 +286,41 @@ public:
     // ---- Quick Export (frm_main_quick_export.cpp) ----
     void mnuFleQuickExport_Click();
 
+    // ---- remote operations (frm_main_remote_operations.cpp) ----
+    void mnuOperationsPowShutdown_Click();
+    void mnuOperationsPowRestart_Click();
+    void mnuOperationsPowBoot_Click();
+    void mnuOperationsProcessKill_Click();
+    void mnuOperationsServiceControl_Click(int index);
+    void mnuOperationsServiceStartMode_Click(int index);
+    // The socket Boot Through LAN sends through (the window's Winsock
+    // sender); without one the command reports the missing control.
+    void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+
+    // ---- tabular reports (tabular_reports.cpp) ----
+    // The Operations menu drops down.
+    void mnuOperations_Click();
+    void mnuOperationsReportAdd_Click();
+    void mnuOperationsReportRename_Click();
+    void mnuOperationsReportDelete_Click();
+    void mnuOperationsReportCustomize_Click();
+    void mnuOperationsReportScan_Click();
+    void mnuOperationsReportSelectItem_Click(int index);
+    // The scan of the listed report's ticked rows, under the busy guard.
+    void Scan_Tabular_Report(std::int32_t report_id);
+    // Attaches the report customiser (the dialogs' side): shown modally for
+    // a report's TN_ID and name. Customize Report is enabled from then on.
+    void Set_Customize_Report_Dialog(std::function<void(std::int32_t, const std::string&)> show);
+    // `new_text` is trimmed in place; cancel keeps the node's old text.
+    void tvwFeatures_AfterLabelEdit(bool& cancel, std::string& new_text);
+    // Label editing is allowed on saved report nodes only.
+    bool tvwFeatures_BeforeLabelEdit(const TreeNode& node) const;
+    void tvwFeatures_MouseDown(int button, TreeNode* hit);
+    void tvwFeatures_KeyDown(int key_code, int shift);
+    void Show_Report_Menu(bool fromList);
+    void Set_Report_Menu_State(bool visible);
+    TreeNode* Find_Feature_Node_By_Text(const std::string& text);
+
     // ---- update check (frm_main_updates.cpp) ----
     // The window side of the check (HTTP, boxes, the download dialog); the
     // Check Updates command is enabled only once one is set.
@@ -301,6 +339,9 @@ private:
     void Register_Menu_Commands();
     void Register_View_Commands();
     void Register_Quick_Export_Commands();
+    void Register_Remote_Operation_Commands();
+    void Register_Tabular_Report_Commands();
+    std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
 
     void Changed(ViewPart part);
@@ -324,6 +365,7 @@ private:
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    DatagramSender* wol_sender_ = nullptr;
     UpdateHost* update_host_ = nullptr;
 };
 

@@ -188,7 +188,7 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         layout(Layout_Property_List, "");
         if (ok) {
             if (blnOnline)
-                Collect_WQL_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, "Select * From " + key.substr(4));
+                Collect_Class_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, key.substr(4));
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }

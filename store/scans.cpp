@@ -1,6 +1,7 @@
 #include "store/scans.h"
 
 #include "core/common.h"
+#include "core/names.h"
 #include "store/session.h"
 #include "store/sql_text.h"
 #include "ui/model/list_model.h"
@@ -52,14 +53,17 @@ bool Save_Scan(const StoreDate& scanDate, std::int32_t deviceId, std::int32_t fe
         std::string value = Sql_Quote(item.Sub_Item(1));
         std::string image = Sql_Quote(item.small_icon);
         std::string prop_id = "(SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=" + name + " AND FEATURE_ID=" + f + ")";
-        if (item.small_icon == "Info" &&
+        // Only a name that can stand in a WQL select list joins the catalogue:
+        // the catalogue's names are put into the feature's query later.
+        const bool catalogue_name = Is_Wql_Name(std::string_view(item.key).substr(0, separator));
+        if (item.small_icon == "Info" && catalogue_name &&
             !session.Run("INSERT OR IGNORE INTO PROPS_TBL(PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, "
                          "FEATURE_ID, LIST_ORDER) VALUES (" +
                          prop_id + ", " + name + "," + caption + ", '', 1, " + f + "," +
                          Num(static_cast<std::int64_t>(i) + 1) + ")"))
             return false;
         std::int32_t section =
-            separator == std::string::npos ? 0 : static_cast<std::int32_t>(Text_Number(Get_Field(item.key, 1)));
+            separator == std::string::npos ? 0 : Clamp_To_Int32(Text_Number(Get_Field(item.key, 1)));
         if (!session.Run("INSERT INTO SCAN_DETAILS(PROP_NAME, VALUE, IMAGE, PROP_BOLD, SCAN_ID, PROP_ID, DEV_ID, "
                          "FEATURE_ID, SECTION_ID) VALUES(" +
                          caption + "," + value + "," + image + "," + (item.bold ? "1" : "0") + "," + scan_id + ", " +

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/common.h"
 #include "core/error.h"
 #include "store/access.h"
 #include "store/session.h"
@@ -33,20 +34,8 @@ std::string Format_Store_Date_Time(const StoreDateTime& when) {
 std::int64_t Text_Number(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::uint64_t value = 0;
-    bool any = false;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        any = true;
-        if (value < (std::uint64_t(1) << 62)) value = value * 10 + std::uint64_t(text[i] - '0');
-        ++i;
-    }
-    if (!any) return 0;
-    return negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+    std::size_t used = 0;
+    return Parse_Leading_Int64(text.substr(i), used);
 }
 
 bool Text_Flag(std::string_view text) {
@@ -288,6 +277,13 @@ bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string
 
 bool Execute_SQL(const std::string& sql) {
     StoreSession session;
+    if (!session.Connected()) return false;
+    // One statement only: a value that closed its quotes early must not get
+    // a second statement run behind the first.
+    if (!Is_Single_Statement(sql)) {
+        session.Fail(Refused_Statement_Error, "The statement text holds more than one SQL statement.");
+        return false;
+    }
     return session.Run(sql);
 }
 
@@ -333,6 +329,41 @@ std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
     out += Double_Quotes(value);
     out += '\'';
     return out;
+}
+
+}  // namespace crv
+
+namespace crv {
+
+bool Is_Single_Statement(std::string_view sql) {
+    bool ended = false;
+    const std::size_t n = sql.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = sql[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') continue;
+        if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
+            while (i < n && sql[i] != '\n') ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            std::size_t close = sql.find("*/", i + 2);
+            i = close == std::string_view::npos ? n : close + 1;
+            continue;
+        }
+        if (ended) return false;
+        if (c == ';') {
+            ended = true;
+        } else if (c == '\'' || c == '"' || c == '`' || c == '[') {
+            // Quoted text and names run to their closing mark; a doubled
+            // closing mark stands for itself and reads as a close and a
+            // reopen here, which comes to the same.
+            const char close = c == '[' ? ']' : c;
+            std::size_t end = sql.find(close, i + 1);
+            if (end == std::string_view::npos) return true;  // unterminated: SQLite refuses it whole
+            i = end;
+        }
+    }
+    return true;
 }
 
 }  // namespace crv

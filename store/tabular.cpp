@@ -1,5 +1,7 @@
 #include "store/tabular.h"
 
+#include <algorithm>
+
 #include "store/session.h"
 #include "store/sql_text.h"
 #include "ui/model/list_model.h"
@@ -176,6 +178,32 @@ bool Add_Tabular_Report_Row(std::int32_t deviceId, const std::string& deviceName
     StoreSession session;
     return session.Run("INSERT OR IGNORE INTO TABULAR_REPORT_TBL (DEV_ID,DEV_NAME) VALUES (" + Num(deviceId) + "," +
                        Sql_Quote(deviceName) + ")");
+}
+
+bool Save_Tabular_Report(std::int32_t reportId, const std::string& visibility,
+                         const std::vector<TabularReportComputer>& computers) {
+    StoreSession session;
+    if (!session.Begin()) return false;
+    session.Run("UPDATE TAB_REPORT_NAMES_TBL SET REPORT_VISIBILITY=" + Sql_Quote(visibility) +
+                " WHERE TN_ID=" + Num(reportId));
+    session.Run("DELETE FROM TAB_REPORT_COMPUTERS_TBL WHERE TN_ID=" + Num(reportId));
+    // A few hundred rows per statement: one parse serves them all.
+    constexpr std::size_t Rows_Per_Statement = 400;
+    for (std::size_t first = 0; first < computers.size() && session.Ok(); first += Rows_Per_Statement) {
+        std::size_t last = std::min(computers.size(), first + Rows_Per_Statement);
+        std::string grid = "INSERT OR IGNORE INTO TABULAR_REPORT_TBL (DEV_ID,DEV_NAME) VALUES ";
+        std::string links = "INSERT INTO TAB_REPORT_COMPUTERS_TBL (TN_ID,DEV_ID) VALUES ";
+        for (std::size_t i = first; i < last; ++i) {
+            const char* comma = i == first ? "" : ",";
+            grid += comma;
+            grid += "(" + Num(computers[i].device_id) + "," + Sql_Quote(computers[i].name) + ")";
+            links += comma;
+            links += "(" + Num(reportId) + "," + Num(computers[i].device_id) + ")";
+        }
+        session.Run(grid);
+        session.Run(links);
+    }
+    return session.Ok() && session.Commit();
 }
 
 bool Get_Tabular_Report_Header(std::int32_t& rowCount, SqlResult& header) {

@@ -79,6 +79,7 @@ public:
     std::map<std::string, WmiStatus> registry_errors;  // by method name
     // Get_Object answers by path (class definitions); others: WBEM_E_INVALID_CLASS.
     std::map<std::string, WmiInstance> objects;
+    std::map<std::string, std::int32_t> registry_statuses;  // by method name: the ReturnValue it answers
 
     std::vector<WmiConnectRequest> connects;
     std::vector<std::string> queries;

@@ -168,7 +168,7 @@ TEST_F(ReportWindowTest, EveryShippedReportRunsInTheViewerAndOneExportsToEachFor
         EXPECT_NE(text.find(local_), std::string::npos) << index << text;
         EXPECT_NE(text.find("Operating System"), std::string::npos) << index;
     }
-    EXPECT_EQ(Read_All(db_.Folder() / "os.csv").rfind("\"Computer\",\"Operating System\"", 0), 0u);
+    EXPECT_EQ(Read_All(db_.Folder() / "os.csv").rfind("\xEF\xBB\xBF\"Computer\",\"Operating System\"", 0), 0u);
     EXPECT_NE(Read_All(db_.Folder() / "os.html").find("</table>"), std::string::npos);
     EXPECT_NE(Read_All(db_.Folder() / "os.txt").find("Computers by Operating System ()"), std::string::npos);
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/win/frm_customize_report.h"
 #include "dialogs/win/frm_full_export.h"
 #include "dialogs/win/frm_manage_computers.h"
 #include "dialogs/win/report_commands.h"
@@ -29,6 +30,16 @@ void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
         if (id > 0) m->Fill_Scan_Dates(id);
     });
     Attach_Report_Commands(main, owner);
+    // The report customiser; a save or a width reset shows the selected
+    // report node again.
+    main.Set_Customize_Report_Dialog([m, owner_of](std::int32_t id, const std::string& name) {
+        frmCustomizeReport::Show_This_Form(
+            id, name,
+            [m] {
+                if (m->tvwFeatures.selected) m->tvwFeatures_NodeClick(m->tvwFeatures.selected);
+            },
+            owner_of());
+    });
 }
 
 }  // namespace crv

@@ -73,7 +73,7 @@ TEST_F(QuickExportTest, OffersACleanNameAndReplacesTheChosenFile) {
     EXPECT_EQ(export_host_.offered, "Installed_Products(fe80__1)");
     const std::string csv = Read_All(db_.Folder() / "quick.csv");
     EXPECT_EQ(csv.find("earlier"), std::string::npos);
-    EXPECT_EQ(csv.rfind("\"Installed Products(fe80::1)\"\r\n\"Name\",\"Value\"\r\n", 0), 0u) << csv;
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF\"Installed Products(fe80::1)\"\r\n\"Name\",\"Value\"\r\n", 0), 0u) << csv;
     EXPECT_NE(csv.find("\"Tool, \"\"new\"\"\""), std::string::npos);
     ASSERT_EQ(export_host_.boxes.size(), 1u);
     EXPECT_EQ(export_host_.boxes[0].text, "Successfully exported data to the file.");

@@ -31,6 +31,10 @@ TEST(StoreValues, FlagsAndNumbersReadTheStoredForms) {
     EXPECT_EQ(Text_Number(" -42abc"), -42);
     EXPECT_EQ(Text_Number("x1"), 0);
     EXPECT_EQ(Text_Number("12.7"), 12);
+    // Past the 64-bit range: the nearest limit, never a wrap or an overflow.
+    EXPECT_EQ(Text_Number("18446744073709551615"), INT64_MAX);
+    EXPECT_EQ(Text_Number(" -9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(Text_Number("-99999999999999999999"), INT64_MIN);
 }
 
 TEST(StoreValues, QuotingCutsByCharactersBeforeDoubling) {
@@ -206,6 +210,34 @@ TEST(AccessLayer, AFailureInTheMiddleOfASaveOrAFailedCommitLeavesTheFileAsItWas)
     EXPECT_EQ(details.Text(1, 1), "value first 0");
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM SCAN_HEAD"), "1");
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM SCAN_DETAILS"), "3");
+}
+
+}  // namespace
+}  // namespace crv
+
+namespace crv {
+namespace {
+
+TEST(AccessLayer, ExecuteRunsOneStatementAndRefusesASecond) {
+    EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='x;y' WHERE B=1"));
+    EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='it''s; fine';  -- trailing comment\n  /* and; this */ "));
+    EXPECT_TRUE(Is_Single_Statement("UPDATE \"T;1\" SET [A;B]=`x;`"));
+    EXPECT_FALSE(Is_Single_Statement("UPDATE T SET A='x'; DELETE FROM T"));
+    EXPECT_FALSE(Is_Single_Statement("UPDATE T SET A='x'';'; DROP TABLE T"));
+    EXPECT_FALSE(Is_Single_Statement("SELECT 1;;"));
+    EXPECT_FALSE(Is_Single_Statement("SELECT 1; /* c */ SELECT 2"));
+
+    test::TestDatabase db;
+    // A cut that left a lone quote at the end of a value would close the
+    // literal early and run the rest as SQL: refused whole, nothing runs.
+    EXPECT_FALSE(Execute_SQL("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='7' WHERE SETTINGS_ID=1; "
+                             "DELETE FROM DEV_TBL"));
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("more than one SQL statement"), std::string::npos);
+    EXPECT_NE(db.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "7");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_ID=1"), "1");
+    EXPECT_TRUE(Execute_SQL("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='a;b' WHERE SETTINGS_ID=1;"));
+    EXPECT_EQ(db.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "a;b");
 }
 
 }  // namespace

@@ -182,3 +182,45 @@ TEST(TabularReports, NamesComeGroupFirstAndLoadUnderTheGroupNode) {
 
 }  // namespace
 }  // namespace crv
+
+namespace crv {
+namespace {
+
+TEST(TabularReports, SavingVisibilityAndComputersIsAllOrNothing) {
+    test::TestDatabase db;
+    std::int32_t report = New_Report();
+    std::int32_t a = Add_Device("A'1", "", "", 0, 0, 0, 0, "", 1, 2, "", "me");
+    std::int32_t b = Add_Device("B2", "", "", 0, 0, 0, 0, "", 1, 2, "", "me");
+    ASSERT_TRUE(Add_Tabular_Report_Row(b, "B2 as first stored"));
+    ASSERT_TRUE(Add_Tabular_Report_Computer(report, b));
+
+    ASSERT_TRUE(Save_Tabular_Report(report, "00111", {{a, "A'1"}}));
+    EXPECT_EQ(db.Scalar("SELECT REPORT_VISIBILITY FROM TAB_REPORT_NAMES_TBL WHERE TN_ID=" + std::to_string(report)),
+              "00111");
+    EXPECT_TRUE(Is_Computer_In_Tabular_Report(report, a));
+    EXPECT_FALSE(Is_Computer_In_Tabular_Report(report, b));
+    // The unlinked computer keeps its grid row: other reports share it.
+    EXPECT_EQ(db.Scalar("SELECT DEV_NAME FROM TABULAR_REPORT_TBL WHERE DEV_ID=" + std::to_string(b)),
+              "B2 as first stored");
+    EXPECT_EQ(db.Scalar("SELECT DEV_NAME FROM TABULAR_REPORT_TBL WHERE DEV_ID=" + std::to_string(a)), "A'1");
+
+    // Many computers in one save.
+    std::vector<TabularReportComputer> many;
+    for (int i = 0; i < 900; ++i) many.push_back({10000 + i, "N" + std::to_string(i)});
+    ASSERT_TRUE(Save_Tabular_Report(report, "0011", many));
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TAB_REPORT_COMPUTERS_TBL WHERE TN_ID=" + std::to_string(report)), "900");
+
+    // A link that cannot be written undoes the visibility and the clearing.
+    db.Exec("CREATE TRIGGER NO_B BEFORE INSERT ON TAB_REPORT_COMPUTERS_TBL WHEN NEW.DEV_ID=" + std::to_string(b) +
+            " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    EXPECT_FALSE(Save_Tabular_Report(report, "00100", {{a, "A'1"}, {b, "B2"}}));
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("refused"), std::string::npos);
+    EXPECT_EQ(db.Scalar("SELECT REPORT_VISIBILITY FROM TAB_REPORT_NAMES_TBL WHERE TN_ID=" + std::to_string(report)),
+              "0011");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TAB_REPORT_COMPUTERS_TBL WHERE TN_ID=" + std::to_string(report)), "900");
+    EXPECT_FALSE(Is_Computer_In_Tabular_Report(report, a));
+}
+
+}  // namespace
+}  // namespace crv

@@ -1,7 +1,6 @@
 #include "dialogs/win/dialog_view.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include "core/error.h"
@@ -34,16 +33,6 @@ std::function<void(const std::string&)>& Shell_Opener() {
 std::function<std::string(const std::string&)>& Open_Answerer() {
     static std::function<std::string(const std::string&)> answerer;
     return answerer;
-}
-// "Text Files|*.txt|All Files|*.*" as the file dialogs take it: pairs
-// separated by NULs, ended by two.
-std::wstring Dialog_Filter(const std::string& filter) {
-    std::wstring wfilter = To_Wide(filter);
-    for (wchar_t& c : wfilter)
-        if (c == L'|') c = L'\0';
-    wfilter.push_back(L'\0');
-    wfilter.push_back(L'\0');
-    return wfilter;
 }
 LRESULT CALLBACK Escape_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
@@ -189,21 +178,9 @@ Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder()
 std::string Win32DialogHost::Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                               const std::string& file_name) {
     if (Open_Answerer()) return Open_Answerer()(title);
-    std::wstring wfilter = Dialog_Filter(filter);
-    std::wstring wtitle = To_Wide(title);
-    std::wstring buffer = To_Wide(file_name);
-    buffer.resize(32768, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd;
-    ofn.lpstrFilter = wfilter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrTitle = wtitle.c_str();
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&ofn)) return {};
-    return To_Utf8(buffer.c_str());
+    std::string chosen = file_name;
+    if (!Show_Open_File_Dialog(hwnd, title, filter, filter_index, chosen)) return {};
+    return chosen;
 }
 
 DialogHost::FileRead Win32DialogHost::Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) {

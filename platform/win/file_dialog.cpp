@@ -25,8 +25,12 @@ std::string Filter_Extension(const std::string& filter, int index) {
     return pattern.substr(2);
 }
 
-bool Show_Save_File_Dialog(HWND owner, const std::string& title, const std::string& filter, int& filter_index,
-                           std::string& file_name) {
+namespace {
+
+// One dialog of either kind: the filter's "|" become the NULs the dialog
+// wants; a Save dialog asks before replacing and adds the entry's extension.
+bool Show_File_Dialog(bool save, HWND owner, const std::string& title, const std::string& filter,
+                      int& filter_index, std::string& file_name) {
     std::wstring wfilter = To_Wide(filter);
     for (wchar_t& c : wfilter)
         if (c == L'|') c = L'\0';
@@ -35,7 +39,7 @@ bool Show_Save_File_Dialog(HWND owner, const std::string& title, const std::stri
     const std::wstring wtitle = To_Wide(title);
     std::wstring buffer = To_Wide(file_name);
     buffer.resize(32768, L'\0');
-    const std::wstring extension = To_Wide(Filter_Extension(filter, filter_index));
+    const std::wstring extension = save ? To_Wide(Filter_Extension(filter, filter_index)) : std::wstring();
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
@@ -45,11 +49,23 @@ bool Show_Save_File_Dialog(HWND owner, const std::string& title, const std::stri
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrTitle = wtitle.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameW(&ofn)) return false;
+    ofn.Flags = (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST) | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
     file_name = To_Utf8(buffer.c_str());
     filter_index = static_cast<int>(ofn.nFilterIndex);
     return true;
+}
+
+}  // namespace
+
+bool Show_Save_File_Dialog(HWND owner, const std::string& title, const std::string& filter, int& filter_index,
+                           std::string& file_name) {
+    return Show_File_Dialog(true, owner, title, filter, filter_index, file_name);
+}
+
+bool Show_Open_File_Dialog(HWND owner, const std::string& title, const std::string& filter, int filter_index,
+                           std::string& file_name) {
+    return Show_File_Dialog(false, owner, title, filter, filter_index, file_name);
 }
 
 }  // namespace crv

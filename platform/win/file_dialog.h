@@ -1,5 +1,6 @@
 #pragma once
-// The common Save dialog over a filter in the form "Caption|*.ext|...".
+// The common Open and Save dialogs over a filter in the form
+// "Caption|*.ext|...".
 #include <windows.h>
 
 #include <string>
@@ -14,6 +15,10 @@ std::string Filter_Extension(const std::string& filter, int index);
 // true with the chosen file and the filter index the user left it on; a
 // name typed without an extension gets the chosen entry's.
 bool Show_Save_File_Dialog(HWND owner, const std::string& title, const std::string& filter, int& filter_index,
+                           std::string& file_name);
+
+// Shows the Open dialog for an existing file; true with the chosen file on OK.
+bool Show_Open_File_Dialog(HWND owner, const std::string& title, const std::string& filter, int filter_index,
                            std::string& file_name);
 
 }  // namespace crv

@@ -88,6 +88,10 @@ public:
     virtual void Open_Page(const std::string& address) = 0;
     // Closes the main window as the user would (its unload runs).
     virtual void Close_Window() = 0;
+    // Closes every other window of the program (at shutdown).
+    virtual void Unload_All_Forms() {}
+    // Starts in-place editing of the feature tree's selected node.
+    virtual void Begin_Feature_Label_Edit() {}
 
     // ---- Quick Export ----
     // The Save dialog, with the filter index the user left it on.
@@ -97,8 +101,6 @@ public:
     }
     // The code-page conversion of export files (none by default: a write fails).
     virtual Ansi_Encoder Export_Encoder() { return {}; }
-    // Starts in-place editing of the feature tree's selected node.
-    virtual void Begin_Feature_Label_Edit() {}
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -177,6 +179,9 @@ public:
     int level = 1;
     // The window's active control for the Edit commands: "tvwDevices", "lvwMain" or "".
     std::string active_control;
+    // The stored width of the list's first column, given to the first
+    // listing after start-up (0: none).
+    double first_column_twips = 0;
 
     CommandState& Command(const std::string& name);
     const CommandState* Find_Command(const std::string& name) const;
@@ -190,6 +195,9 @@ public:
     // Runs the action now, or, while a listing or refresh runs, asks it to
     // stop and runs the action once it has unwound.
     void Run_Or_Defer(std::function<void()> action);
+    // Called when a feature's listing is complete and about to go into the
+    // list pane: the benchmarks time the pane from here. Empty in the program.
+    std::function<void()> listing_ready_probe;
 
     // ---- commands and dispatch (frm_main_commands.cpp; see command_registry.h) ----
     void Register_Command(const std::string& name, CommandHandler handler);
@@ -282,6 +290,8 @@ public:
     void Apply_Font_Size(int size);
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
+    // Empties the list pane (columns, rows, descriptor) and stops its refresh.
+    void Clear_List_Pane();
 
     // ---- Quick Export (frm_main_quick_export.cpp) ----
     void mnuFleQuickExport_Click();
@@ -344,10 +354,22 @@ private:
     std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
 
+    // What the list pane shows, so a mode switch or a refresh can list it
+    // again: a feature node's key or a group node's key.
+    enum class Listed { Nothing, Feature, Group };
+    void Note_Listing(Listed kind, const std::string& key);
+    // Lists it again from the current trees, or clears the pane when it is gone.
+    void Relist_Pane(Listed kind, const std::string& key);
+    // The refusal text for a new device-tree label, or "" when it may be stored.
+    std::string Label_Refusal(const TreeNode& node, const std::string& text) const;
+
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
     void Refresh_Live_List();
+    // Puts a finished listing into the list pane (moved, or turned into
+    // records when the listing direction asks for it); the buffer is spent.
+    void Show_Listing(ListModel& buffer, bool vertical);
     bool Report_Parent_Selected() const;
 
     struct BusyScope {
@@ -361,6 +383,10 @@ private:
     std::map<std::string, CommandState> commands_;
     std::vector<PanelState> panels_;
     int display_mode_ = 2;
+    Listed listed_ = Listed::Nothing;
+    std::string listed_key_;
+    int listing_serial_ = 0;  // counts fillings of the pane
+    bool relist_paused_ = false;
     int busy_depth_ = 0;
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;

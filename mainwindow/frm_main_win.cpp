@@ -270,7 +270,6 @@ bool frmMain::Impl::Close() {
     tmrExpand.Set_Enabled(false);
     Save_Window_Layout();
     c.Form_Unload();
-    Unload_All_Forms();
     if (IsWindow(hwnd)) DestroyWindow(hwnd);
     return true;
 }

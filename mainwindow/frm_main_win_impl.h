@@ -57,6 +57,7 @@ struct frmMain::Impl final : MainHost {
     // Pane geometry in twips: the left column's width, the device tree's height.
     double left_width = 3700;
     double devices_height = 3500;
+    double list_width = 0;  // twips
     bool loaded = false;
     bool unloading = false;
     enum class Drag { None, Vertical, Horizontal } drag = Drag::None;
@@ -109,6 +110,7 @@ struct frmMain::Impl final : MainHost {
     void Close_Window() override {
         if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
     }
+    void Unload_All_Forms() override { crv::Unload_All_Forms(); }
     SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
                                     const std::string& file_name) override {
         SaveFileChoice choice{file_name, filter_index};

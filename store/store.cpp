@@ -239,7 +239,8 @@ bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& 
     std::string error;
     if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
     failed_ = true;
-    Show_Error_Message(false);
+    // Shown here, once: no later box may repeat it.
+    Show_Error_Message(true);
     return false;
 }
 
@@ -259,6 +260,63 @@ bool StoreSession::Run_Quiet(const std::string& sql) {
     return false;
 }
 
+namespace {
+
+// For a library without the row runner: the same statements as texts, each
+// ?N replaced by its cell as a literal.
+std::string Bind_As_Text(const std::string& sql, const char* types, const char* const* row, std::size_t params) {
+    const std::size_t type_count = types ? std::char_traits<char>::length(types) : 0;
+    std::string out;
+    for (std::size_t i = 0; i < sql.size(); ++i) {
+        if (sql[i] != '?') {
+            out += sql[i];
+            continue;
+        }
+        std::size_t n = 0, j = i + 1;
+        while (j < sql.size() && sql[j] >= '0' && sql[j] <= '9') n = n * 10 + static_cast<std::size_t>(sql[j++] - '0');
+        if (n == 0 || n > params) {
+            out += sql[i];
+            continue;
+        }
+        const char* cell = row[n - 1];
+        if (!cell) out += "NULL";
+        else if (n - 1 < type_count && types[n - 1] == 'i') out += std::to_string(Text_Number(cell));
+        else out += Sql_Quote(cell);
+        i = j - 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+bool StoreSession::Run_Rows(const std::vector<std::string>& sqls, const char* types, std::size_t params_per_row,
+                            const std::vector<const char*>& cells) {
+    if (!Ok()) return false;
+    if (params_per_row == 0 || cells.size() % params_per_row != 0) {
+        Fail(5, "Invalid procedure call or argument");
+        return false;
+    }
+    const std::size_t rows = cells.size() / params_per_row;
+    const AccessLibrary* library = Access_Library();
+    if (library && library->exec_rows) {
+        std::vector<const char*> texts;
+        for (const std::string& sql : sqls) texts.push_back(sql.c_str());
+        const char* error = nullptr;
+        std::int32_t status = library->exec_rows(handle_, texts.data(), static_cast<std::int32_t>(texts.size()),
+                                                 types, static_cast<std::int32_t>(params_per_row),
+                                                 static_cast<std::int32_t>(rows), cells.data(), &error);
+        if (status == 0) return true;
+        failed_ = true;
+        Set_Error(status, error && *error ? error : "SQL error");
+        Show_Error_Message(false);
+        return false;
+    }
+    for (std::size_t r = 0; r < rows; ++r)
+        for (const std::string& sql : sqls)
+            if (!Run(Bind_As_Text(sql, types, cells.data() + r * params_per_row, params_per_row))) return false;
+    return true;
+}
+
 bool StoreSession::Begin() { return Run("BEGIN DEFERRED TRANSACTION MY_TRANS"); }
 
 bool StoreSession::Commit() { return Run("COMMIT TRANSACTION MY_TRANS"); }
@@ -267,7 +325,7 @@ void StoreSession::Fail(std::int32_t number, const std::string& description) {
     if (failed_) return;
     failed_ = true;
     Set_Error(number, description);
-    Show_Error_Message(false);
+    Show_Error_Message(true);
 }
 
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {

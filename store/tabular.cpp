@@ -117,18 +117,23 @@ bool Load_Tabular_Report_Nodes(TreeModel& tree, const std::string& /*rootKey*/) 
     return true;
 }
 
-bool Get_Report_Visibility(std::int32_t reportId, std::vector<std::string>& flags) {
+namespace {
+
+// The report's visibility text; false only when the statement failed (the
+// box has been shown). No row reads as an empty text.
+bool Read_Report_Visibility(std::int32_t reportId, std::string& text) {
     StoreSession session;
     SqlResult result;
     std::int32_t rows = 0;
     if (!session.Run("SELECT REPORT_VISIBILITY FROM TAB_REPORT_NAMES_TBL WHERE TN_ID='" + Num(reportId) + "'", result,
                      rows))
         return false;
-    const std::string& text = result.Text(1, 0);
-    if (rows < 1 || text.empty()) {
-        session.Fail(1, "The tabular report " + Num(reportId) + " has no column visibility.");
-        return false;
-    }
+    text = rows < 1 ? std::string() : result.Text(1, 0);
+    return true;
+}
+
+// One flag per character.
+std::vector<std::string> Split_Flags(const std::string& text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t j = i + 1;
@@ -136,7 +141,20 @@ bool Get_Report_Visibility(std::int32_t reportId, std::vector<std::string>& flag
         out.push_back(text.substr(i, j - i));
         i = j;
     }
-    flags = std::move(out);
+    return out;
+}
+
+}  // namespace
+
+bool Get_Report_Visibility(std::int32_t reportId, std::vector<std::string>& flags) {
+    std::string text;
+    if (!Read_Report_Visibility(reportId, text)) return false;
+    if (text.empty()) {
+        StoreSession session;
+        session.Fail(1, "The tabular report " + Num(reportId) + " has no column visibility.");
+        return false;
+    }
+    flags = Split_Flags(text);
     return true;
 }
 
@@ -228,8 +246,15 @@ std::int32_t Get_Number_From_Key(const std::string& key) {
 
 bool Show_Tabular_Report(ListModel& list, const std::string& key) {
     std::int32_t reportId = Get_Number_From_Key(key);
-    std::vector<std::string> flags;
-    if (!Get_Report_Visibility(reportId, flags)) return false;
+    // A report without visibility flags (the parent of all reports has none)
+    // shows no column and no row: an empty report, not an error.
+    std::string visibility;
+    if (!Read_Report_Visibility(reportId, visibility)) return false;
+    if (visibility.empty()) {
+        list.Notify();
+        return true;
+    }
+    const std::vector<std::string> flags = Split_Flags(visibility);
     // The report's computers by a sub-select rather than one OR term each:
     // SQLite refuses an expression tree past about a thousand terms.
     SqlResult grid;

@@ -14,6 +14,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/tests/window_test_support.h"
 #include "platform/win/forms.h"
 #include "platform/win/settings_store.h"
 #include "platform/win/system.h"
@@ -27,74 +28,6 @@
 
 namespace crv {
 namespace {
-
-const std::string SEP(Row_Key_Separator);
-
-HWND H(const std::string& name) { return reinterpret_cast<HWND>(frmMain::Instance().Control_Handle(name)); }
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
-
-// List view rows through LVM_GETITEMCOUNT / LVM_GETITEMTEXTW: what the
-// control itself shows (owner data asks the model for each cell).
-int List_Count() { return static_cast<int>(SendMessageW(H("lvwMain"), LVM_GETITEMCOUNT, 0, 0)); }
-std::string List_Text(int row, int column) {
-    wchar_t buffer[1024] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 1024;
-    SendMessageW(H("lvwMain"), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return To_Utf8(buffer);
-}
-int List_Find(const std::string& text) {
-    for (int r = 0; r < List_Count(); ++r)
-        if (List_Text(r, 0) == text) return r;
-    return -1;
-}
-int Header_Count() {
-    HWND header = reinterpret_cast<HWND>(SendMessageW(H("lvwMain"), LVM_GETHEADER, 0, 0));
-    return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
-
-std::string Tree_Text(HWND tree, HTREEITEM item) {
-    wchar_t buffer[512] = {};
-    TVITEMW tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = buffer;
-    tv.cchTextMax = 512;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-    return To_Utf8(buffer);
-}
-HTREEITEM Tree_Root(HWND tree) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-}
-// Depth-first search for an item's text.
-HTREEITEM Tree_Find(HWND tree, HTREEITEM from, const std::string& text) {
-    for (HTREEITEM i = from; i; i = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
-                                                                                  reinterpret_cast<LPARAM>(i)))) {
-        if (Tree_Text(tree, i) == text) return i;
-        HTREEITEM child = reinterpret_cast<HTREEITEM>(
-            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(i)));
-        if (HTREEITEM found = Tree_Find(tree, child, text)) return found;
-    }
-    return nullptr;
-}
-std::string Status_Text(int panel) {
-    wchar_t buffer[512] = {};
-    SendMessageW(H("sbrMain"), SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(buffer));
-    return To_Utf8(buffer);
-}
 
 // The window lives for the whole program; the tests run in order on it.
 class MainWindowTest : public ::testing::Test {
@@ -119,24 +52,14 @@ protected:
         feature("RTT_RemoteTaskManager", "Remote Task Manager", "2", "Software", "Process");
         feature("RTT_SCM", "Service Manager", "2", "Software", "Service");
         Set_Work_Online(true);
-        Set_Main_Box_Answerer([](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            return (flags & Mb_Yes_No) ? Answer_No : Answer_Ok;
-        });
+        Record_Main_Boxes(boxes_);
     }
     static void TearDownTestSuite() {
-        frmMain::Instance().Unload();
-        Set_Main_Box_Answerer(nullptr);
+        Close_Main_Window();
         delete db_;
     }
     MainController& C() { return frmMain::Instance().Controller(); }
-    void Click(const std::string& key) {
-        TreeNode* n = C().tvwFeatures.Find(key);
-        ASSERT_NE(n, nullptr) << key;
-        C().tvwFeatures.Select(n);
-        C().tvwFeatures_NodeClick(n);
-        Pump(20);
-    }
+    void Click(const std::string& key) { Click_Feature(key); }
 
     static test::TestDatabase* db_;
     static std::string local_;

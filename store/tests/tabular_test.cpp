@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/error.h"
 #include "store/devices.h"
 #include "store/tabular.h"
 #include "store/tests/test_database.h"
@@ -157,6 +158,25 @@ TEST(TabularReports, TheGridShowsVisibleColumnsAndEveryComputerOfTheReport) {
     ListModel again;
     ASSERT_TRUE(Show_Tabular_Report(again, "Tabu_" + std::to_string(report)));
     EXPECT_EQ(again.Find_Item(seventh->key)->text, "PC7 renamed");
+}
+
+TEST(TabularReports, AReportWithoutVisibilityIsEmptyWithoutABox) {
+    TestDatabase db;
+    std::int32_t report = New_Report();
+    ASSERT_TRUE(Set_Report_Visibility("", report));
+    for (const std::string key : {"Tabu_" + std::to_string(report), std::string("Tabu_9999")}) {
+        ListModel list;
+        EXPECT_TRUE(Show_Tabular_Report(list, key)) << key;
+        EXPECT_EQ(list.Column_Count(), 0u);
+        EXPECT_EQ(list.Item_Count(), 0u);
+    }
+    EXPECT_TRUE(db.reporter.boxes.empty());
+    // The visibility reader itself still refuses, once, and leaves nothing
+    // pending for a second box.
+    std::vector<std::string> flags;
+    EXPECT_FALSE(Get_Report_Visibility(report, flags));
+    EXPECT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_TRUE(Pending_Error().empty());
 }
 
 TEST(TabularReports, NamesComeGroupFirstAndLoadUnderTheGroupNode) {

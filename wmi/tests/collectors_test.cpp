@@ -317,3 +317,27 @@ TEST(FailedListing, OnlyAFailureRowAndBlanks) {
 
 }  // namespace
 }  // namespace crv
+
+namespace crv {
+namespace {
+
+// A listing of about 50,000 rows through the fake port: the list's key index
+// may do only a constant amount of work per row, whatever the row count.
+TEST_F(CollectorTest, LargeListingKeepsIndexWorkLinear) {
+    std::vector<WmiInstance> objects;
+    constexpr int Objects = 6250;
+    for (int i = 0; i < Objects; ++i)
+        objects.push_back(WmiInstance{"p" + std::to_string(i), "Win32_Thing",
+                                      {Wmi_Text("Caption", "c"), Wmi_Text("Name", "n" + std::to_string(i)),
+                                       Wmi_Text("Size", "9"), Wmi_Text("Status", "OK"), Wmi_Uint32("Count", i),
+                                       Wmi_Text("Model", "m")}});
+    port.Set_Objects("SELECT * FROM Win32_Thing", std::move(objects));
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+    ASSERT_EQ(list.Item_Count(), static_cast<std::size_t>(Objects) * 8);
+    EXPECT_LE(list.Index_Work(), list.Item_Count() * 4);
+    EXPECT_EQ(list.Item(list.Item_Count() - 8).key, "Win32_Thing" + S + std::to_string(Objects));
+    EXPECT_EQ(list.Item(list.Item_Count() - 7).key, "Model" + S + std::to_string(Objects));
+}
+
+}  // namespace
+}  // namespace crv

@@ -7,26 +7,6 @@
 namespace crv::test {
 namespace {
 
-struct ExportHost : TestHost {
-    std::string answer;  // "" cancels
-    int index = 1;
-    std::string title, filter, offered;
-    int dialogs = 0;
-    SaveFileChoice Choose_Save_File(const std::string& t, const std::string& f, int, const std::string& name) override {
-        ++dialogs;
-        title = t;
-        filter = f;
-        offered = name;
-        return {answer, index};
-    }
-    Ansi_Encoder Export_Encoder() override {
-        return [](std::string_view utf8, std::string& out) {
-            out.append(utf8);
-            return true;
-        };
-    }
-};
-
 std::string Read_All(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -36,7 +16,6 @@ class QuickExportTest : public ControllerTest {
 protected:
     void SetUp() override {
         ControllerTest::SetUp();
-        c_.Set_Host(&export_host_);
         Start();
         // What the pane shows; no listing needs to run for an export.
         c_.lvwMain.Clear_Items();
@@ -55,7 +34,7 @@ protected:
         auto s = (db_.Folder() / name).u8string();
         return std::string(s.begin(), s.end());
     }
-    ExportHost export_host_;
+    TestHost& export_host_ = host_;
 };
 
 TEST_F(QuickExportTest, OffersACleanNameAndReplacesTheChosenFile) {
@@ -66,11 +45,11 @@ TEST_F(QuickExportTest, OffersACleanNameAndReplacesTheChosenFile) {
         std::ofstream old(db_.Folder() / "quick.csv", std::ios::binary);
         old << "\"An earlier export\"\r\n";
     }
-    export_host_.answer = File("quick.csv");
+    export_host_.save_answer = File("quick.csv");
     c_.mnuFleQuickExport_Click();
-    EXPECT_EQ(export_host_.title, "Quick Export - Corvalin");
-    EXPECT_EQ(export_host_.filter, "CSV File(.csv)|*.csv|HTML File(.html)|*.html|Text File(.txt)|*.txt");
-    EXPECT_EQ(export_host_.offered, "Installed_Products(fe80__1)");
+    EXPECT_EQ(export_host_.save_title, "Quick Export - Corvalin");
+    EXPECT_EQ(export_host_.save_filter, "CSV File(.csv)|*.csv|HTML File(.html)|*.html|Text File(.txt)|*.txt");
+    EXPECT_EQ(export_host_.save_offered, "Installed_Products(fe80__1)");
     const std::string csv = Read_All(db_.Folder() / "quick.csv");
     EXPECT_EQ(csv.find("earlier"), std::string::npos);
     EXPECT_EQ(csv.rfind("\xEF\xBB\xBF\"Installed Products(fe80::1)\"\r\n\"Name\",\"Value\"\r\n", 0), 0u) << csv;
@@ -86,21 +65,21 @@ TEST_F(QuickExportTest, OffersACleanNameAndReplacesTheChosenFile) {
 
 TEST_F(QuickExportTest, FilterIndexChoosesTheWriterAndCancelWritesNothing) {
     Select("Win32_Processor");
-    export_host_.answer = "";
+    export_host_.save_answer = "";
     c_.mnuFleQuickExport_Click();
-    EXPECT_EQ(export_host_.dialogs, 1);
+    EXPECT_EQ(export_host_.save_dialogs, 1);
     EXPECT_TRUE(export_host_.boxes.empty());
 
-    export_host_.answer = File("q.html");
-    export_host_.index = 2;
+    export_host_.save_answer = File("q.html");
+    export_host_.save_index = 2;
     c_.mnuFleQuickExport_Click();
     const std::string html = Read_All(db_.Folder() / "q.html");
     EXPECT_NE(html.find("<b>Processors (PC7)</b>"), std::string::npos) << html;
     EXPECT_NE(html.find("</table>"), std::string::npos);
 
     // Text: the feature's layout, then the footer with its time line.
-    export_host_.answer = File("q.txt");
-    export_host_.index = 3;
+    export_host_.save_answer = File("q.txt");
+    export_host_.save_index = 3;
     c_.mnuFleQuickExport_Click();
     const std::string text = Read_All(db_.Folder() / "q.txt");
     EXPECT_NE(text.find("Processors (PC7)"), std::string::npos) << text;
@@ -111,10 +90,10 @@ TEST_F(QuickExportTest, FilterIndexChoosesTheWriterAndCancelWritesNothing) {
 
 TEST_F(QuickExportTest, WithoutAFeatureNodeTheListIsStillWritten) {
     c_.tvwFeatures.Select(nullptr);
-    export_host_.answer = File("plain.txt");
-    export_host_.index = 3;
+    export_host_.save_answer = File("plain.txt");
+    export_host_.save_index = 3;
     c_.mnuFleQuickExport_Click();
-    EXPECT_EQ(export_host_.offered, "Corvalin");
+    EXPECT_EQ(export_host_.save_offered, "Corvalin");
     EXPECT_NE(Read_All(db_.Folder() / "plain.txt").find("Version"), std::string::npos);
     ASSERT_EQ(export_host_.boxes.size(), 1u);
     EXPECT_EQ(export_host_.boxes[0].text, "Successfully exported data to the file.");
@@ -122,7 +101,7 @@ TEST_F(QuickExportTest, WithoutAFeatureNodeTheListIsStillWritten) {
 
 TEST_F(QuickExportTest, AFileThatCannotBeWrittenIsNoSuccess) {
     Select("Win32_Processor");
-    export_host_.answer = File("no-such-folder/q.csv");
+    export_host_.save_answer = File("no-such-folder/q.csv");
     c_.mnuFleQuickExport_Click();
     EXPECT_TRUE(export_host_.boxes.empty());
     EXPECT_EQ(reporter_.boxes.size(), 1u);
@@ -130,10 +109,10 @@ TEST_F(QuickExportTest, AFileThatCannotBeWrittenIsNoSuccess) {
 
 TEST_F(QuickExportTest, MenuAndToolbarReachTheCommand) {
     EXPECT_TRUE(c_.Command_Enabled("mnuFleQuickExport"));
-    export_host_.answer = "";
+    export_host_.save_answer = "";
     EXPECT_TRUE(c_.Run_Command("mnuFleQuickExport"));
     c_.Toolbar_Button_Click("tlbMain", "QuickExport");
-    EXPECT_EQ(export_host_.dialogs, 2);
+    EXPECT_EQ(export_host_.save_dialogs, 2);
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
 #pragma once
-// Who makes the program: the one place that names the maker and its web site,
-// for the about box, the export footers and the update check.
+// Who makes the program: the one place that names the maker, its web site
+// and mail addresses, for the about box, the link labels, the Help menu, the
+// export footers and the update check.
 #include <string_view>
 
 namespace crv {
 
 inline constexpr std::string_view Maker_Name = "Veltrane";
 inline constexpr std::string_view Maker_Web_Address = "https://www.veltrane.com/";
+// Scheme and host, no closing "/": the web pages' paths follow it.
+inline constexpr std::string_view Maker_Site = "https://www.veltrane.com";
+inline constexpr std::string_view Maker_Host = "www.veltrane.com";
+// The maker's page as Corvalin's links open it.
+inline constexpr std::string_view Maker_Page_Address = "https://www.veltrane.com/?sc=crv";
+inline constexpr std::string_view Maker_Support_Mail = "support@veltrane.com";
+inline constexpr std::string_view Maker_Sales_Mail = "sales@veltrane.com";
 
 // The update check: where the maker's server keeps the version service and
 // the package. Joined to Maker_Web_Address (or the test server that stands in

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/maker.h"
 #include "export/ansi_encoder.h"
+#include "export/export_file.h"
 
 namespace crv {
 
@@ -64,6 +66,14 @@ public:
     // The code-page conversion of the export files.
     virtual Ansi_Encoder Export_Encoder() = 0;
 
+    // ---- export files, modeless dialogs ----
+    // The Save dialog with the filter index the user left it on; an empty
+    // file name when cancelled. The default keeps the index it was given.
+    virtual SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
+                                            const std::string& file_name) {
+        return {Show_Save_Dialog(title, filter, filter_index, file_name), filter_index};
+    }
+
     // ---- the computer names file and computer names ----
     // The Open dialog, starting at file_name; "" when the user cancelled it.
     virtual std::string Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
@@ -94,6 +104,6 @@ public:
 };
 
 // The maker's page the dialogs' link labels open.
-inline constexpr const char* Dialog_Link_Address = "https://www.veltrane.com/?sc=crv";
+inline constexpr const char* Dialog_Link_Address = Maker_Page_Address.data();
 
 }  // namespace crv

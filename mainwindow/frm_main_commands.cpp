@@ -94,7 +94,7 @@ void MainController::Register_Menu_Commands() {
         {"mnuTroubleshoot", site + "/corvalin/corvalin-wmi-troubleshooting.html?sr=crv"},
         {"mnuProducts", site + "/products.html?sr=crv"},
         {"mnuVideoTutorial", "https://www.youtube.com/@corvalin"},
-        {"mnuHlpSupport", "mailto:support@veltrane.com"},
+        {"mnuHlpSupport", "mailto:" + std::string(Maker_Support_Mail)},
     };
     CommandRule anytime;
     anytime.during_listing = true;

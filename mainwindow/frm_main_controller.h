@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "export/ansi_encoder.h"
+#include "export/export_file.h"
 #include "mainwindow/command_registry.h"
 #include "mainwindow/main_commands.h"
 #include "ui/model/list_model.h"
@@ -91,6 +93,15 @@ public:
     virtual void Unload_All_Forms() {}
     // Starts in-place editing of the feature tree's selected node.
     virtual void Begin_Feature_Label_Edit() {}
+
+    // ---- Quick Export ----
+    // The Save dialog, with the filter index the user left it on.
+    virtual SaveFileChoice Choose_Save_File(const std::string& /*title*/, const std::string& /*filter*/,
+                                            int /*filter_index*/, const std::string& /*file_name*/) {
+        return {};
+    }
+    // The code-page conversion of export files (none by default: a write fails).
+    virtual Ansi_Encoder Export_Encoder() { return {}; }
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -283,6 +294,9 @@ public:
     // Empties the list pane (columns, rows, descriptor) and stops its refresh.
     void Clear_List_Pane();
 
+    // ---- Quick Export (frm_main_quick_export.cpp) ----
+    void mnuFleQuickExport_Click();
+
     // ---- remote operations (frm_main_remote_operations.cpp) ----
     void mnuOperationsPowShutdown_Click();
     void mnuOperationsPowRestart_Click();
@@ -335,6 +349,7 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Quick_Export_Commands();
     void Register_Remote_Operation_Commands();
     void Register_Tabular_Report_Commands();
     std::function<void(std::int32_t, const std::string&)> customize_report_;

@@ -13,6 +13,8 @@
 #include "core/error.h"
 #include "mainwindow/frm_main.h"
 #include "platform/win/controls/controls.h"
+#include "export/win/ansi_code_page_encoder.h"
+#include "platform/win/file_dialog.h"
 #include "platform/win/forms.h"
 #include "platform/win/settings_store.h"
 #include "platform/win/shell.h"
@@ -117,6 +119,13 @@ struct frmMain::Impl final : MainHost {
         if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
     }
     void Unload_All_Forms() override { crv::Unload_All_Forms(); }
+    SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
+                                    const std::string& file_name) override {
+        SaveFileChoice choice{file_name, filter_index};
+        if (!Show_Save_File_Dialog(hwnd, title, filter, choice.filter_index, choice.file_name)) return {};
+        return choice;
+    }
+    Ansi_Encoder Export_Encoder() override { return Ansi_Code_Page_Encoder(); }
 
     // ---------------------------------------------------------------- menus (frm_main_menus_win.cpp)
     void Build_Menus();

@@ -258,7 +258,7 @@ const std::vector<PanelDef>& Main_Status_Panels() {
         {"Description", "Corvalin", "", ""},
         {"OnlineOffline", "Mode: Online", "", ""},
         {"Information", "", "", ""},
-        {std::string(Maker_Host), std::string(Maker_Host), std::string(Maker_Site) + "/?sc=crv", "sbrMain.WebSite"},
+        {std::string(Maker_Host), std::string(Maker_Host), std::string(Maker_Page_Address), "sbrMain.WebSite"},
         {"Version", "", "", "mnuCheckUpdates"},
     };
     return panels;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/maker.h"
+
 namespace crv {
 
 // One menu item. `name` is the control name; members of a control array
@@ -70,10 +72,6 @@ const ToolbarDef* Find_Toolbar(std::string_view name);
 
 // Status-bar panels in order.
 const std::vector<PanelDef>& Main_Status_Panels();
-
-// The maker's web site (scheme and host) and host name.
-inline constexpr std::string_view Maker_Site = "https://www.veltrane.com";
-inline constexpr std::string_view Maker_Host = "www.veltrane.com";
 
 // Keys beyond the menu shortcuts that act anywhere in the window.
 const std::vector<AcceleratorDef>& Window_Accelerators();

@@ -1,6 +1,7 @@
 #include "store/reports.h"
 
 #include "store/session.h"
+#include "store/sql_statements.h"
 #include "store/sql_text.h"
 
 namespace crv {
@@ -27,8 +28,17 @@ bool Get_Report_Query(const std::string& reportName, std::string& query) {
 
 bool Run_Report_Query(const std::string& query, SqlResult& result) {
     StoreSession session;
+    if (!session.Connected()) return false;
+    // A stored text is run as data, never as commands: one query, on a
+    // connection that refuses every write (ATTACH of a new file included).
+    if (!Is_Single_Query(query)) {
+        session.Fail(Report_Query_Refused,
+                     "The report was not run: a report runs exactly one query, a single statement that begins "
+                     "with SELECT, WITH or VALUES.");
+        return false;
+    }
     std::int32_t rows = 0;
-    return session.Run(query, result, rows);
+    return session.Run("PRAGMA query_only=ON") && session.Run(query, result, rows);
 }
 
 }  // namespace crv

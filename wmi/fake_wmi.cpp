@@ -77,6 +77,10 @@ public:
             object = WmiInstance{"StdRegProv", "StdRegProv", {}};
             return true;
         }
+        if (auto it = port_.objects.find(path); it != port_.objects.end()) {
+            object = it->second;
+            return true;
+        }
         status = WmiStatus::Error(Wbem_E_Invalid_Class);
         return false;
     }

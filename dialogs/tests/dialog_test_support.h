@@ -80,6 +80,21 @@ struct TestDialogHost : DialogHost {
     std::string Upper_Case(const std::string& text) override;
 
     const std::string& Last_Box() const;
+
+    // The Save dialog with its filter index: what it was offered, and the
+    // index the user leaves it on (0 keeps the one offered).
+    std::string save_dialog_title;
+    std::string save_dialog_offered;
+    int save_dialog_index = 0;
+    int save_dialogs = 0;
+    SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
+                                    const std::string& file_name) override {
+        ++save_dialogs;
+        save_dialog_title = title;
+        save_dialog_offered = file_name;
+        save_dialog_filter = filter;
+        return {save_dialog_answer, save_dialog_index ? save_dialog_index : filter_index};
+    }
 };
 
 // Fills the list as one live listing of a feature: a bold header row, one

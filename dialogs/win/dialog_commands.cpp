@@ -5,6 +5,7 @@
 #include "dialogs/win/frm_customize_report.h"
 #include "dialogs/win/frm_full_export.h"
 #include "dialogs/win/frm_manage_computers.h"
+#include "dialogs/win/report_commands.h"
 #include "mainwindow/frm_main_controller.h"
 #include "store/devices.h"
 
@@ -28,6 +29,7 @@ void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
         const std::int32_t id = Get_Device_ID(m->tvwFeatures.Nodes().front()->text, 2);
         if (id > 0) m->Fill_Scan_Dates(id);
     });
+    Attach_Report_Commands(main, owner);
     // The report customiser; a save or a width reset shows the selected
     // report node again.
     main.Set_Customize_Report_Dialog([m, owner_of](std::int32_t id, const std::string& name) {

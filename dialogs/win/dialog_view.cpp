@@ -1,11 +1,12 @@
 #include "dialogs/win/dialog_view.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shlobj.h>
 
 #include "core/error.h"
 #include "export/win/ansi_code_page_encoder.h"
+#include "platform/win/controls/control.h"
+#include "platform/win/file_dialog.h"
 #include "platform/win/files.h"
 #include "platform/win/forms.h"
 #include "platform/win/message_box.h"
@@ -25,19 +26,13 @@ std::function<std::string(const std::string&)>& Save_Answerer() {
     static std::function<std::string(const std::string&)> answerer;
     return answerer;
 }
+std::function<void(const std::string&)>& Shell_Opener() {
+    static std::function<void(const std::string&)> opener;
+    return opener;
+}
 std::function<std::string(const std::string&)>& Open_Answerer() {
     static std::function<std::string(const std::string&)> answerer;
     return answerer;
-}
-// "Text Files|*.txt|All Files|*.*" as the file dialogs take it: pairs
-// separated by NULs, ended by two.
-std::wstring Dialog_Filter(const std::string& filter) {
-    std::wstring wfilter = To_Wide(filter);
-    for (wchar_t& c : wfilter)
-        if (c == L'|') c = L'\0';
-    wfilter.push_back(L'\0');
-    wfilter.push_back(L'\0');
-    return wfilter;
 }
 LRESULT CALLBACK Escape_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
@@ -138,34 +133,9 @@ void Win32DialogHost::Save_Setting(const std::string& section, const std::string
     if (!crv::Save_Setting(Product_Name, section, key, value)) Clear_Error();
 }
 
-namespace {
-
-// The common Save or Open dialog; "" when cancelled.
-std::string Run_File_Dialog(HWND owner, bool save, const std::string& title, const std::string& filter,
-                            int filter_index, const std::string& file_name) {
-    std::wstring wfilter = Dialog_Filter(filter);
-    std::wstring wtitle = To_Wide(title);
-    std::wstring buffer = To_Wide(file_name);
-    buffer.resize(32768, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = wfilter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrTitle = wtitle.c_str();
-    ofn.Flags = (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST) | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return {};
-    return To_Utf8(buffer.c_str());
-}
-
-}  // namespace
-
 std::string Win32DialogHost::Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                               const std::string& file_name) {
-    if (Save_Answerer()) return Save_Answerer()(filter);
-    return Run_File_Dialog(hwnd, true, title, filter, filter_index, file_name);
+    return Choose_Save_File(title, filter, filter_index, file_name).file_name;
 }
 
 std::string Win32DialogHost::Browse_For_Folder(const std::string& initial) {
@@ -187,7 +157,10 @@ bool Win32DialogHost::Folder_Exists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void Win32DialogHost::Open_With_Shell(const std::string& target) { crv::Open_With_Shell(target); }
+void Win32DialogHost::Open_With_Shell(const std::string& target) {
+    if (Shell_Opener()) return Shell_Opener()(target);
+    crv::Open_With_Shell(target);
+}
 
 void Win32DialogHost::Focus_Control(const std::string& name, bool select_all) {
     HWND c = Control_By_Name(name);
@@ -205,7 +178,9 @@ Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder()
 std::string Win32DialogHost::Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                               const std::string& file_name) {
     if (Open_Answerer()) return Open_Answerer()(title);
-    return Run_File_Dialog(hwnd, false, title, filter, filter_index, file_name);
+    std::string chosen = file_name;
+    if (!Show_Open_File_Dialog(hwnd, title, filter, filter_index, chosen)) return {};
+    return chosen;
 }
 
 DialogHost::FileRead Win32DialogHost::Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) {
@@ -229,6 +204,91 @@ std::string Win32DialogHost::Upper_Case(const std::string& text) { return crv::U
 
 void Watch_Escape(HWND dialog, const bool* busy) {
     EnumChildWindows(dialog, Watch_Child, reinterpret_cast<LPARAM>(busy));
+}
+
+// ---- export files, placeholders, modeless hosting ----
+
+namespace {
+int& Save_Filter_Index_Answer() {
+    static int index = 0;
+    return index;
+}
+
+struct ModelessInit {
+    ModelessDialogHost* view;
+    const char* form_name;
+};
+
+INT_PTR CALLBACK Modeless_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* view = reinterpret_cast<ModelessDialogHost*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (msg == WM_INITDIALOG) {
+        auto* init = reinterpret_cast<ModelessInit*>(lp);
+        SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(init->view));
+        init->view->hwnd = hwnd;
+        Register_Form(hwnd, init->form_name);
+        Register_Modeless_Dialog(hwnd);
+        init->view->Init();
+        return TRUE;
+    }
+    if (!view) return FALSE;
+    if (msg == WM_NCDESTROY) {
+        Unregister_Modeless_Dialog(hwnd);
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        view->Dialog_Message(msg, wp, lp);
+        delete view;
+        return FALSE;
+    }
+    return view->Dialog_Message(msg, wp, lp);
+}
+}  // namespace
+
+void Set_Dialog_Save_Filter_Index(int filter_index) { Save_Filter_Index_Answer() = filter_index; }
+
+void Set_Dialog_Shell_Opener(std::function<void(const std::string& target)> opener) {
+    Shell_Opener() = std::move(opener);
+}
+
+SaveFileChoice Win32DialogHost::Choose_Save_File(const std::string& title, const std::string& filter,
+                                                 int filter_index, const std::string& file_name) {
+    if (Save_Answerer()) {
+        const int answered = Save_Filter_Index_Answer();
+        return {Save_Answerer()(filter), answered ? answered : filter_index};
+    }
+    SaveFileChoice choice{file_name, filter_index};
+    if (!Show_Save_File_Dialog(hwnd, title, filter, choice.filter_index, choice.file_name)) return {};
+    return choice;
+}
+
+void Replace_Placeholder(HWND dialog, Control& control, int id, const std::function<void()>& create) {
+    RECT r = Child_Rect(dialog, id);
+    HWND placeholder = GetDlgItem(dialog, id);
+    HWND after = placeholder ? GetWindow(placeholder, GW_HWNDPREV) : nullptr;
+    if (placeholder) DestroyWindow(placeholder);
+    create();
+    control.Move(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    SetWindowPos(control.Handle(), after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (font) control.Set_Font(font);
+}
+
+void ModelessDialogHost::Close() {
+    if (hwnd) DestroyWindow(hwnd);
+}
+
+HWND Show_Modeless_Dialog(std::unique_ptr<ModelessDialogHost> view, int template_id, const char* form_name,
+                          HWND owner) {
+    if (HWND loaded = Find_Form(form_name)) {
+        if (IsIconic(loaded)) ShowWindow(loaded, SW_RESTORE);
+        SetForegroundWindow(loaded);
+        return loaded;
+    }
+    ModelessInit init{view.get(), form_name};
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(template_id), Dialog_Owner(owner),
+                                     Modeless_Proc, reinterpret_cast<LPARAM>(&init));
+    if (!dialog) return nullptr;  // the view was never attached
+    view.release();               // the window owns it now
+    ShowWindow(dialog, SW_SHOW);
+    return dialog;
 }
 
 }  // namespace crv

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "dialogs/dialog_host.h"
@@ -41,6 +42,8 @@ public:
     void Focus_Control(const std::string& name, bool select_all) override;
     void Close() override;
     Ansi_Encoder Export_Encoder() override;
+    SaveFileChoice Choose_Save_File(const std::string& title, const std::string& filter, int filter_index,
+                                    const std::string& file_name) override;
     std::string Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                  const std::string& file_name) override;
     FileRead Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) override;
@@ -65,5 +68,37 @@ RECT Child_Rect(HWND dialog, int id);
 // loop other than the dialog's own dispatched it, so no IsDialogMessage made
 // it IDCANCEL) posts the dialog IDCANCEL. Call once the children exist.
 void Watch_Escape(HWND dialog, const bool* busy);
+
+// ---- export files, placeholders, modeless hosting ----
+
+// The filter index the answered Save dialog reports (tests; 0: the one offered).
+void Set_Dialog_Save_Filter_Index(int filter_index);
+// Takes the web pages and mail links the dialogs open instead of the shell
+// (tests; nullptr: the shell again).
+void Set_Dialog_Shell_Opener(std::function<void(const std::string& target)> opener);
+
+class Control;
+// Puts a control created by `create` (as a child of the dialog with the id)
+// in the place, z-order and font of the template's placeholder of that id.
+void Replace_Placeholder(HWND dialog, Control& control, int id, const std::function<void()>& create);
+
+// The view of a modeless dialog: the window owns it (it is deleted with the
+// window), Close destroys the window, and the message loop gives the window
+// its dialog keys.
+class ModelessDialogHost : public Win32DialogHost {
+public:
+    void Close() override;
+    // WM_INITDIALOG: hwnd is set, the form registered.
+    virtual void Init() = 0;
+    // Every later message; TRUE when handled.
+    virtual INT_PTR Dialog_Message(UINT msg, WPARAM wp, LPARAM lp) = 0;
+};
+
+// Shows the template's dialog modeless with `view`, owned by `owner`
+// (nullptr: the loaded "frmMain"), registered as `form_name`. When a form of
+// that name is loaded already it comes to the front instead and `view` is
+// dropped. Returns the dialog's window (nullptr when it cannot be created).
+HWND Show_Modeless_Dialog(std::unique_ptr<ModelessDialogHost> view, int template_id, const char* form_name,
+                          HWND owner);
 
 }  // namespace crv

@@ -84,6 +84,26 @@ struct TestHost : MainHost {
     void Unload_All_Forms() override {
         if (on_unload_forms) on_unload_forms();
     }
+
+    // The Save dialog: what it was offered, and the file ("" cancels) and
+    // filter index the user leaves it on.
+    std::string save_answer;
+    int save_index = 1;
+    std::string save_title, save_filter, save_offered;
+    int save_dialogs = 0;
+    SaveFileChoice Choose_Save_File(const std::string& t, const std::string& f, int, const std::string& name) override {
+        ++save_dialogs;
+        save_title = t;
+        save_filter = f;
+        save_offered = name;
+        return {save_answer, save_index};
+    }
+    Ansi_Encoder Export_Encoder() override {
+        return [](std::string_view utf8, std::string& out) {
+            out.append(utf8);
+            return true;
+        };
+    }
 };
 
 inline WmiInstance Instance(std::vector<WmiProperty> props) {

@@ -28,7 +28,7 @@ protected:
     std::string Observed() {
         std::ostringstream o;
         o << host_.boxes.size() << '|' << host_.pages.size() << '|' << host_.closes << '|' << host_.popups.size()
-          << '|' << reporter_.boxes.size() << '|';
+          << '|' << reporter_.boxes.size() << '|' << host_.save_dialogs << '|';
         for (const auto& [k, v] : host_.settings) o << k << '=' << v << ';';
         for (const auto& [name, s] : c_.Commands()) o << name << s.checked << s.value << s.tooltip << ';';
         for (const auto& p : c_.Panels()) o << p.text << ';';

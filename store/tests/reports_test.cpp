@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "store/reports.h"
+#include "store/sql_statements.h"
 #include "store/tests/test_database.h"
 
 namespace crv {
@@ -60,6 +62,63 @@ TEST(PredefinedReports, ListFollowsOrderAndActiveAndUnknownNamesFailQuietly) {
     EXPECT_TRUE(db.reporter.boxes.empty());
     EXPECT_FALSE(Run_Report_Query("SELECT dateFrom FROM DEV_TBL", result));
     EXPECT_EQ(db.reporter.boxes.size(), 1u);
+}
+
+TEST(PredefinedReports, StatementsAreCountedAsSqliteSplitsThem) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Sql_Statement_Keywords("select 1"), V{"SELECT"});
+    EXPECT_EQ(Sql_Statement_Keywords("  SELECT 1;  ; -- done;\n /* ; */ "), V{"SELECT"});
+    EXPECT_EQ(Sql_Statement_Keywords("SELECT 'a;b'';', \"c;\"\";\", `d;`, [e;] FROM T"), V{"SELECT"});
+    EXPECT_EQ(Sql_Statement_Keywords("SELECT 1 -- x\n; delete FROM T"), (V{"SELECT", "DELETE"}));
+    EXPECT_EQ(Sql_Statement_Keywords("SELECT 1 /* x */; PRAGMA query_only=0;DELETE FROM T"),
+              (V{"SELECT", "PRAGMA", "DELETE"}));
+    EXPECT_EQ(Sql_Statement_Keywords("/* open comment ; SELECT 2"), V{});
+    EXPECT_EQ(Sql_Statement_Keywords("SELECT 'never closed ; DELETE"), V{"SELECT"});
+    EXPECT_EQ(Sql_Statement_Keywords("(SELECT 1)"), V{""});
+    EXPECT_TRUE(Is_Single_Query("WITH A AS (SELECT 1) SELECT * FROM A;"));
+    EXPECT_TRUE(Is_Single_Query("values (1)"));
+    EXPECT_FALSE(Is_Single_Query(""));
+    EXPECT_FALSE(Is_Single_Query("-- only a comment"));
+    EXPECT_FALSE(Is_Single_Query("DELETE FROM DEV_TBL"));
+    EXPECT_FALSE(Is_Single_Query("ATTACH 'x.db' AS X"));
+    EXPECT_FALSE(Is_Single_Query("SELECT 1; SELECT 2"));
+}
+
+TEST(PredefinedReports, AStoredQueryCannotChangeAnything) {
+    TestDatabase db;
+    db.Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_TYPE_ID, PARENT) VALUES ('PC1', 2, 1)");
+    const std::string devices = db.Scalar("SELECT COUNT(*) FROM DEV_TBL");
+    const std::string attached = (db.Folder() / "stolen.db").string();
+    SqlResult result;
+    const char* refused[] = {
+        "DELETE FROM DEV_TBL",
+        "SELECT 1; DELETE FROM DEV_TBL",
+        "SELECT 1; PRAGMA query_only=OFF; DELETE FROM DEV_TBL",
+        "ATTACH DATABASE 'stolen.db' AS S",
+    };
+    for (const char* sql : refused) {
+        db.reporter.boxes.clear();
+        EXPECT_FALSE(Run_Report_Query(sql, result)) << sql;
+        ASSERT_EQ(db.reporter.boxes.size(), 1u) << sql;
+        EXPECT_NE(db.reporter.boxes[0].find("exactly one query"), std::string::npos) << db.reporter.boxes[0];
+    }
+    // One statement that begins like a query and writes all the same.
+    const std::string sneaky = "WITH X AS (SELECT 1) DELETE FROM DEV_TBL";
+    const std::string attach = "ATTACH DATABASE '" + attached + "' AS S";
+    db.reporter.boxes.clear();
+    EXPECT_FALSE(Run_Report_Query(sneaky, result));
+    EXPECT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_FALSE(Run_Report_Query(attach, result));
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_TBL"), devices);
+    EXPECT_FALSE(std::filesystem::exists(attached));
+    // The refusal ends with the connection: the next routine writes again.
+    db.Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_TYPE_ID, PARENT) VALUES ('PC2', 2, 1)");
+    EXPECT_EQ(std::stoi(db.Scalar("SELECT COUNT(*) FROM DEV_TBL")), std::stoi(devices) + 1);
+    // A query with a trailing ";" and comments still runs.
+    db.reporter.boxes.clear();
+    ASSERT_TRUE(Run_Report_Query("SELECT DEV_NAME FROM DEV_TBL WHERE DEV_NAME=';' -- none;\n;", result));
+    EXPECT_EQ(result.Data_Row_Count(), 0u);
+    EXPECT_TRUE(db.reporter.boxes.empty());
 }
 
 }  // namespace

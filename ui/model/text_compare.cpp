@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "core/utf.h"
+
 namespace crv {
 
 namespace {
@@ -23,19 +25,6 @@ char32_t Lower(char32_t c) {
     if (c >= 0x410 && c <= 0x42F) return c + 0x20;                // Cyrillic
     if (c >= 0x400 && c <= 0x40F) return c + 0x50;
     return c;
-}
-
-void Append_Utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
@@ -156,35 +145,18 @@ int Compare_Natural(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string Fold_Case(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b0 = static_cast<unsigned char>(text[i]);
-        if (b0 < 0x80) {
-            out += static_cast<char>(b0 >= 'A' && b0 <= 'Z' ? b0 + 32 : b0);
-            ++i;
-            continue;
-        }
-        // Two- and three-byte sequences hold every letter the fold changes.
-        std::size_t length = (b0 & 0xE0) == 0xC0 ? 2 : (b0 & 0xF0) == 0xE0 ? 3 : 0;
-        bool well_formed = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; well_formed && k < length; ++k)
-            well_formed = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        if (!well_formed) {
-            out += text[i++];
-            continue;
-        }
-        char32_t c = length == 2 ? (b0 & 0x1F) : (b0 & 0x0F);
-        for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        const char32_t lower = Lower(c);
-        if (lower == c)
-            out.append(text.substr(i, length));
-        else
-            Append_Utf8(out, lower);
-        i += length;
+    bool ascii = true;
+    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) {
+        std::string out(text);
+        for (char& c : out)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+        return out;
     }
-    return out;
+    // Every letter the fold changes lies in the Basic Multilingual Plane.
+    std::u16string units = Utf8_To_Utf16(text);
+    for (char16_t& u : units) u = static_cast<char16_t>(Lower(u));
+    return Utf16_To_Utf8(units);
 }
 
 bool Contains_Folded(std::string_view text, std::string_view folded_needle) {

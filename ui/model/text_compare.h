@@ -11,7 +11,7 @@ namespace crv {
 
 // The text with every upper-case letter of the Latin, Greek and Cyrillic
 // alphabets (ASCII, Latin-1, Latin Extended-A) made lower case. Ill-formed
-// UTF-8 bytes pass through unchanged.
+// UTF-8 turns into U+FFFD.
 std::string Fold_Case(std::string_view text);
 
 // True when `text` contains `folded_needle` ignoring letter case; the needle

@@ -3,7 +3,9 @@
 // message pump, the clock, the settings store, file and folder choosers,
 // focus, closing) and from the main window (its feature handler and its
 // Cancel). The Win32 views implement both; tests answer them instead.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "export/ansi_encoder.h"
@@ -62,6 +64,13 @@ public:
     virtual void Close() = 0;
     // The code-page conversion of the export files.
     virtual Ansi_Encoder Export_Encoder() = 0;
+
+    // ---- input box (computer properties) ----
+    // A modal box with a prompt, a title and a text field that starts with
+    // `default_text` and takes at most max_length characters; the text on
+    // OK, nullopt on Cancel.
+    virtual std::optional<std::string> Input_Box(const std::string& prompt, const std::string& title,
+                                                 const std::string& default_text, std::size_t max_length) = 0;
 };
 
 // The main window as the scan dialog sees it.

@@ -6,8 +6,6 @@
 #include <system_error>
 
 #include "core/utf.h"
-#include "ui/model/list_model.h"
-#include "ui/model/tree_model.h"
 
 namespace crv {
 namespace {
@@ -187,22 +185,6 @@ std::string Scramble_Text(std::string_view text) {
 }
 
 bool Is_String_Array_Dimensioned(const std::vector<std::string>& values) { return !values.empty(); }
-
-std::int32_t Count_Checked_Nodes(const TreeModel& tree) {
-    std::int32_t count = 0;
-    for (const TreeNode* node : tree.Nodes()) {
-        if (node->checked) ++count;
-    }
-    return count;
-}
-
-std::int32_t Count_Checked_Items(const ListModel& list) {
-    std::int32_t count = 0;
-    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
-        if (list.Item(i).checked) ++count;
-    }
-    return count;
-}
 
 std::int32_t Set_Mask_Bit(std::int32_t value, std::int32_t mask, bool on) {
     const auto v = static_cast<std::uint32_t>(value);

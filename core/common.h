@@ -15,9 +15,6 @@
 
 namespace crv {
 
-class TreeModel;
-class ListModel;
-
 // Joins the fields of packed keys and tags (row keys, node tags, list tags).
 inline constexpr char Row_Key_Separator_Char = '\x0B';
 inline constexpr std::string_view Row_Key_Separator = "\x0B";
@@ -51,10 +48,6 @@ bool Is_Array_Dimensioned(const Array& values) {
     return !values.empty();
 }
 bool Is_String_Array_Dimensioned(const std::vector<std::string>& values);
-
-// Checked nodes over all levels / checked items of a list.
-std::int32_t Count_Checked_Nodes(const TreeModel& tree);
-std::int32_t Count_Checked_Items(const ListModel& list);
 
 // on: value OR mask; off: value AND ((2^31 - 1) XOR mask), which also
 // clears bit 31.

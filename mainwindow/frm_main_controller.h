@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mainwindow/command_registry.h"
 #include "mainwindow/main_commands.h"
 #include "ui/model/list_model.h"
 #include "ui/model/tree_model.h"
@@ -75,8 +76,13 @@ public:
     virtual void Ensure_Feature_Visible(const TreeNode& node) = 0;
     // Starts in-place editing of the device tree's selected node.
     virtual void Begin_Device_Label_Edit() = 0;
-    // Opens the device context menu at the pointer.
-    virtual void Popup_Device_Menu() = 0;
+    // Opens the submenu of that name (mnuGroup, mnuOperationsProcess ...) as
+    // a pop-up menu at the pointer; its items dispatch like menu items.
+    virtual void Popup_Menu(const std::string& name) = 0;
+    // Opens a web page or mail link with the associated program.
+    virtual void Open_Page(const std::string& address) = 0;
+    // Closes the main window as the user would (its unload runs).
+    virtual void Close_Window() = 0;
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -141,7 +147,7 @@ public:
     void Set_Host(MainHost* host) { host_ = host; }
     MainHost* Host() const { return host_; }
 
-    // ---- controls' state ----
+    // ---- controls' state (frm_main_controller.cpp) ----
     TreeModel tvwDevices;
     TreeModel tvwFeatures;
     ListModel lvwMain;
@@ -162,8 +168,35 @@ public:
     std::vector<PanelState>& Panels() { return panels_; }
     PanelState* Panel(std::string_view key);
     bool Checked(const std::string& name) const;
+    // A message box through the host; timer refreshes pause while it is open.
+    int Message_Box(const std::string& text, int flags);
+    bool Listing_Running() const { return busy_depth_ > 0; }
+    // Runs the action now, or, while a listing or refresh runs, asks it to
+    // stop and runs the action once it has unwound.
+    void Run_Or_Defer(std::function<void()> action);
 
-    // ---- start-up (form load and Refresh) ----
+    // ---- commands and dispatch (frm_main_commands.cpp; see command_registry.h) ----
+    void Register_Command(const std::string& name, CommandHandler handler);
+    void Set_Command_Rule(const std::string& name, CommandRule rule);
+    // Has a handler and the current display mode allows it; `name` is the
+    // registered name ("mnuAddType", not "mnuAddType(2)").
+    bool Command_Enabled(const std::string& name) const;
+    // Runs a command by name (index for control arrays, -1 otherwise) from a
+    // menu item, accelerator, pop-up item or code; false when it is disabled.
+    bool Run_Command(const std::string& name, int index = -1);
+    // Runs the command the button stands for. Keys that no row names do nothing.
+    void Toolbar_Button_Click(const std::string& toolbar, const std::string& key);
+    void sbrMain_PanelClick(const std::string& key);
+    // Recomputes every menu item's and button's enabled state.
+    void Refresh_Commands();
+    const CommandRegistry& Registry() const { return registry_; }
+    void mnuFleExit_Click();
+    void mnuOptimizeDB_Click();
+    void mnuDeleteScan_Click();
+    void mnuAutoCheckUpdates_Click();
+    void mnuToolbars_Click(int index);
+
+    // ---- start-up and timers (frm_main_startup.cpp) ----
     // Everything of the window's initialisation that is not geometry:
     // operations mode 2, view settings, the Add menu, the device tree, the
     // version panel.
@@ -174,9 +207,15 @@ public:
     void Select_Default_Computer();
     TreeNode* Find_First_Computer_Node();
     void Fill_Scan_Dates(std::int32_t device_id);
-    void Form_KeyDown(int key_code, int shift);
+    void tmrExpand_Timer();
+    void tmrMain_Timer();
+    void Restore_Features_Expanded();
+    void Save_Features_Expanded();
+    // Shutdown (Form_Unload's non-geometric part): stops tmrMain, stores the
+    // tree expansion, compacts the database when due.
+    void Form_Unload();
 
-    // ---- public members ----
+    // ---- feature selection and listing (frm_main_features.cpp, frm_main_listing.cpp) ----
     void cmdCancel_Click();
     void tvwFeatures_NodeClick(TreeNode* node);
     void Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const std::string& strDevice, std::int32_t lngFeatureID,
@@ -189,34 +228,21 @@ public:
     std::int32_t Get_ID_From_Key(const std::string& strKey);
     void Set_Features_Root(const std::string& strDevice, const std::string& strTag, const std::string& strKey);
     void Save_Distinct_Features();
-
-    // ---- listing ----
+    void mnuFleSystemSummary_Click();
     void Show_Live_Feature(std::int32_t lngDeviceID, const std::string& strDevice, MainController& frmMain,
                            ListModel& lvwTemp, const TreeNode& nodClicked);
     void Show_Stored_Feature(const std::string& strScanDate, std::int32_t lngDeviceID, const std::string& strDevice,
                              std::int32_t lngFeatureID, ListModel& lvwTemp, const TreeNode& nodClicked);
     void Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice);
     void Add_Bold_Row(ListModel& list, const std::string& caption, const std::string& value, const std::string& icon);
-    bool Listing_Running() const { return busy_depth_ > 0; }
-    // Runs the action now, or, while a listing or refresh runs, asks it to
-    // stop and runs the action once it has unwound.
-    void Run_Or_Defer(std::function<void()> action);
 
-    // ---- operations availability ----
+    // ---- operation availability (frm_main_availability.cpp) ----
+    // Chooses the operation group that fits Display_Mode `mode` (0 to 6;
+    // other values change nothing).
     void Set_Operations_Mode(int mode);
-    void Enable_Toolbar_Buttons(const std::string& toolbar, bool enabled);
-    void Enable_Process_Menu(bool enabled);
-    void Enable_Service_Menus(bool enabled);
-    void Enable_Power_Menus(bool enabled);
-    void Enable_Report_Menus(bool enabled);
+    int Operations_Mode() const { return display_mode_; }
 
-    // ---- timers ----
-    void tmrExpand_Timer();
-    void tmrMain_Timer();
-    void Restore_Features_Expanded();
-    void Save_Features_Expanded();
-
-    // ---- device tree ----
+    // ---- device tree (frm_main_device_tree.cpp) ----
     void Fill_Device_Tree(TreeModel& tree);
     static bool Node_Exists(const TreeModel& tree, const std::string& key);
     static bool Is_Node_Under(const TreeNode* group, const TreeNode* node);
@@ -231,7 +257,7 @@ public:
     std::string tvwDevices_OLEStartDrag(int& allowed_effects);
     void tvwDevices_OLEDragDrop(const std::string& data, TreeNode* target);
 
-    // ---- view settings and modes ----
+    // ---- view settings and pane arrangement (frm_main_view_settings.cpp) ----
     void mnuViewRefresh_Click();
     void mnuViewVertical_Click();
     void mnuViewHorizontal_Click();
@@ -239,37 +265,21 @@ public:
     void mnuWorkOffline_Click();
     void Apply_Font_Size(int size);
     void mnuFontSize_Click(int index);
-    void mnuFleSystemSummary_Click();
-    void mnuFleExit_Click(bool& unload);
-    void mnuAutoCheckUpdates_Click();
-    void mnuToolbars_Click(int index);
-    void mnuOptimizeDB_Click();
-    void mnuDeleteScan_Click();
-    // Toolbar dispatch. Keys that no row names do nothing.
-    void Toolbar_Button_Click(const std::string& toolbar, const std::string& key);
-    // A menu command by name (index for control arrays, -1 otherwise); false
-    // when the command is disabled or has no handler.
-    bool Menu_Click(const std::string& name, int index);
-    // Attaches the handler of a command that other work brings (dialogs,
-    // exports, operations): its menu items, the popup that holds them and
-    // the toolbar buttons that stand for it become enabled. The handler gets
-    // the item's index (-1 outside a control array).
-    void Set_Command_Handler(const std::string& name, std::function<void(int index)> handler);
-    void sbrMain_PanelClick(const std::string& key);
-
-    // Shutdown (Form_Unload's non-geometric part): stops tmrMain, stores the
-    // tree expansion, compacts the database when due.
-    void Form_Unload();
-
-    // A message box through the host; timer refreshes pause while it is open.
-    int Message_Box(const std::string& text, int flags);
+    void mnuLevel_Click(int index);
 
 private:
+    // The one list of topic registrations (frm_main_controller.cpp). A new
+    // topic adds its member here and one line to that list.
+    void Register_All_Commands();
+    void Register_Feature_Commands();
+    void Register_Availability_Rules();
+    void Register_Menu_Commands();
+    void Register_View_Commands();
+
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
     void Refresh_Live_List();
-    void Select_Report_Node_Fixups(const std::string& toolbar);
     bool Report_Parent_Selected() const;
 
     struct BusyScope {
@@ -279,12 +289,13 @@ private:
     };
 
     MainHost* host_ = nullptr;
+    CommandRegistry registry_;
     std::map<std::string, CommandState> commands_;
     std::vector<PanelState> panels_;
+    int display_mode_ = 2;
     int busy_depth_ = 0;
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
-    std::map<std::string, std::function<void(int)>> handlers_;
     std::string dragged_key_;
 };
 

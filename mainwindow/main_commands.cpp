@@ -112,76 +112,98 @@ std::vector<MenuItem> Build_Menu_Bar() {
 }
 
 std::vector<ToolbarDef> Build_Toolbars() {
-    auto buttons = [](std::initializer_list<std::pair<const char*, const char*>> list) {
+    // A button that stands for a menu command names it; the feature buttons
+    // and the work-mode button are commands of their own ("tlbOS.COM").
+    struct B {
+        const char* key;
+        const char* tooltip;
+        const char* command = nullptr;
+        int index = -1;
+    };
+    auto buttons = [](const char* bar, std::initializer_list<B> list) {
         std::vector<ToolButton> out;
-        for (auto& [k, t] : list) out.push_back({k, t, false});
+        for (const B& b : list) {
+            ToolButton t;
+            t.key = b.key;
+            t.tooltip = b.tooltip;
+            t.command = b.command ? std::string(b.command) : Button_Name(bar, b.key);
+            t.index = b.command ? b.index : -1;
+            out.push_back(std::move(t));
+        }
         return out;
     };
     std::vector<ToolbarDef> bars;
     bars.push_back({"tlbMain", "Main", 3375, false, true,
-                    buttons({{"ManageComputers", "Manage Computers"},
-                             {"CRV", "System Summary"},
-                             {"QuickExport", "Export the displayed data to a file."},
-                             {"FullExport", "Scan and export selected data to file."},
-                             {"Report", "View Reports"},
-                             {"Refresh", "Refresh"},
-                             {"Find", "Find a text in left or right panel."},
-                             {"ChooseProps", "Choose properties to be scanned/viewed."},
-                             {"Exit", "Exit"},
-                             {"Updates", "Check for new version"},
-                             {"About", "About"}})});
+                    buttons("tlbMain",
+                            {{"ManageComputers", "Manage Computers", "mnuFleManageComputers"},
+                             {"CRV", "System Summary", "mnuFleSystemSummary"},
+                             {"QuickExport", "Export the displayed data to a file.", "mnuFleQuickExport"},
+                             {"FullExport", "Scan and export selected data to file.", "mnuFleFullExport"},
+                             {"Report", "View Reports", "mnuOPReports"},
+                             {"Refresh", "Refresh", "mnuViewRefresh"},
+                             {"Find", "Find a text in left or right panel.", "mnuFindItem"},
+                             {"ChooseProps", "Choose properties to be scanned/viewed.", "mnuChooseProps"},
+                             {"Exit", "Exit", "mnuFleExit"},
+                             {"Updates", "Check for new version", "mnuCheckUpdates"},
+                             {"About", "About", "mnuHlpAbout"}})});
     bars.push_back({"tlbHardware", "Hardware", 4500, true, false,
-                    buttons({{"Input", "Input Device"},
-                             {"MassStorage", "Mass Storage"},
-                             {"MotherBoard", "Motherboard, Controller & Port"},
-                             {"Adapter", "Networking Device"},
-                             {"Power", "Power"},
-                             {"Printer", "Printing"},
-                             {"Telephone", "Telephony"},
-                             {"Display", "Video & Monitor"},
-                             {"Device", "Cooling Device"}})});
+                    buttons("tlbHardware", {{"Input", "Input Device"},
+                                            {"MassStorage", "Mass Storage"},
+                                            {"MotherBoard", "Motherboard, Controller & Port"},
+                                            {"Adapter", "Networking Device"},
+                                            {"Power", "Power"},
+                                            {"Printer", "Printing"},
+                                            {"Telephone", "Telephony"},
+                                            {"Display", "Video & Monitor"},
+                                            {"Device", "Cooling Device"}})});
     bars.push_back({"tlbOS", "OS", 3360, false, false,
-                    buttons({{"COM", "COM"},
-                             {"Desktop", "Desktop"},
-                             {"Driver", "Drivers"},
-                             {"File", "File System"},
-                             {"Files", "Memory & Page Files"},
-                             {"Codec", "Multimedia Audio / Visual"},
-                             {"Network", "Networking"},
-                             {"Settings", "Operating System Settings"},
-                             {"Process", "Processes"},
-                             {"Registry", "Registry"},
-                             {"Scheduler", "Scheduler Jobs"},
-                             {"Service", "Services"},
-                             {"Share", "Shares"},
-                             {"StartMenu", "Start Menu"},
-                             {"Users", "Users"},
-                             {"EventLog", "Windows NT Event Log"},
-                             {"Windows", "Windows Product Activation"}})});
+                    buttons("tlbOS", {{"COM", "COM"},
+                                      {"Desktop", "Desktop"},
+                                      {"Driver", "Drivers"},
+                                      {"File", "File System"},
+                                      {"Files", "Memory & Page Files"},
+                                      {"Codec", "Multimedia Audio / Visual"},
+                                      {"Network", "Networking"},
+                                      {"Settings", "Operating System Settings"},
+                                      {"Process", "Processes"},
+                                      {"Registry", "Registry"},
+                                      {"Scheduler", "Scheduler Jobs"},
+                                      {"Service", "Services"},
+                                      {"Share", "Shares"},
+                                      {"StartMenu", "Start Menu"},
+                                      {"Users", "Users"},
+                                      {"EventLog", "Windows NT Event Log"},
+                                      {"Windows", "Windows Product Activation"}})});
     bars.push_back({"tlbPower", "Power", 1995, true, true,
-                    buttons({{"Shutdown", "Shutdown Computer"},
-                             {"Restart", "Restart Computer"},
-                             {"Boot", "Boot Computer Through Wake-ON-LAN"}})});
-    bars.push_back({"tlbProcess", "Process", 1500, false, true, buttons({{"KillProcess", "Kill Process - Task Manager"}})});
-    bars.push_back({"tlbServices", "Services", 3495, false, true,
-                    buttons({{"StartService", "Start Service - Service Manager"},
-                             {"StopService", "Stop Service - Service Manager"},
-                             {"PauseService", "Pause Service - Service Manager"},
-                             {"ResumeService", "Resume Service - Service Manager"},
-                             {"SetAutomatic", "Set Start Mode To Automatic  - Service Manager"},
-                             {"SetManual", "Set Start Mode To Manual  - Service Manager"},
-                             {"SetDisabled", "Set Start Mode To Disabled - Service Manager"}})});
-    bars.push_back({"tlbTabularReport", "TabularReport", 1575, false, true,
-                    buttons({{"TabularAddNew", "Add New Report - Tabular Report"},
-                             {"TabularRename", "Rename Report - Tabular Report"},
-                             {"TabularDelete", "Delete Report - Tabular Report"},
-                             {"TabularCustomize", "Customize Report - Tabular Report"},
-                             {"TabularStartScan", "Start Scanning - Tabular Report"},
-                             {"TabularSelectAll", "Select All - Tabular Report"},
-                             {"TabularSelectNone", "Select None - Tabular Report"}})});
+                    buttons("tlbPower", {{"Shutdown", "Shutdown Computer", "mnuOperationsPowShutdown"},
+                                         {"Restart", "Restart Computer", "mnuOperationsPowRestart"},
+                                         {"Boot", "Boot Computer Through Wake-ON-LAN", "mnuOperationsPowBoot"}})});
+    bars.push_back({"tlbProcess", "Process", 1500, false, true,
+                    buttons("tlbProcess", {{"KillProcess", "Kill Process - Task Manager", "mnuOperationsProcessKill"}})});
+    bars.push_back(
+        {"tlbServices", "Services", 3495, false, true,
+         buttons("tlbServices",
+                 {{"StartService", "Start Service - Service Manager", "mnuOperationsServiceControl", 0},
+                  {"StopService", "Stop Service - Service Manager", "mnuOperationsServiceControl", 1},
+                  {"PauseService", "Pause Service - Service Manager", "mnuOperationsServiceControl", 3},
+                  {"ResumeService", "Resume Service - Service Manager", "mnuOperationsServiceControl", 4},
+                  {"SetAutomatic", "Set Start Mode To Automatic  - Service Manager", "mnuOperationsServiceStartMode", 0},
+                  {"SetManual", "Set Start Mode To Manual  - Service Manager", "mnuOperationsServiceStartMode", 1},
+                  {"SetDisabled", "Set Start Mode To Disabled - Service Manager", "mnuOperationsServiceStartMode", 2}})});
+    bars.push_back(
+        {"tlbTabularReport", "TabularReport", 1575, false, true,
+         buttons("tlbTabularReport",
+                 {{"TabularAddNew", "Add New Report - Tabular Report", "mnuOperationsReportAdd"},
+                  {"TabularRename", "Rename Report - Tabular Report", "mnuOperationsReportRename"},
+                  {"TabularDelete", "Delete Report - Tabular Report", "mnuOperationsReportDelete"},
+                  {"TabularCustomize", "Customize Report - Tabular Report", "mnuOperationsReportCustomize"},
+                  {"TabularStartScan", "Start Scanning - Tabular Report", "mnuOperationsReportScan"},
+                  {"TabularSelectAll", "Select All - Tabular Report", "mnuOperationsReportSelectItem", 0},
+                  {"TabularSelectNone", "Select None - Tabular Report", "mnuOperationsReportSelectItem", 1}})});
     ToolbarDef scan{"tlbScan", "", 4755, false, true,
-                    buttons({{"NewScan", "Start new scan and store data permanently."},
-                             {"DeleteScan", "Delete stored details on the selected scan date."},
+                    buttons("tlbScan",
+                            {{"NewScan", "Start new scan and store data permanently.", "mnuStartScan"},
+                             {"DeleteScan", "Delete stored details on the selected scan date.", "mnuDeleteScan"},
                              {"OnlineOffline", "Work Online/Offline"}})};
     scan.buttons[2].check_button = true;
     bars.push_back(std::move(scan));
@@ -233,31 +255,23 @@ const ToolbarDef* Find_Toolbar(std::string_view name) {
 
 const std::vector<PanelDef>& Main_Status_Panels() {
     static const std::vector<PanelDef> panels = {
-        {"Description", "Corvalin", ""},
-        {"OnlineOffline", "Mode: Online", ""},
-        {"Information", "", ""},
-        {std::string(Maker_Host), std::string(Maker_Host), std::string(Maker_Site) + "/?sc=crv"},
-        {"Version", "", ""},
+        {"Description", "Corvalin", "", ""},
+        {"OnlineOffline", "Mode: Online", "", ""},
+        {"Information", "", "", ""},
+        {std::string(Maker_Host), std::string(Maker_Host), std::string(Maker_Site) + "/?sc=crv", "sbrMain.WebSite"},
+        {"Version", "", "", "mnuCheckUpdates"},
     };
     return panels;
 }
 
-bool Is_Command_Pending(std::string_view c) {
-    // Dialogs, exports, reports, operations and group editing come with
-    // their own work; until then their items stay visible and disabled.
-    static const char* const pending[] = {
-        "mnuFleManageComputers", "mnuFleQuickExport", "mnuFleFullExport", "mnuGroupAdd", "mnuAddType",
-        "mnuGroupEdit", "mnuGroupDelete", "mnuGDProperties", "mnuFindItem", "mnuChooseProps",
-        "mnuStartScan", "mnuOperationsPower", "mnuOperationsProcess", "mnuOperationsService",
-        "mnuOperationsReport", "mnuOPReports", "mnuCheckUpdates", "mnuHlpAbout",
-        "tlbMain.ManageComputers", "tlbMain.QuickExport", "tlbMain.FullExport", "tlbMain.Report", "tlbMain.Find",
-        "tlbMain.ChooseProps", "tlbMain.Updates", "tlbMain.About", "tlbScan.NewScan"};
-    for (const char* p : pending) {
-        std::string_view pv(p);
-        if (c == pv) return true;
-        if (c.size() > pv.size() && c.substr(0, pv.size()) == pv && c[pv.size()] == '(') return true;
-    }
-    return false;
+const std::vector<AcceleratorDef>& Window_Accelerators() {
+    // Keys that add a device from anywhere in the window: the first and the
+    // second device type of the Add menu.
+    static const std::vector<AcceleratorDef> keys = {
+        {"Ctrl+Shift+G", "mnuAddType", 1},
+        {"Ctrl+Shift+C", "mnuAddType", 2},
+    };
+    return keys;
 }
 
 }  // namespace crv

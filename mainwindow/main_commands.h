@@ -26,6 +26,9 @@ struct ToolButton {
     std::string key;  // also the image key in the main image list
     std::string tooltip;
     bool check_button = false;
+    // The registered command a click runs, with its control-array index.
+    std::string command;
+    int index = -1;
 };
 
 struct ToolbarDef {
@@ -41,6 +44,14 @@ struct PanelDef {
     std::string key;
     std::string text;
     std::string tag;
+    std::string command;  // run by a click on the panel ("" none)
+};
+
+// A window-wide key that runs a command whichever control has the focus.
+struct AcceleratorDef {
+    std::string shortcut;  // "Ctrl+Shift+G"
+    std::string command;
+    int index = -1;
 };
 
 // "mnuFleExit", "mnuToolbars(3)".
@@ -50,7 +61,7 @@ std::string Button_Name(std::string_view toolbar, std::string_view key);
 
 // The menu bar, top-level menus in order.
 const std::vector<MenuItem>& Main_Menu_Bar();
-// The device context menu (Edit > Group/Devices) as a standalone tree.
+// The item of that name and index anywhere below `items`, or null.
 const MenuItem* Find_Menu_Item(const std::vector<MenuItem>& items, std::string_view name, int index = -1);
 
 // The eight toolbars: the seven of clbMain in band order, then tlbScan.
@@ -64,7 +75,7 @@ const std::vector<PanelDef>& Main_Status_Panels();
 inline constexpr std::string_view Maker_Site = "https://www.veltrane.com";
 inline constexpr std::string_view Maker_Host = "www.veltrane.com";
 
-// Commands that later work brings: present in the menus and bars, disabled.
-bool Is_Command_Pending(std::string_view command_name);
+// Keys beyond the menu shortcuts that act anywhere in the window.
+const std::vector<AcceleratorDef>& Window_Accelerators();
 
 }  // namespace crv

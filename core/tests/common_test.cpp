@@ -6,8 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "ui/model/list_model.h"
-#include "ui/model/tree_model.h"
 
 namespace {
 
@@ -190,22 +188,6 @@ TEST(SmallRoutines, VersionTextArraysAndCounters) {
     EXPECT_TRUE(crv::Is_String_Array_Dimensioned({""}));
     EXPECT_FALSE(crv::Is_Array_Dimensioned(std::vector<std::vector<std::string>>{}));
     EXPECT_TRUE(crv::Is_Array_Dimensioned(std::vector<std::vector<std::string>>{{"NAME"}}));
-
-    crv::TreeModel tree;
-    crv::TreeNode* root = tree.Add_Root("DEV1", "All");
-    crv::TreeNode* child = tree.Add_Child(root, "DEV2", "PC");
-    crv::TreeNode* grandchild = tree.Add_Child(child, "DEV3", "PC2");
-    tree.Add_Child(root, "DEV4", "PC3");
-    EXPECT_EQ(crv::Count_Checked_Nodes(tree), 0);
-    root->checked = true;
-    grandchild->checked = true;
-    EXPECT_EQ(crv::Count_Checked_Nodes(tree), 2);
-
-    crv::ListModel list;
-    list.Add_Item("a", "A");
-    list.Add_Item("b", "B")->checked = true;
-    list.Add_Item("c", "C")->checked = true;
-    EXPECT_EQ(crv::Count_Checked_Items(list), 2);
 }
 
 }  // namespace

@@ -362,7 +362,9 @@ struct SilentMainHost : MainHost {
     void Focus_Features() override { ++focus_moves; }
     void Ensure_Feature_Visible(const TreeNode&) override {}
     void Begin_Device_Label_Edit() override {}
-    void Popup_Device_Menu() override {}
+    void Popup_Menu(const std::string&) override {}
+    void Open_Page(const std::string&) override {}
+    void Close_Window() override {}
     int focus_moves = 0;
 };
 

@@ -64,7 +64,9 @@ struct QuietMainHost : MainHost {
     void Focus_Features() override {}
     void Ensure_Feature_Visible(const TreeNode&) override {}
     void Begin_Device_Label_Edit() override {}
-    void Popup_Device_Menu() override {}
+    void Popup_Menu(const std::string&) override {}
+    void Open_Page(const std::string&) override {}
+    void Close_Window() override {}
 };
 
 // One scripted step once the dialog's own 200 ms restore has run.
@@ -251,8 +253,8 @@ TEST_F(DialogWindowTest, TheMainWindowsCommandsOpenTheDialogs) {
         EXPECT_EQ(GetWindow(dlg, GW_OWNER), owner_);
         PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_FE_CMDCLOSE, BN_CLICKED), 0);
     };
-    EXPECT_TRUE(main_.Menu_Click("mnuFleManageComputers", -1));
-    EXPECT_TRUE(main_.Menu_Click("mnuFleFullExport", -1));
+    EXPECT_TRUE(main_.Run_Command("mnuFleManageComputers"));
+    EXPECT_TRUE(main_.Run_Command("mnuFleFullExport"));
     EXPECT_EQ(key_given, "");
     // A scan stored meanwhile shows in the scan-date box once the dialog closes.
     db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(id) +

@@ -12,14 +12,14 @@ namespace crv {
 void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
     MainController* m = &main;
     auto owner_of = [owner] { return owner ? owner() : nullptr; };
-    main.Set_Command_Handler("mnuFleManageComputers", [m, owner_of](int) {
+    main.Register_Command("mnuFleManageComputers", [m, owner_of](int) {
         frmManageComputers::Show(owner_of());
         // Computers added, deleted or changed show in the device tree.
         m->mnuViewRefresh_Click();
     });
-    main.Set_Command_Handler("mnuFleFullExport",
+    main.Register_Command("mnuFleFullExport",
                              [m, owner_of](int) { frmFullExport::ShowThisForm("FullExport", "", *m, owner_of()); });
-    main.Set_Command_Handler("mnuStartScan", [m, owner_of](int) {
+    main.Register_Command("mnuStartScan", [m, owner_of](int) {
         if (m->tvwFeatures.Count() == 0) return;
         const std::string tag = m->tvwFeatures.Nodes().front()->tag;
         frmFullExport::ShowThisForm("NewScan", tag, *m, owner_of());

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's commands that open the dialogs: File > Manage Computers,
 // File > Full Export and Operations > Scan > Start Scan (and the toolbar
-// buttons that run them), attached through the main window's command hook.
+// buttons that run them), registered in the main window's command registry.
 #include <windows.h>
 
 #include <functional>

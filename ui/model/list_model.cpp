@@ -125,4 +125,12 @@ void ListModel::Sort_Items() {
     index_dirty_ = true;
 }
 
+std::int32_t Count_Checked_Items(const ListModel& list) {
+    std::int32_t count = 0;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+        if (list.Item(i).checked) ++count;
+    }
+    return count;
+}
+
 }  // namespace crv

@@ -127,4 +127,7 @@ private:
     ListModelListener* listener_ = nullptr;
 };
 
+// The checked items of a list.
+std::int32_t Count_Checked_Items(const ListModel& list);
+
 }  // namespace crv

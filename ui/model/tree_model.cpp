@@ -130,4 +130,12 @@ void TreeModel::Walk(const std::function<void(TreeNode&)>& visit) const {
     }
 }
 
+std::int32_t Count_Checked_Nodes(const TreeModel& tree) {
+    std::int32_t count = 0;
+    for (const TreeNode* node : tree.Nodes()) {
+        if (node->checked) ++count;
+    }
+    return count;
+}
+
 }  // namespace crv

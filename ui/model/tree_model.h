@@ -105,4 +105,7 @@ private:
     TreeModelListener* listener_ = nullptr;
 };
 
+// The checked nodes over all levels.
+std::int32_t Count_Checked_Nodes(const TreeModel& tree);
+
 }  // namespace crv

@@ -1,0 +1,159 @@
+// The main window's layout: the stored window and pane geometry, the pane
+// splitter, and the coolbar bands with their toolbars.
+#include <algorithm>
+#include <cmath>
+
+#include "mainwindow/frm_main_win_impl.h"
+
+namespace crv {
+
+// Size_Coolbar_Bands: four bands fit their toolbars (twice the last
+// button's left edge plus its width, so the whole toolbar shows).
+void frmMain::Impl::Size_Coolbar_Bands() {
+    const std::pair<const char*, const char*> fits[] = {
+        {"Hardware", "tlbHardware"}, {"Power", "tlbPower"}, {"Process", "tlbProcess"}, {"Services", "tlbServices"}};
+    for (const auto& [band, bar] : fits) {
+        Toolbar& t = *toolbars[bar];
+        if (t.Button_Count() == 0) continue;
+        const RECT r = t.Button_Rect(t.Button_Count() - 1);
+        const double width = 2 * t.To_Twips(r.left) + t.To_Twips(r.right - r.left);
+        clbMain.Set_Band_Min_Width(band, width);
+        clbMain.Set_Band_Width(band, width);
+    }
+}
+
+// Restore_Toolbars: the seven coolbar toolbars take back a stored
+// customisation, and every keyed button its image of the same key.
+void frmMain::Impl::Restore_Toolbars() {
+    for (const char* name :
+         {"tlbMain", "tlbHardware", "tlbOS", "tlbPower", "tlbProcess", "tlbServices", "tlbTabularReport"}) {
+        toolbars[name]->Restore_State(std::string(Product_Name), name, name);
+        toolbars[name]->Set_Image_List(&ilsMain);
+    }
+    for (auto& [name, bar] : toolbars) bar->Renew_Images();
+}
+
+void frmMain::Impl::Restore_Window_Layout() {
+    auto number = [this](const char* s, const char* k, const char* d) {
+        std::string t = Get_Setting(s, k, d);
+        char* end = nullptr;
+        double v = std::strtod(t.c_str(), &end);
+        return end == t.c_str() ? 0.0 : v;
+    };
+    const int state = static_cast<int>(std::lround(number("Console", "State", "")));
+    left_width = std::max(kPaneMinimum, std::min(32767.0, number("LeftTopPane", "Width", "3700")));
+    devices_height = std::max(kPaneMinimum, std::min(32767.0, number("LeftTopPane", "Height", "3500")));
+    if (state == 0) {
+        const double h = number("Console", "Height", ""), w = number("Console", "Width", "");
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        const int pw = w > 0 ? Px(std::min(w, 32767.0)) : r.right - r.left;
+        const int ph = h > 0 ? Px(std::min(h, 32767.0)) : r.bottom - r.top;
+        SetWindowPos(hwnd, nullptr, 0, 0, pw, ph, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    restored_state = state < 3 ? state : 0;
+}
+
+void frmMain::Impl::Save_Window_Layout() {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    GetWindowPlacement(hwnd, &wp);
+    const int state = wp.showCmd == SW_SHOWMINIMIZED ? 1 : wp.showCmd == SW_SHOWMAXIMIZED ? 2 : 0;
+    Save_Setting("Console", "State", std::to_string(state));
+    if (state == 0) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        Save_Setting("Console", "Width", std::to_string(std::lround(Tw(r.right - r.left))));
+        Save_Setting("Console", "Height", std::to_string(std::lround(Tw(r.bottom - r.top))));
+    }
+    Save_Setting("LeftTopPane", "Width", std::to_string(std::lround(left_width)));
+    Save_Setting("LeftTopPane", "Height", std::to_string(std::lround(devices_height)));
+    RECT lr = lvwMain.Bounds();
+    Save_Setting("RightPane", "Width", std::to_string(std::lround(Tw(lr.right - lr.left))));
+    lvwMain.Read_Column_Widths();
+    if (c.lvwMain.Column_Count() > 0)
+        Save_Setting("RightPane", "DataWidth", std::to_string(std::lround(c.lvwMain.Column(0).width_twips)));
+}
+
+void frmMain::Impl::Arrange_Panes() {
+    if (!hwnd || IsIconic(hwnd)) return;
+    GetClientRect(hwnd, &client_);
+    const int sw = client_.right, sh = client_.bottom;
+    clbMain.Move(0, 0, sw, clbMain.Height());
+    const int top = clbMain.Height() + 1;
+    sbrMain.Layout();
+    const int status_h = IsWindowVisible(sbrMain.Handle()) ? sbrMain.Height() : 0;
+    const int lw = Px(left_width);
+    const int gap = Px(kGap);
+    clbScan.Move(0, top + 1, lw, clbScan.Height());
+    devices_top = top + 1 + clbScan.Height();
+    int dh = Px(devices_height);
+    const int bottom = sh - status_h;
+    int fh = bottom - (devices_top + dh + gap);
+    if (fh < 1) fh = 0;
+    tvwDevices.Move(0, devices_top, lw, dh);
+    tvwFeatures.Move(0, devices_top + dh + gap, lw, fh);
+    const int list_w = sw - lw - gap;
+    if (list_w > 0) lvwMain.Move(lw + gap, top, list_w, std::max(0, bottom - top));
+    gap_x0 = lw;
+    gap_x1 = lw + gap;
+    gap_y0 = devices_top + dh;
+    gap_y1 = devices_top + dh + gap;
+    RECT pr;
+    GetWindowRect(picMain, &pr);
+    const int pw = pr.right - pr.left, ph = pr.bottom - pr.top;
+    SetWindowPos(picMain, HWND_TOP, (sw - pw) / 2, (sh - ph) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void frmMain::Impl::Form_MouseMove(int x, int y, bool left_down) {
+    static HCURSOR we = LoadCursorW(nullptr, IDC_SIZEWE), ns = LoadCursorW(nullptr, IDC_SIZENS),
+                   arrow = LoadCursorW(nullptr, IDC_ARROW);
+    if (drag == Drag::None) {
+        if (x >= gap_x0 && x < gap_x1)
+            SetCursor(we);
+        else if (x < gap_x0 && y >= gap_y0 && y < gap_y1)
+            SetCursor(ns);
+        else
+            SetCursor(arrow);
+        return;
+    }
+    if (!left_down) return;
+    const double tx = Tw(x), ty = Tw(y), inner_w = Tw(client_.right);
+    if (drag == Drag::Vertical) {
+        // The divider jumps to the pointer, 50 to the side it came from.
+        if (tx > kPaneMinimum && tx < inner_w - kPaneMinimum) {
+            left_width = tx > left_width + kGap ? tx + kGap : tx - kGap;
+            Arrange_Panes();
+        }
+    } else {
+        // The horizontal divider follows in steps of 50 per move.
+        const double top = Tw(devices_top);
+        const double limit = Tw(client_.bottom) - Tw(clbMain.Height()) - Tw(sbrMain.Height()) - kPaneMinimum;
+        if (ty > top + kPaneMinimum && ty < limit) {
+            const double edge = top + devices_height;
+            if (edge + kGap < ty)
+                devices_height += kGap;
+            else if (edge - kGap > ty)
+                devices_height -= kGap;
+            else
+                return;
+            Arrange_Panes();
+        }
+    }
+}
+
+void frmMain::Impl::Splitter_Button_Down(int x, int y) {
+    if (x >= gap_x0 && x < gap_x1)
+        drag = Drag::Vertical;
+    else if (x < gap_x0 && y >= gap_y0 && y < gap_y1)
+        drag = Drag::Horizontal;
+    if (drag != Drag::None) SetCapture(hwnd);
+}
+
+void frmMain::Impl::Splitter_Button_Up() {
+    if (drag == Drag::None) return;
+    drag = Drag::None;
+    ReleaseCapture();
+}
+
+}  // namespace crv

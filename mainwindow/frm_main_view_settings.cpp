@@ -1,0 +1,112 @@
+// View settings and modes: refresh, listing direction, work online or
+// offline, font size and level.
+#include "mainwindow/frm_main_controller.h"
+
+#include "core/common.h"
+#include "core/error.h"
+#include "store/devices.h"
+#include "store/features.h"
+#include "store/settings.h"
+
+namespace crv {
+
+void MainController::Register_View_Commands() {
+    Register_Command("mnuViewRefresh", [this](int) { mnuViewRefresh_Click(); });
+    Register_Command("mnuWorkOnline", [this](int) { mnuWorkOnline_Click(); });
+    Register_Command("mnuWorkOffline", [this](int) { mnuWorkOffline_Click(); });
+    // The pressed state after the click chooses: pressed is offline.
+    Register_Command(Button_Name("tlbScan", "OnlineOffline"), [this](int) {
+        if (Command(Button_Name("tlbScan", "OnlineOffline")).value == 1)
+            mnuWorkOffline_Click();
+        else
+            mnuWorkOnline_Click();
+    });
+    // These only change how the next listing looks.
+    CommandRule anytime;
+    anytime.during_listing = true;
+    Register_Command("mnuViewVertical", [this](int) { mnuViewVertical_Click(); });
+    Register_Command("mnuViewHorizontal", [this](int) { mnuViewHorizontal_Click(); });
+    Register_Command("mnuFontSize", [this](int index) { mnuFontSize_Click(index); });
+    Register_Command("mnuLevel", [this](int index) { mnuLevel_Click(index); });
+    for (const char* n : {"mnuViewVertical", "mnuViewHorizontal", "mnuFontSize", "mnuLevel"}) Set_Command_Rule(n, anytime);
+}
+
+void MainController::mnuViewRefresh_Click() {
+    Run_Or_Defer([this] {
+        Initialize_Main_Window(false);
+        Select_Default_Computer();
+        if (tvwFeatures.selected) tvwFeatures_NodeClick(tvwFeatures.selected);
+    });
+}
+
+void MainController::mnuViewVertical_Click() {
+    Command("mnuViewVertical").checked = true;
+    Command("mnuViewHorizontal").checked = false;
+    Set_Vertical_Listing(true);
+    Changed(ViewPart::Commands);
+}
+
+void MainController::mnuViewHorizontal_Click() {
+    Command("mnuViewVertical").checked = false;
+    Command("mnuViewHorizontal").checked = true;
+    Set_Vertical_Listing(false);
+    Changed(ViewPart::Commands);
+}
+
+void MainController::Work_Mode(bool online) {
+    Command("mnuWorkOnline").checked = online;
+    Command("mnuWorkOffline").checked = !online;
+    CommandState& b = Command(Button_Name("tlbScan", "OnlineOffline"));
+    b.value = online ? 0 : 1;
+    b.tooltip = online ? "Now working online. Click here to work offline."
+                       : "Now working offline. Click here to work online.";
+    if (PanelState* p = Panel("OnlineOffline")) p->text = online ? "Mode: Online" : "Mode: Offline";
+    Changed(ViewPart::Commands);
+    Changed(ViewPart::Status);
+    Set_Work_Online(online);
+
+    // The computer stays the root across the rebuild, whichever node the
+    // device tree has selected.
+    std::string root_text, root_tag;
+    if (tvwFeatures.Count() > 0 && tvwFeatures.Nodes().front()->key == "[Root...]") {
+        root_text = tvwFeatures.Nodes().front()->text;
+        root_tag = tvwFeatures.Nodes().front()->tag;
+    }
+    tvwFeatures.Select(nullptr);
+    if (!Load_Features_Tree(tvwFeatures, online, true)) Clear_Error();
+    if (!root_tag.empty() && Get_Device_Type(Number_Value(Get_Field(root_tag, 0))) == 2)
+        Set_Features_Root(root_text, root_tag, "");
+
+    if (tvwDevices.Count() > 0 && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
+    Set_Timer(tmrExpand, true, 50);
+}
+
+void MainController::mnuWorkOnline_Click() {
+    Run_Or_Defer([this] { Work_Mode(true); });
+}
+
+void MainController::mnuWorkOffline_Click() {
+    Run_Or_Defer([this] { Work_Mode(false); });
+}
+
+void MainController::Apply_Font_Size(int size) {
+    for (int i : {8, 9, 10}) Command(Command_Name("mnuFontSize", i)).checked = i == size;
+    if (size >= 8 && size <= 10) {
+        font_size = size;
+        Changed(ViewPart::Fonts);
+    }
+    Changed(ViewPart::Commands);
+}
+
+void MainController::mnuFontSize_Click(int index) {
+    if (host_) host_->Save_Setting("View", "Font", std::to_string(index));
+    Apply_Font_Size(index);
+}
+
+void MainController::mnuLevel_Click(int index) {
+    // The level governs nothing yet; the items only show the choice.
+    for (int i = 0; i < 4; ++i) Command(Command_Name("mnuLevel", i)).checked = i == index;
+    Changed(ViewPart::Commands);
+}
+
+}  // namespace crv

@@ -1,0 +1,150 @@
+#pragma once
+// The main window's Win32 side, shared by its two source files: the window,
+// its controls and the host services (frm_main_win.cpp), and the layout,
+// pane splitter and coolbar (frm_main_layout_win.cpp).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/error.h"
+#include "mainwindow/frm_main.h"
+#include "platform/win/controls/controls.h"
+#include "platform/win/forms.h"
+#include "platform/win/settings_store.h"
+#include "platform/win/shell.h"
+#include "platform/win/system.h"
+#include "platform/win/text.h"
+
+namespace crv {
+
+inline constexpr double kGap = 50;             // twips between the panes
+inline constexpr double kPaneMinimum = 1000;   // twips
+
+struct frmMain::Impl final : MainHost {
+    HWND hwnd = nullptr;
+    MainController c;
+    ImageList ilsMain{16};
+    ImageList ilsListViewMain{32};
+    Rebar clbMain, clbScan;
+    HWND scan_panel = nullptr;
+    std::map<std::string, std::unique_ptr<Toolbar>> toolbars;
+    ComboBox cboScanDate;
+    Label lblScanDate;
+    TreeViewControl tvwDevices, tvwFeatures;
+    ListViewControl lvwMain;
+    StatusBar sbrMain;
+    HWND picMain = nullptr;
+    ProgressBar pbrMain;
+    Label lblListedCount;
+    HWND cmdCancel = nullptr;
+    Timer tmrMain, tmrExpand;
+    HMENU menu_bar = nullptr;
+    HMENU add_menu = nullptr;
+    HACCEL accel = nullptr;
+    HFONT font = nullptr;
+    std::map<int, std::pair<std::string, int>> commands_by_id;
+    std::map<std::string, int> ids_by_command;
+    std::map<std::string, std::pair<HMENU, int>> popups;  // popup items: parent menu and position
+    std::vector<int> add_type_ids;
+    // Pane geometry in twips: the left column's width, the device tree's height.
+    double left_width = 3700;
+    double devices_height = 3500;
+    bool loaded = false;
+    bool unloading = false;
+    enum class Drag { None, Vertical, Horizontal } drag = Drag::None;
+
+    // ---------------------------------------------------------------- host
+    int Message_Box(const std::string& text, int flags) override;
+    void Do_Events() override;
+    bool Input_Pending() override { return GetInputState() != 0; }
+    LocalTime Now() override {
+        SYSTEMTIME t;
+        GetLocalTime(&t);
+        return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    }
+    std::string Local_Computer_Name() override { return Get_Local_Computer_Name(); }
+    std::string Environment_Value(const std::string& name) override {
+        std::wstring wname = To_Wide(name);
+        DWORD n = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
+        if (n == 0) return {};
+        std::wstring value(n, L'\0');
+        n = GetEnvironmentVariableW(wname.c_str(), value.data(), n);
+        value.resize(n);
+        return To_Utf8(value);
+    }
+    std::string Get_Setting(const std::string& s, const std::string& k, const std::string& d) override {
+        return crv::Get_Setting(Product_Name, s, k, d);
+    }
+    void Save_Setting(const std::string& s, const std::string& k, const std::string& v) override {
+        crv::Save_Setting(Product_Name, s, k, v);
+    }
+    bool Is_Form_Loaded(const std::string& name) override { return crv::Is_Form_Loaded(name); }
+    void View_Changed(ViewPart part) override;
+    void Lock_List_Painting(bool locked) override {
+        if (!IsWindowVisible(hwnd)) return;
+        LockWindowUpdate(locked ? lvwMain.Handle() : nullptr);
+    }
+    void Focus_Features() override {
+        if (IsWindowVisible(hwnd)) tvwFeatures.Focus();
+    }
+    void Ensure_Feature_Visible(const TreeNode& node) override {
+        tvwFeatures.Ensure_Visible(const_cast<TreeNode*>(&node));
+    }
+    void Begin_Device_Label_Edit() override {
+        if (c.tvwDevices.selected) tvwDevices.Start_Label_Edit(c.tvwDevices.selected);
+    }
+    void Popup_Menu(const std::string& name) override;
+    void Open_Page(const std::string& address) override { crv::Open_With_Shell(address); }
+    void Close_Window() override {
+        if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    }
+
+    // ---------------------------------------------------------------- menus (frm_main_menus_win.cpp)
+    void Build_Menus();
+    HMENU Popup_Of(const std::string& name);
+    void Build_Menu(HMENU parent, const std::vector<MenuItem>& items, std::vector<ACCEL>& accels);
+    // The menu shortcuts, except while an in-place editor has the keyboard.
+    bool Translate_Accelerator(MSG& m);
+    // Menu items, pop-up items and accelerators by id.
+    void On_Command(int id);
+    void Sync_Commands();
+    void Sync_Add_Menu();
+
+    // ---------------------------------------------------------------- building (frm_main_win.cpp)
+    bool Create_Window();
+    void Wire_Events();
+
+    // ---------------------------------------------------------------- layout (frm_main_layout_win.cpp)
+    void Size_Coolbar_Bands();
+    void Restore_Toolbars();
+    int Px(double twips) const { return Twips_To_Pixels(twips, Window_Dpi(hwnd)); }
+    double Tw(int pixels) const { return Pixels_To_Twips(pixels, Window_Dpi(hwnd)); }
+
+    void Restore_Window_Layout();
+    int restored_state = 0;
+    void Save_Window_Layout();
+
+    // The gaps between the panes, in client pixels.
+    RECT client_{};
+    int gap_x0 = 0, gap_x1 = 0, gap_y0 = 0, gap_y1 = 0, devices_top = 0;
+    void Arrange_Panes();
+
+    void Form_MouseMove(int x, int y, bool left_down);
+    // The left button on a gap starts dragging it; its release ends the drag.
+    void Splitter_Button_Down(int x, int y);
+    void Splitter_Button_Up();
+
+    // ---------------------------------------------------------------- state to controls (frm_main_win.cpp)
+    void Sync_Fonts();
+
+    // ---------------------------------------------------------------- events
+    bool Close();
+
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+};
+
+}  // namespace crv

@@ -239,6 +239,7 @@ void frmMain::Impl::Wire_Events() {
         ctl->on_mouse_move = reset_pointer;
     for (const char* t : {"tlbPower", "tlbScan", "tlbServices", "tlbTabularReport"})
         toolbars[t]->on_mouse_move = reset_pointer;
+    Wire_List_Pane_Events();
 }
 
 void frmMain::Impl::Sync_Fonts() {

@@ -114,8 +114,10 @@ void MainController::mnuGroupDelete_Click() {
 }
 
 bool MainController::Delete_Device_By_Key(const std::string& strKey) {
-    if (!Starts_With(strKey, "DEV")) return false;
-    const std::int32_t id = Number_Value(std::string_view(strKey).substr(3));
+    // A copy: the caller's key may live in the node this removes.
+    const std::string key = strKey;
+    if (!Starts_With(key, "DEV")) return false;
+    const std::int32_t id = Number_Value(std::string_view(key).substr(3));
     if (id <= 1) return false;  // the root group holds the tree
     std::int32_t rows = 0;
     if (Count_Group_Members(id, rows) >= 1) {
@@ -124,7 +126,7 @@ bool MainController::Delete_Device_By_Key(const std::string& strKey) {
         return false;
     }
     if (!Delete_Device(id, true)) return false;
-    Remove_Device_From_Views(strKey);
+    Remove_Device_From_Views(key);
 
     // A listing of the device's own data (a computer's feature, a group's
     // members) goes with it, and its live refresh stops.
@@ -154,10 +156,11 @@ bool MainController::Delete_Device_By_Key(const std::string& strKey) {
 }
 
 void MainController::Remove_Device_From_Views(const std::string& strKey) {
-    TreeNode* node = tvwDevices.Find(strKey);
+    const std::string key = strKey;
+    TreeNode* node = tvwDevices.Find(key);
     if (!node) return;
     tvwDevices.Remove(node);
-    if (auto row = lvwMain.Index_Of(strKey)) {
+    if (auto row = lvwMain.Index_Of(key)) {
         lvwMain.Remove_Item(*row);
         lvwMain.Notify();
     }

@@ -65,6 +65,22 @@ public:
     // The code-page conversion of the export files.
     virtual Ansi_Encoder Export_Encoder() = 0;
 
+    // ---- the computer names file and computer names ----
+    // The Open dialog, starting at file_name; "" when the user cancelled it.
+    virtual std::string Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
+                                         const std::string& file_name) = 0;
+    // The whole file when it holds at most max_bytes (Too_Large reads
+    // nothing); Failed leaves the reason in the pending error.
+    enum class FileRead { Ok, Too_Large, Failed };
+    virtual FileRead Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) = 0;
+    // Creates or replaces the file; false leaves the reason in the pending error.
+    virtual bool Write_File(const std::string& path, const std::string& bytes) = 0;
+    virtual bool File_Exists(const std::string& path) = 0;
+    // Bytes of the ANSI code page as UTF-8 (the inverse of Export_Encoder).
+    virtual std::string From_Ansi(const std::string& bytes) = 0;
+    // Upper case by the system's rules for every letter, not only A to Z.
+    virtual std::string Upper_Case(const std::string& text) = 0;
+
     // ---- input box (computer properties) ----
     // A modal box with a prompt, a title and a text field that starts with
     // `default_text` and takes at most max_length characters; the text on

@@ -56,6 +56,10 @@
 #define IDC_FE_CMDEXPORT 1124
 #define IDC_FE_CMDCLOSE 1125
 
+// frmDownload
+#define IDD_DOWNLOAD 2170
+#define IDC_DL_LBLMESSAGE 1701
+
 // Input box, frmProperties, frmFind
 #define IDD_INPUT_BOX 2111
 #define IDD_PROPERTIES 2112

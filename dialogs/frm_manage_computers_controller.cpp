@@ -10,24 +10,14 @@ namespace crv {
 
 namespace {
 bool Is_Continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+}  // namespace
 
-std::string Lower_Ascii(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-std::string Upper_Ascii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 std::string Trim_Blanks(const std::string& s) {
     std::size_t b = s.find_first_not_of(' ');
     if (b == std::string::npos) return {};
     std::size_t e = s.find_last_not_of(' ');
     return s.substr(b, e - b + 1);
 }
-}  // namespace
 
 std::size_t Character_Count(const std::string& text) {
     std::size_t n = 0;
@@ -51,10 +41,9 @@ std::int32_t ManageComputersController::Get_Visible_ListItem_Count(const std::st
 }
 
 bool ManageComputersController::Is_Already_In_List(const std::string& strDevice) const {
-    const std::string wanted = Lower_Ascii(strDevice);
-    for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i)
-        if (Lower_Ascii(lvwComputer.Item(i).text) == wanted) return true;
-    return false;
+    // Ignoring case by the system's rules for every letter: "Zo\u00EB" and
+    // "ZO\u00CB" are one computer.
+    return listed_.count(host_.Upper_Case(strDevice)) > 0;
 }
 
 bool ManageComputersController::Is_Valid_UserName(const std::string& strUrl) {
@@ -81,7 +70,7 @@ void ManageComputersController::Form_Load() {
     Set_Computer_Columns();
     Load_Computer_List();
     const std::string local = host_.Local_Computer_Name();
-    if (Get_Device_ID(local, 2) == 0) txtComputer = local;
+    if (Get_Device_ID(local, 2) == 0 && !Is_Already_In_List(local)) txtComputer = local;
     host_.View_Changed();
 }
 
@@ -102,7 +91,8 @@ void ManageComputersController::Apply_17_Row_Rule() {
 }
 
 void ManageComputersController::Append_Computer_Row(std::int32_t dev_id, const std::string& name,
-                                                    const std::string& user, const std::string& password) {
+                                                    const std::string& user, const std::string& password,
+                                                    bool seventeen_row_rule) {
     std::string key = "DEV" + std::to_string(dev_id);
     ListItem* row = lvwComputer.Add_Item(key, name);
     if (!row) {
@@ -111,17 +101,38 @@ void ManageComputersController::Append_Computer_Row(std::int32_t dev_id, const s
     }
     row->small_icon = "Computer";
     row->tag = std::to_string(dev_id);
-    row->Set_Sub_Item(1, user);
+    Show_Credentials(*row, user, password);
+    listed_.emplace(host_.Upper_Case(name), dev_id);
+    if (seventeen_row_rule) Apply_17_Row_Rule();
+}
+
+void ManageComputersController::Show_Credentials(ListItem& row, const std::string& user, const std::string& password) {
+    row.Set_Sub_Item(1, user);
     std::string mask;
     for (std::size_t i = 0, n = Character_Count(password); i < n; ++i) mask += Password_Bullet;
-    row->Set_Sub_Item(2, mask);
-    passwords_[key] = password;
-    Apply_17_Row_Rule();
+    row.Set_Sub_Item(2, mask);
+    passwords_[row.key] = password;
+}
+
+void ManageComputersController::Forget_Row(const ListItem& row) {
+    passwords_.erase(row.key);
+    const std::int32_t id = static_cast<std::int32_t>(Text_Number(row.tag));
+    auto [first, last] = listed_.equal_range(host_.Upper_Case(row.text));
+    for (auto it = first; it != last; ++it)
+        if (it->second == id) {
+            listed_.erase(it);
+            break;
+        }
+}
+
+ListItem* ManageComputersController::Computer_Row(std::int32_t dev_id) {
+    return lvwComputer.Find_Item("DEV" + std::to_string(dev_id));
 }
 
 void ManageComputersController::Load_Computer_List() {
     lvwComputer.Clear_Items();
     passwords_.clear();
+    listed_.clear();
     SqlResult devices;
     std::int32_t rows = 0;
     if (Get_Device_List(rows, devices, 2)) {
@@ -157,7 +168,7 @@ bool ManageComputersController::Text_KeyPress(const std::string& box_name, int k
 }
 
 void ManageComputersController::cmdAdd_Click() {
-    const std::string name = Upper_Ascii(Trim_Blanks(txtComputer));
+    const std::string name = host_.Upper_Case(Trim_Blanks(txtComputer));
     // The store keeps no more than this of either credential.
     const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
     const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
@@ -193,7 +204,7 @@ void ManageComputersController::cmdDelete_Click() {
         if (!Delete_Device(static_cast<std::int32_t>(Text_Number(row.tag)), true)) continue;
         if (lvwComputer.Item_Count() == 17 && lvwComputer.Column_Count() >= 3)
             lvwComputer.Column(2).width_twips += 17 * twips_per_pixel_x;
-        passwords_.erase(row.key);
+        Forget_Row(row);
         lvwComputer.Remove_Item(i);
     }
     lvwComputer.Notify();
@@ -204,7 +215,16 @@ void ManageComputersController::chkSelectAll_Click() {
     lvwComputer.Notify();
 }
 
-void ManageComputersController::cmdClose_Click() { host_.Close(); }
+void ManageComputersController::cmdClose_Click() {
+    if (busy_) {
+        // Browse owns the dialog until its loop ends: cancel it instead.
+        cmdCancel_Click();
+        return;
+    }
+    // An open editor saves before the window goes.
+    txtUName_LostFocus();
+    host_.Close();
+}
 
 void ManageComputersController::lblLink_Click() { host_.Open_With_Shell(lblLink_tag); }
 

@@ -1,13 +1,17 @@
 #pragma once
 // The computer list manager's controller: the list of computers with their
 // scan credentials, adding by hand, deleting checked rows, Select All and
-// closing. Portable; the Win32 view (win/frm_manage_computers.h) shows it.
+// closing; browsing the network, the computer names file, and editing the
+// credentials in the list. Portable; the Win32 view
+// (win/frm_manage_computers.h) shows it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "dialogs/dialog_host.h"
 #include "ui/model/list_model.h"
+#include "wmi/network_browser.h"
 
 namespace crv {
 
@@ -19,6 +23,8 @@ inline constexpr std::string_view Password_Bullet = "\xE2\x80\xA2";
 // The first `count` characters (code points) of a UTF-8 text.
 std::string Cut_Characters(const std::string& text, std::size_t count);
 std::size_t Character_Count(const std::string& text);
+// Without the blanks at either end.
+std::string Trim_Blanks(const std::string& text);
 
 class ManageComputersController {
 public:
@@ -63,15 +69,57 @@ public:
     // The clear password a row keeps hidden ("" when none).
     std::string Hidden_Password(const ListItem& row) const;
 
+    // ---- network browse and the computer names file ----
+    // The browse service (the view sets the system's; nullptr: Browse finds nothing).
+    NetServerPort* network = nullptr;
+    bool picProgress_visible = false;
+    int pbrProgress_min = 0;
+    // True while Browse runs: every other command waits, Close and Esc cancel.
+    bool Busy() const { return busy_; }
+    void cmdBrowse_Click();
+    void cmdCancel_Click();
+    void cmdImport_Click();
+    void cmdExport_Click();
+
+    // ---- editing credentials in the list ----
+    // The in-place editor: shown over the cell being edited, its text, masked
+    // for a password; txtUName_tag is the column edited (1 user name, 2
+    // password), lvwComputer_tag the DEV_ID of the row last clicked.
+    bool txtUName_visible = false;
+    bool txtUName_masked = false;
+    std::string txtUName;
+    int txtUName_tag = 0;
+    std::int32_t lvwComputer_tag = 0;
+    // A mouse button released over the list: row is the row under the
+    // pointer, x the pointer's and l2, l3, w3 the left edges of columns 2
+    // and 3 and the width of column 3, all in the list's coordinates.
+    void lvwComputer_MouseUp(std::optional<std::size_t> row, double x, double l2, double l3, double w3);
+    // Saves the edited credentials of the remembered computer and hides the
+    // editor; nothing when the editor is not open.
+    void txtUName_LostFocus();
+    void lblUNPwd_Click();
+    // The row of a DEV_ID (nullptr when not listed).
+    ListItem* Computer_Row(std::int32_t dev_id);
+
 private:
     void Set_Computer_Columns();
     void Load_Computer_List();
     void Append_Computer_Row(std::int32_t dev_id, const std::string& name, const std::string& user,
-                             const std::string& password);
+                             const std::string& password, bool seventeen_row_rule = true);
     void Apply_17_Row_Rule();
+    // Shows new credentials in a row (the mask in the cell, the password hidden).
+    void Show_Credentials(ListItem& row, const std::string& user, const std::string& password);
+    void Forget_Row(const ListItem& row);
+    bool Browse_Domain(const std::string& domain);
+    void Import_Name(const std::string& field);
 
     DialogHost& host_;
     std::unordered_map<std::string, std::string> passwords_;  // by row key
+    // Listed names in the system's upper case, with their DEV_IDs.
+    std::unordered_multimap<std::string, std::int32_t> listed_;
+    bool busy_ = false;
+    bool browse_cancel_ = false;
+    std::string import_file_;  // the Open dialog starts at the name last used
 };
 
 }  // namespace crv

@@ -130,6 +130,7 @@ void MainController::Register_All_Commands() {
     Register_Feature_Commands();
     Register_Menu_Commands();
     Register_View_Commands();
+    Register_Update_Commands();
     Register_Group_Commands();
     Refresh_Commands();
 }

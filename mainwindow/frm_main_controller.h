@@ -21,6 +21,8 @@
 
 namespace crv {
 
+class UpdateHost;
+
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
 // the feature handler, which clears it when it starts.
 extern bool Cancel_Requested;
@@ -273,6 +275,15 @@ public:
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
 
+    // ---- update check (frm_main_updates.cpp) ----
+    // The window side of the check (HTTP, boxes, the download dialog); the
+    // Check Updates command is enabled only once one is set.
+    void Set_Update_Host(UpdateHost* host);
+    void mnuCheckUpdates_Click();
+    // Step 4 of tmrExpand: with the automatic check on, the check without
+    // messages, its text in the "Version" panel.
+    void Startup_Update_Check();
+
     // ---- group management (frm_main_groups.cpp) ----
     // Adds a device of the Add menu member's type under the selected group.
     void mnuAddType_Click(int Index);
@@ -312,6 +323,7 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Update_Commands();
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
@@ -334,6 +346,7 @@ private:
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    UpdateHost* update_host_ = nullptr;
 };
 
 }  // namespace crv

@@ -172,8 +172,7 @@ void MainController::tmrExpand_Timer() {
                 Run_Command("mnuFleManageComputers");
         }
     }
-    // The automatic update check asks the maker's server; it comes with the
-    // update work and leaves the "Version" panel as start-up set it.
+    Startup_Update_Check();
 }
 
 void MainController::tmrMain_Timer() {

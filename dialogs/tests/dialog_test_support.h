@@ -60,6 +60,25 @@ struct TestDialogHost : DialogHost {
     void Close() override { ++closes; }
     Ansi_Encoder Export_Encoder() override;
 
+    // The names file: the Open dialog answers open_dialog_answer; files are
+    // real files of the test's own folder.
+    std::string open_dialog_answer;
+    std::string open_dialog_start;  // the name the last Open dialog started at
+    std::vector<std::string> open_dialog_titles;
+    std::string Show_Open_Dialog(const std::string& title, const std::string&, int,
+                                 const std::string& file_name) override {
+        open_dialog_titles.push_back(title);
+        open_dialog_start = file_name;
+        return open_dialog_answer;
+    }
+    FileRead Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) override;
+    bool Write_File(const std::string& path, const std::string& bytes) override;
+    bool File_Exists(const std::string& path) override;
+    std::string From_Ansi(const std::string& bytes) override { return bytes; }
+    // Upper case of ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic, as
+    // the system gives it for those letters.
+    std::string Upper_Case(const std::string& text) override;
+
     const std::string& Last_Box() const;
 
     // ---- input box: answers from a queue (empty: Cancel), records each ----

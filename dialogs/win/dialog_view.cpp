@@ -6,6 +6,7 @@
 
 #include "core/error.h"
 #include "export/win/ansi_code_page_encoder.h"
+#include "platform/win/files.h"
 #include "platform/win/forms.h"
 #include "platform/win/message_box.h"
 #include "platform/win/settings_store.h"
@@ -23,6 +24,20 @@ std::function<int(const std::string&, int)>& Box_Answerer() {
 std::function<std::string(const std::string&)>& Save_Answerer() {
     static std::function<std::string(const std::string&)> answerer;
     return answerer;
+}
+std::function<std::string(const std::string&)>& Open_Answerer() {
+    static std::function<std::string(const std::string&)> answerer;
+    return answerer;
+}
+// "Text Files|*.txt|All Files|*.*" as the file dialogs take it: pairs
+// separated by NULs, ended by two.
+std::wstring Dialog_Filter(const std::string& filter) {
+    std::wstring wfilter = To_Wide(filter);
+    for (wchar_t& c : wfilter)
+        if (c == L'|') c = L'\0';
+    wfilter.push_back(L'\0');
+    wfilter.push_back(L'\0');
+    return wfilter;
 }
 LRESULT CALLBACK Escape_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
     if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
@@ -48,6 +63,9 @@ void Set_Dialog_Box_Answerer(std::function<int(const std::string&, int)> answere
 }
 void Set_Dialog_Save_Answerer(std::function<std::string(const std::string&)> answerer) {
     Save_Answerer() = std::move(answerer);
+}
+void Set_Dialog_Open_Answerer(std::function<std::string(const std::string&)> answerer) {
+    Open_Answerer() = std::move(answerer);
 }
 
 HWND Dialog_Owner(HWND owner) { return owner ? owner : Find_Form("frmMain"); }
@@ -123,11 +141,7 @@ void Win32DialogHost::Save_Setting(const std::string& section, const std::string
 std::string Win32DialogHost::Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                               const std::string& file_name) {
     if (Save_Answerer()) return Save_Answerer()(filter);
-    std::wstring wfilter = To_Wide(filter);
-    for (wchar_t& c : wfilter)
-        if (c == L'|') c = L'\0';
-    wfilter.push_back(L'\0');
-    wfilter.push_back(L'\0');
+    std::wstring wfilter = Dialog_Filter(filter);
     std::wstring wtitle = To_Wide(title);
     std::wstring buffer = To_Wide(file_name);
     buffer.resize(32768, L'\0');
@@ -177,6 +191,45 @@ void Win32DialogHost::Close() {
 }
 
 Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder(); }
+
+std::string Win32DialogHost::Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
+                                              const std::string& file_name) {
+    if (Open_Answerer()) return Open_Answerer()(title);
+    std::wstring wfilter = Dialog_Filter(filter);
+    std::wstring wtitle = To_Wide(title);
+    std::wstring buffer = To_Wide(file_name);
+    buffer.resize(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd;
+    ofn.lpstrFilter = wfilter.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
+    ofn.lpstrFile = buffer.data();
+    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+    ofn.lpstrTitle = wtitle.c_str();
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!GetOpenFileNameW(&ofn)) return {};
+    return To_Utf8(buffer.c_str());
+}
+
+DialogHost::FileRead Win32DialogHost::Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) {
+    switch (Read_Whole_File(path, max_bytes, bytes)) {
+    case crv::FileRead::Ok: return FileRead::Ok;
+    case crv::FileRead::Too_Large: return FileRead::Too_Large;
+    case crv::FileRead::Failed: break;
+    }
+    return FileRead::Failed;
+}
+
+bool Win32DialogHost::Write_File(const std::string& path, const std::string& bytes) {
+    return Write_Whole_File(path, bytes);
+}
+
+bool Win32DialogHost::File_Exists(const std::string& path) { return crv::File_Exists(path); }
+
+std::string Win32DialogHost::From_Ansi(const std::string& bytes) { return crv::From_Ansi(bytes); }
+
+std::string Win32DialogHost::Upper_Case(const std::string& text) { return crv::Upper_Case(text); }
 
 void Watch_Escape(HWND dialog, const bool* busy) {
     EnumChildWindows(dialog, Watch_Child, reinterpret_cast<LPARAM>(busy));

@@ -19,6 +19,8 @@ namespace crv {
 void Set_Dialog_Box_Answerer(std::function<int(const std::string& text, int flags)> answerer);
 // Answers the dialogs' Save dialog (tests): returns the file chosen, "" for Cancel.
 void Set_Dialog_Save_Answerer(std::function<std::string(const std::string& filter)> answerer);
+// Answers the dialogs' Open dialog (tests): returns the file chosen, "" for Cancel.
+void Set_Dialog_Open_Answerer(std::function<std::string(const std::string& title)> answerer);
 
 // The owner of a dialog: the given window, else the loaded "frmMain".
 HWND Dialog_Owner(HWND owner);
@@ -41,6 +43,13 @@ public:
     void Focus_Control(const std::string& name, bool select_all) override;
     void Close() override;
     Ansi_Encoder Export_Encoder() override;
+    std::string Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
+                                 const std::string& file_name) override;
+    FileRead Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) override;
+    bool Write_File(const std::string& path, const std::string& bytes) override;
+    bool File_Exists(const std::string& path) override;
+    std::string From_Ansi(const std::string& bytes) override;
+    std::string Upper_Case(const std::string& text) override;
 
     // The control of a name ("txtComputer", ...), nullptr when none.
     virtual HWND Control_By_Name(const std::string& name) = 0;

@@ -9,6 +9,7 @@
 #include "platform/win/controls/list_view.h"
 #include "platform/win/forms.h"
 #include "platform/win/text.h"
+#include "wmi/win/net_server_port.h"
 
 namespace crv {
 
@@ -22,6 +23,8 @@ struct ManageView final : Win32DialogHost {
     ImageList ilsCustom{16};
     HWND tips = nullptr;
     HICON import_icon = nullptr, export_icon = nullptr;
+    bool editor_shown = false;  // the editor's text was set when it opened
+    bool destroyed = false;     // WM_DESTROY has run: no control is touched
 
     ~ManageView() override {
         if (import_icon) DestroyIcon(import_icon);
@@ -34,6 +37,7 @@ struct ManageView final : Win32DialogHost {
         if (name == "txtUserName") return Item(IDC_MC_TXTUSERNAME);
         if (name == "txtPassword") return Item(IDC_MC_TXTPASSWORD);
         if (name == "lvwComputer") return lvwComputer.Handle();
+        if (name == "txtUName") return Item(IDC_MC_TXTUNAME);
         return nullptr;
     }
     int Count_Per_Page(const std::string&) override { return lvwComputer.Count_Per_Page(); }
@@ -76,6 +80,11 @@ struct ManageView final : Win32DialogHost {
         if (font) lvwComputer.Set_Font(font);
         lvwComputer.Set_Image_Lists(&ilsCustom, &ilsCustom);
         lvwComputer.Bind(&c.lvwComputer);
+        lvwComputer.on_click = [this](const MouseEvent& e) { List_Mouse_Up(e); };
+        lvwComputer.on_mouse_up = [this](const MouseEvent& e) {
+            if (e.button == Mouse_Middle) List_Mouse_Up(e);
+        };
+        c.network = &Net_Api_Server_Port();
 
         // The store keeps 255 characters of each credential.
         SendDlgItemMessageW(hwnd, IDC_MC_TXTUSERNAME, EM_LIMITTEXT, Credential_Max_Length, 0);
@@ -96,20 +105,111 @@ struct ManageView final : Win32DialogHost {
     }
 
     void Read() {
+        if (c.Busy() || destroyed) return;
+        if (c.txtUName_visible) c.txtUName = Window_Text(Item(IDC_MC_TXTUNAME));
         c.txtComputer = Window_Text(Item(IDC_MC_TXTCOMPUTER));
         c.txtUserName = Window_Text(Item(IDC_MC_TXTUSERNAME));
         c.txtPassword = Window_Text(Item(IDC_MC_TXTPASSWORD));
         c.chkSelectAll = IsDlgButtonChecked(hwnd, IDC_MC_CHKSELECTALL) == BST_CHECKED ? 1 : 0;
     }
     void Apply() {
-        if (!hwnd) return;
+        if (!hwnd || destroyed) return;
         Set_Window_Text(Item(IDC_MC_TXTCOMPUTER), c.txtComputer);
         Set_Window_Text(Item(IDC_MC_TXTUSERNAME), c.txtUserName);
         Set_Window_Text(Item(IDC_MC_TXTPASSWORD), c.txtPassword);
+        Apply_Busy();
+        Apply_Editor();
+    }
+
+    // While Browse runs the busy panel shows and only its Cancel works.
+    void Apply_Busy() {
+        const bool busy = c.Busy();
+        for (int id : {IDC_MC_LBLHEADER, IDC_MC_LBLPROGRESS, IDC_MC_PBRPROGRESS, IDC_MC_CMDCANCEL}) {
+            HWND w = Item(id);
+            if (c.picProgress_visible) SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            ShowWindow(w, c.picProgress_visible ? SW_SHOWNA : SW_HIDE);
+        }
+        SendDlgItemMessageW(hwnd, IDC_MC_PBRPROGRESS, PBM_SETRANGE32, c.pbrProgress_min, c.pbrProgress_max);
+        SendDlgItemMessageW(hwnd, IDC_MC_PBRPROGRESS, PBM_SETPOS, c.pbrProgress_value, 0);
+        for (int id : {IDC_MC_TXTCOMPUTER, IDC_MC_TXTUSERNAME, IDC_MC_TXTPASSWORD, IDC_MC_CMDADD, IDC_MC_CMDBROWSE,
+                       IDC_MC_CMDIMPORT, IDC_MC_CMDEXPORT, IDC_MC_CHKSELECTALL, IDC_MC_CMDDELETE, IDC_MC_LBLUNPWD,
+                       IDC_MC_LBLLINK, IDC_MC_CMDCLOSE})
+            EnableWindow(Item(id), busy ? FALSE : TRUE);
+        lvwComputer.Enable(!busy);
+    }
+
+    // The editor lies over the cell it edits (one pixel over its grid lines).
+    void Apply_Editor() {
+        HWND editor = Item(IDC_MC_TXTUNAME);
+        if (!c.txtUName_visible) {
+            editor_shown = false;
+            ShowWindow(editor, SW_HIDE);
+            return;
+        }
+        auto index = c.lvwComputer.Index_Of("DEV" + std::to_string(c.lvwComputer_tag));
+        auto cell = index ? lvwComputer.Sub_Item_Rect(*index, static_cast<std::size_t>(c.txtUName_tag))
+                          : std::optional<RECT>();
+        if (!cell) return;
+        MapWindowPoints(lvwComputer.Handle(), hwnd, reinterpret_cast<POINT*>(&*cell), 2);
+        if (!editor_shown) {
+            SendMessageW(editor, EM_SETPASSWORDCHAR, c.txtUName_masked ? 0x2022 : 0, 0);
+            Set_Window_Text(editor, c.txtUName);
+            editor_shown = true;
+        }
+        SetWindowPos(editor, HWND_TOP, cell->left, cell->top, cell->right - cell->left + 1,
+                     cell->bottom - cell->top + 1, SWP_SHOWWINDOW);
+        InvalidateRect(editor, nullptr, TRUE);
+    }
+
+    void List_Mouse_Up(const MouseEvent& e) {
+        if (c.Busy() || destroyed) return;
+        auto row = lvwComputer.Row_At(e.x, e.y);
+        double l2 = 0, l3 = 0, w3 = 0;
+        if (row) {
+            auto c2 = lvwComputer.Sub_Item_Rect(*row, 1);
+            auto c3 = lvwComputer.Sub_Item_Rect(*row, 2);
+            if (c2 && c3) {
+                l2 = c2->left;
+                l3 = c3->left;
+                w3 = c3->right - c3->left;
+            }
+        }
+        Read();
+        c.lvwComputer_MouseUp(row, e.x, l2, l3, w3);
     }
 
     bool Command(WORD id, WORD code) {
+        if (destroyed) return true;
+        // No command starts inside Browse's loop; Close and Esc cancel it.
+        if (c.Busy() && id != IDC_MC_CMDCANCEL && id != IDCANCEL && id != IDC_MC_CMDCLOSE) return true;
         switch (id) {
+        case IDC_MC_CMDBROWSE:
+            Read();
+            c.cmdBrowse_Click();
+            return true;
+        case IDC_MC_CMDCANCEL:
+            c.cmdCancel_Click();
+            return true;
+        case IDC_MC_CMDIMPORT:
+            Read();
+            c.cmdImport_Click();
+            return true;
+        case IDC_MC_CMDEXPORT:
+            Read();
+            c.cmdExport_Click();
+            return true;
+        case IDC_MC_LBLUNPWD:
+            if (code == STN_CLICKED) {
+                Read();
+                c.lblUNPwd_Click();
+            }
+            return true;
+        case IDC_MC_TXTUNAME:
+            if (code == EN_KILLFOCUS && c.txtUName_visible) {
+                Read();
+                c.txtUName_LostFocus();
+            }
+            return true;
         case IDC_MC_CMDADD:
             Read();
             c.cmdAdd_Click();
@@ -123,18 +223,25 @@ struct ManageView final : Win32DialogHost {
             c.chkSelectAll_Click();
             return true;
         case IDC_MC_CMDCLOSE:
+            Read();
             c.cmdClose_Click();
             return true;
         case IDC_MC_LBLLINK:
             if (code == STN_CLICKED) c.lblLink_Click();
             return true;
         case IDCANCEL:
+            Read();
             c.Form_KeyPress(27);
             return true;
         case IDOK: {
-            // Enter: the box that has the focus decides.
+            // Enter: the box that has the focus decides; in the editor it
+            // ends the edit (the list takes the focus, the edit is saved).
             Read();
             HWND focus = GetFocus();
+            if (focus == Item(IDC_MC_TXTUNAME)) {
+                lvwComputer.Focus();
+                return true;
+            }
             for (const char* name : {"txtComputer", "txtUserName", "txtPassword"})
                 if (focus == Control_By_Name(name)) {
                     c.Text_KeyPress(name, 13);
@@ -164,10 +271,17 @@ INT_PTR CALLBACK Manage_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (view) return view->Command(LOWORD(wp), HIWORD(wp)) ? TRUE : FALSE;
         return FALSE;
     case WM_CLOSE:
-        if (view) view->c.cmdClose_Click();
+        // The close box: while Browse runs it cancels instead.
+        if (view) {
+            view->Read();
+            view->c.cmdClose_Click();
+        }
         return TRUE;
     case WM_DESTROY:
-        if (view) view->lvwComputer.Bind(nullptr);
+        if (view) {
+            view->destroyed = true;
+            view->lvwComputer.Bind(nullptr);
+        }
         return FALSE;
     default:
         return FALSE;

@@ -1,7 +1,7 @@
 #pragma once
 // The computer list manager's window: the dialog template IDD_MANAGE_COMPUTERS
-// bound to ManageComputersController. Browse, Import, Export and the
-// credentials link are present and disabled.
+// bound to ManageComputersController, browsing through the system's
+// NetServerEnum.
 #include <windows.h>
 
 #include <functional>

@@ -48,4 +48,17 @@ std::string From_Code_Page(std::string_view bytes, unsigned code_page) {
 std::string To_Ansi(std::string_view utf8) { return To_Code_Page(utf8, CP_ACP); }
 std::string From_Ansi(std::string_view ansi) { return From_Code_Page(ansi, CP_ACP); }
 
+std::string Upper_Case(std::string_view utf8) {
+    std::wstring wide = To_Wide(utf8);
+    if (wide.empty()) return std::string(utf8);
+    // The invariant locale: the same result whatever the user's language.
+    const int n = LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(), static_cast<int>(wide.size()),
+                                nullptr, 0, nullptr, nullptr, 0);
+    if (n <= 0) return std::string(utf8);
+    std::wstring upper(static_cast<std::size_t>(n), L'\0');
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.c_str(), static_cast<int>(wide.size()), upper.data(), n,
+                  nullptr, nullptr, 0);
+    return To_Utf8(upper);
+}
+
 }  // namespace crv

@@ -15,4 +15,8 @@ std::string From_Code_Page(std::string_view bytes, unsigned code_page);
 std::string To_Ansi(std::string_view utf8);
 std::string From_Ansi(std::string_view ansi);
 
+// Upper case by the system's rules for every letter (not only A to Z), as
+// names such as computer names are compared.
+std::string Upper_Case(std::string_view utf8);
+
 }  // namespace crv

@@ -12,6 +12,7 @@
 #include "mainwindow/frm_main.h"
 #ifdef CORVALIN_HAVE_DIALOGS
 #include "dialogs/win/dialog_commands.h"
+#include "dialogs/win/frm_download.h"
 #endif
 #else
 #include "programs/corvalin/placeholder_form.h"
@@ -31,6 +32,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // computer list manager.
         crv::Attach_Dialog_Commands(crv::frmMain::Instance().Controller(),
                                     [] { return reinterpret_cast<HWND>(crv::frmMain::Instance().hWnd()); });
+        // The update check: Help > Check Updates and the check after start-up.
+        static crv::Win32UpdateHost updates([] { return reinterpret_cast<HWND>(crv::frmMain::Instance().hWnd()); });
+        crv::frmMain::Instance().Controller().Set_Update_Host(&updates);
 #endif
         return crv::frmMain::Instance().ShowThisForm(0);
     });

@@ -251,7 +251,26 @@ std::optional<std::size_t> ListViewControl::Hit_Test(int x, int y, bool* on_chec
     return static_cast<std::size_t>(i);
 }
 
+std::optional<std::size_t> ListViewControl::Row_At(int x, int y) const {
+    if (!hwnd_) return std::nullopt;
+    LVHITTESTINFO hit{};
+    hit.pt = {x, y};
+    int i = static_cast<int>(SendMessageW(hwnd_, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (i < 0 || !model_ || static_cast<std::size_t>(i) >= model_->Item_Count()) return std::nullopt;
+    return static_cast<std::size_t>(i);
+}
+
 int ListViewControl::Count_Per_Page() const { return hwnd_ ? ListView_GetCountPerPage(hwnd_) : 0; }
+
+std::optional<RECT> ListViewControl::Sub_Item_Rect(std::size_t index, std::size_t column) const {
+    if (!hwnd_ || !model_ || index >= model_->Item_Count() || column >= model_->Column_Count()) return std::nullopt;
+    RECT r{};
+    r.top = static_cast<LONG>(column);
+    r.left = column == 0 ? LVIR_LABEL : LVIR_BOUNDS;
+    if (!SendMessageW(hwnd_, LVM_GETSUBITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r)))
+        return std::nullopt;
+    return r;
+}
 
 void ListViewControl::Toggle_Check(std::size_t index) {
     if (!model_ || index >= model_->Item_Count()) return;
@@ -371,19 +390,18 @@ bool ListViewControl::On_Notify(NMHDR& header, LRESULT& result) {
         if (on_selection_changed) on_selection_changed();
         return true;
     }
-    case NM_CLICK: {
-        auto& click = reinterpret_cast<NMITEMACTIVATE&>(header);
-        if (click.iItem >= 0 && on_item_click) on_item_click(static_cast<std::size_t>(click.iItem));
-        return true;
-    }
+    case NM_CLICK:
     case NM_RCLICK: {
         auto& click = reinterpret_cast<NMITEMACTIVATE&>(header);
-        if (on_right_click) {
-            MouseEvent e;
-            e.button = Mouse_Right;
-            e.shift = Current_Shift_State();
-            e.x = click.ptAction.x;
-            e.y = click.ptAction.y;
+        MouseEvent e;
+        e.button = header.code == NM_CLICK ? Mouse_Left : Mouse_Right;
+        e.shift = Current_Shift_State();
+        e.x = click.ptAction.x;
+        e.y = click.ptAction.y;
+        if (on_click) on_click(e);
+        if (header.code == NM_CLICK) {
+            if (click.iItem >= 0 && on_item_click) on_item_click(static_cast<std::size_t>(click.iItem));
+        } else if (on_right_click) {
             on_right_click(e);
         }
         return true;

@@ -66,7 +66,14 @@ public:
     // Row under a point of the client area; on_check_box tells whether the
     // point is on the row's check box.
     std::optional<std::size_t> Hit_Test(int x, int y, bool* on_check_box = nullptr) const;
+    // Row under a point in any of its cells (LVM_SUBITEMHITTEST: in report
+    // view Hit_Test finds a row only over its first column).
+    std::optional<std::size_t> Row_At(int x, int y) const;
     int Count_Per_Page() const;
+    // A cell's rectangle in the client area (LVM_GETSUBITEMRECT): for a
+    // column above 0 the sub-item's cell, for column 0 the row's label (right
+    // of its check box and icon); nullopt for a row or column that is not there.
+    std::optional<RECT> Sub_Item_Rect(std::size_t index, std::size_t column) const;
     // Flips a row's check box as a click on it would (fires on_item_check).
     void Toggle_Check(std::size_t index);
 
@@ -82,6 +89,9 @@ public:
     // Right click anywhere in the list (row or not), at the pointer; fires
     // when the button is released, as the list reports it.
     std::function<void(const MouseEvent&)> on_right_click;
+    // A left or right click released on the list (row or not), at the
+    // pointer, as the list reports it; fires before on_right_click.
+    std::function<void(const MouseEvent&)> on_click;
     // A character typed (KeyAscii: Enter is 13); return true to swallow it.
     std::function<bool(int key_ascii)> on_key_press;
     // A drag of rows starts: return the text it carries. The drop goes to a

@@ -360,6 +360,57 @@ TEST_F(ListViewTest, NotificationsReachTheCallbacks) {
                                                 "click 2", "double 2"}));
 }
 
+TEST_F(ListViewTest, CellRectanglesFollowTheColumnsAndClicksReportThePointer) {
+    Fill(4);
+    HWND h = list.Handle();
+    auto header_left = [&](int column) {
+        RECT r{};
+        HWND header = reinterpret_cast<HWND>(SendMessageW(h, LVM_GETHEADER, 0, 0));
+        SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r));
+        return r;
+    };
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(h, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    for (int column : {1, 2}) {
+        auto cell = list.Sub_Item_Rect(2, static_cast<std::size_t>(column));
+        ASSERT_TRUE(cell.has_value()) << column;
+        RECT head = header_left(column);
+        EXPECT_EQ(cell->left, head.left) << column;
+        EXPECT_EQ(cell->right - cell->left, list.To_Pixels(model.Column(column).width_twips)) << column;
+        EXPECT_EQ(cell->top, row.top);
+        EXPECT_EQ(cell->bottom, row.bottom);
+    }
+    auto label = list.Sub_Item_Rect(2, 0);
+    ASSERT_TRUE(label.has_value());
+    EXPECT_LT(label->right, header_left(1).left + 1);
+    EXPECT_FALSE(list.Sub_Item_Rect(4, 1).has_value());  // no such row
+    EXPECT_FALSE(list.Sub_Item_Rect(0, 3).has_value());  // no such column
+    // Any cell of a row finds it; below the last row, none.
+    auto cell_2_2 = *list.Sub_Item_Rect(2, 2);
+    EXPECT_EQ(list.Row_At(cell_2_2.left + 3, cell_2_2.top + 2), std::optional<std::size_t>(2));
+    EXPECT_EQ(list.Row_At(cell_2_2.left + 3, cell_2_2.top + 4 * (cell_2_2.bottom - cell_2_2.top)), std::nullopt);
+
+    std::vector<std::string> events;
+    list.on_click = [&](const MouseEvent& e) {
+        events.push_back(std::to_string(e.button) + "@" + std::to_string(e.x) + "," + std::to_string(e.y));
+    };
+    list.on_right_click = [&](const MouseEvent&) { events.push_back("right"); };
+    auto cell = *list.Sub_Item_Rect(1, 2);
+    const int x = cell.left + 7, y = (cell.top + cell.bottom) / 2;
+    LPARAM at = testing::Point_Param(x, y);
+    PostMessageW(h, WM_LBUTTONUP, 0, at);
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Pump();
+    NMITEMACTIVATE act{};
+    act.hdr = {h, 100, static_cast<UINT>(NM_RCLICK)};
+    act.iItem = -1;
+    act.ptAction = {3, 4};
+    SendMessageW(host.Handle(), WM_NOTIFY, 100, reinterpret_cast<LPARAM>(&act));
+    const std::string left = "1@" + std::to_string(x) + "," + std::to_string(y);
+    EXPECT_EQ(events, (std::vector<std::string>{left, "2@3,4", "right"}));
+}
+
 std::vector<WPARAM> redraw_log;
 
 LRESULT CALLBACK Log_Redraw(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {

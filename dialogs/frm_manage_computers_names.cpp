@@ -1,0 +1,163 @@
+// The computer list manager's bulk commands: Browse..., Cancel, Import and
+// Export.
+#include "dialogs/computer_names_file.h"
+#include "dialogs/frm_manage_computers_controller.h"
+
+#include "core/error.h"
+#include "store/devices.h"
+
+namespace crv {
+
+namespace {
+constexpr const char* Names_Filter = "Text Files|*.txt|All Files|*.*";
+}  // namespace
+
+void ManageComputersController::cmdBrowse_Click() {
+    if (busy_) return;
+    busy_ = true;
+    browse_cancel_ = false;
+    picProgress_visible = true;
+    pbrProgress_min = 0;
+    pbrProgress_value = 0;
+    pbrProgress_max = 1;
+    host_.View_Changed();
+    host_.Do_Events();  // the panel paints
+
+    std::vector<std::string> domains;
+    const std::int32_t count = network ? Enum_Domains(*network, domains) : 0;
+    if (count > 0 && domains.empty()) {
+        host_.Message_Box("Could not find any domain(s)!", box::Information);
+    } else if (count > 0) {
+        for (const std::string& domain : domains) {
+            host_.Do_Events();
+            // Cancel counts between domains: the domain in hand is done whole.
+            if (browse_cancel_) break;
+            Browse_Domain(domain);
+        }
+    }
+
+    picProgress_visible = false;
+    browse_cancel_ = false;
+    busy_ = false;
+    lvwComputer.Notify();
+    host_.View_Changed();
+}
+
+bool ManageComputersController::Browse_Domain(const std::string& domain) {
+    std::vector<ServerEntry> servers;
+    if (Enum_Servers(*network, domain, servers) <= 0) return false;
+    for (const ServerEntry& server : servers) {
+        host_.Do_Events();
+        const std::string name = host_.Upper_Case(server.name);
+        if (Trim_Blanks(name).empty()) continue;
+        // A computer is known when DEV_TBL holds its name; a name stored in
+        // another case (by the system's rules) is the same computer.
+        std::int32_t id = Get_Device_ID(name, 2);
+        if (id == 0) {
+            auto listed = listed_.find(name);
+            if (listed != listed_.end()) id = listed->second;
+        }
+        const auto platform = static_cast<std::int32_t>(server.platform_id);
+        const auto type = static_cast<std::int32_t>(server.server_type);
+        const auto major = static_cast<std::int32_t>(server.major_version);
+        const auto minor = static_cast<std::int32_t>(server.minor_version);
+        if (id != 0) {
+            // Its credentials and its row stay; only the network data is new.
+            if (!Update_Device_Network_Info(id, platform, type, major, minor, server.comment, domain)) Clear_Error();
+            continue;
+        }
+        id = Add_Device(name, "", "", platform, type, major, minor, server.comment, 1, 2, domain,
+                        host_.Environment_Value("USERNAME"));
+        if (id > 0) {
+            Append_Computer_Row(id, name, "", "");
+            lvwComputer.Notify();
+        }
+    }
+    return true;
+}
+
+void ManageComputersController::cmdCancel_Click() { browse_cancel_ = true; }
+
+void ManageComputersController::cmdExport_Click() {
+    if (busy_) return;
+    if (lvwComputer.Item_Count() == 0) {
+        host_.Message_Box("There is no item to export!", box::Exclamation);
+        return;
+    }
+    const std::string chosen =
+        host_.Show_Save_Dialog("Export computer names as text file", Names_Filter, 1, "CRV_Computer_Names");
+    if (chosen.empty()) return;
+    // The Save dialog has asked about replacing the name it returns; a name
+    // this command completes is asked about here.
+    bool appended = false;
+    const std::string path = With_Text_Extension(chosen, appended);
+    if (appended && host_.File_Exists(path) &&
+        host_.Message_Box(path + " already exists.\nDo you want to replace it?", box::Yes_No | box::Question) !=
+            box::Answer_Yes)
+        return;
+
+    std::vector<std::string> names;
+    names.reserve(lvwComputer.Item_Count());
+    for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) names.push_back(lvwComputer.Item(i).text);
+    const std::string text = Names_File_Text(names);
+    // The ANSI code page, as the names file always was; when a name does not
+    // fit it, UTF-8 with its byte order mark, so that no name is lost.
+    std::string bytes;
+    Ansi_Encoder encode = host_.Export_Encoder();
+    if (!encode || !encode(text, bytes) || host_.From_Ansi(bytes) != text) {
+        Clear_Error();
+        bytes = "\xEF\xBB\xBF" + text;
+    }
+    if (!host_.Write_File(path, bytes)) Show_Error_Message(true);
+}
+
+void ManageComputersController::cmdImport_Click() {
+    if (busy_) return;
+    const std::string chosen =
+        host_.Show_Open_Dialog("Import computer names from a text file", Names_Filter, 1, import_file_);
+    if (chosen.empty()) return;
+    import_file_ = chosen;
+    std::string bytes;
+    switch (host_.Read_File(chosen, Names_File_Max_Bytes, bytes)) {
+    case DialogHost::FileRead::Ok:
+        break;
+    case DialogHost::FileRead::Too_Large:
+        host_.Message_Box("The file is larger than 1 MB, too large for a list of computer names. Nothing was imported.",
+                          box::Exclamation);
+        return;
+    case DialogHost::FileRead::Failed:
+        Show_Error_Message(true);
+        return;
+    }
+    const std::string text = Decode_Names_File(bytes, [this](const std::string& b) { return host_.From_Ansi(b); });
+    if (text.find('\0') != std::string::npos) {
+        host_.Message_Box("The file is not a text file of computer names. Nothing was imported.", box::Exclamation);
+        return;
+    }
+    const std::size_t before = lvwComputer.Item_Count();
+    for (const std::string& field : Split_Names_File(text)) Import_Name(field);
+    if (lvwComputer.Item_Count() != before) lvwComputer.Notify();
+}
+
+void ManageComputersController::Import_Name(const std::string& field) {
+    if (Has_Control_Character(field)) return;
+    const std::string name = host_.Upper_Case(Trim_Blanks(field));
+    if (!Is_Valid_Computer(name) || Is_Already_In_List(name)) return;
+    // The credentials typed in the dialog at this moment, as the store keeps them.
+    const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
+    const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
+    const std::int32_t id =
+        Add_Device(name, user, password, 0, 0, 0, 0, "", 1, 2, "", host_.Environment_Value("USERNAME"));
+    if (id <= 0) {
+        Clear_Error();
+        return;
+    }
+    Append_Computer_Row(id, name, user, password, false);
+    // Import keeps the Password column clear of the scroll bar its own way:
+    // once, when the rows first overflow the visible page.
+    if (static_cast<std::int64_t>(lvwComputer.Item_Count()) == Get_Visible_ListItem_Count("lvwComputer") + 1 &&
+        lvwComputer.Column_Count() >= 3)
+        lvwComputer.Column(2).width_twips -= 250;
+}
+
+}  // namespace crv

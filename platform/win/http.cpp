@@ -1,0 +1,201 @@
+#include "platform/win/http.h"
+
+#include <windows.h>
+#include <winhttp.h>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "core/update_check.h"
+#include "platform/win/text.h"
+
+namespace crv {
+
+namespace {
+
+// The largest body either call keeps in memory.
+constexpr std::size_t Body_Limit = 512u * 1024u * 1024u;
+
+// One request, shared by the worker that runs it and the caller that waits
+// for it; whichever leaves last frees it.
+struct Transfer {
+    std::wstring url;
+    std::mutex lock;
+    HINTERNET session = nullptr, connection = nullptr, request = nullptr;
+    bool abandoned = false;
+    std::atomic<DWORD> last_progress{0};
+    HANDLE done = nullptr;
+    // Results, read by the caller only after `done`.
+    bool completed = false;
+    DWORD status = 0;
+    bool has_length = false;
+    DWORD content_length = 0;
+    std::string body;
+
+    Transfer() : done(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    ~Transfer() {
+        Close_Handles();
+        if (done) CloseHandle(done);
+    }
+    void Close_Handles() {
+        for (HINTERNET* h : {&request, &connection, &session}) {
+            if (*h) WinHttpCloseHandle(*h);
+            *h = nullptr;
+        }
+    }
+};
+
+bool Is_Loopback(const std::wstring& host) {
+    return host == L"localhost" || host.rfind(L"127.", 0) == 0 || host == L"[::1]" || host == L"::1";
+}
+
+// Runs on the worker thread.
+void Run(const std::shared_ptr<Transfer>& t) {
+    URL_COMPONENTS parts{};
+    parts.dwStructSize = sizeof parts;
+    parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+    if (!WinHttpCrackUrl(t->url.c_str(), 0, 0, &parts)) return;
+    const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
+    std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
+    path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    if (path.empty()) path = L"/";
+    const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+    // A loopback address never goes through a proxy; otherwise the user's
+    // own proxy (the one the browser settings name) when there is one, else
+    // the machine's WinHTTP setting.
+    DWORD access = WINHTTP_ACCESS_TYPE_DEFAULT_PROXY;
+    std::wstring proxy, bypass;
+    if (Is_Loopback(host)) {
+        access = WINHTTP_ACCESS_TYPE_NO_PROXY;
+    } else {
+        WINHTTP_CURRENT_USER_IE_PROXY_CONFIG user{};
+        if (WinHttpGetIEProxyConfigForCurrentUser(&user)) {
+            if (user.lpszProxy && *user.lpszProxy) {
+                access = WINHTTP_ACCESS_TYPE_NAMED_PROXY;
+                proxy = user.lpszProxy;
+                if (user.lpszProxyBypass) bypass = user.lpszProxyBypass;
+            }
+            for (LPWSTR text : {user.lpszAutoConfigUrl, user.lpszProxy, user.lpszProxyBypass})
+                if (text) GlobalFree(text);
+        }
+    }
+    const std::wstring agent = L"Corvalin/" + To_Wide(Running_Version());
+    HINTERNET request = nullptr;
+    {
+        std::lock_guard<std::mutex> g(t->lock);
+        if (t->abandoned) return;
+        t->session = WinHttpOpen(agent.c_str(), access,
+                                 proxy.empty() ? WINHTTP_NO_PROXY_NAME : proxy.c_str(),
+                                 bypass.empty() ? WINHTTP_NO_PROXY_BYPASS : bypass.c_str(), 0);
+        if (t->session) t->connection = WinHttpConnect(t->session, host.c_str(), parts.nPort, 0);
+        if (t->connection)
+            t->request = WinHttpOpenRequest(t->connection, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                            WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0);
+        request = t->request;
+        if (!request) return;
+    }
+    if (!WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+        !WinHttpReceiveResponse(request, nullptr))
+        return;
+    t->last_progress = GetTickCount();
+    DWORD size = sizeof t->status;
+    if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER, WINHTTP_HEADER_NAME_BY_INDEX,
+                             &t->status, &size, WINHTTP_NO_HEADER_INDEX))
+        return;
+    size = sizeof t->content_length;
+    t->has_length = WinHttpQueryHeaders(request, WINHTTP_QUERY_CONTENT_LENGTH | WINHTTP_QUERY_FLAG_NUMBER,
+                                        WINHTTP_HEADER_NAME_BY_INDEX, &t->content_length, &size,
+                                        WINHTTP_NO_HEADER_INDEX) != FALSE;
+    if (t->status != 200) {
+        t->completed = true;
+        return;
+    }
+    char buffer[16384];
+    for (;;) {
+        DWORD got = 0;
+        if (!WinHttpReadData(request, buffer, sizeof buffer, &got)) return;
+        if (got == 0) break;
+        if (t->body.size() + got > Body_Limit) return;
+        t->body.append(buffer, got);
+        t->last_progress = GetTickCount();
+    }
+    t->completed = true;
+}
+
+// Starts the request and waits until it ends, it has run for total_limit_ms
+// or no data came for stall_limit_ms. Null when it did not end in time.
+std::shared_ptr<Transfer> Fetch(const std::string& url, unsigned total_limit_ms, unsigned stall_limit_ms) {
+    auto t = std::make_shared<Transfer>();
+    t->url = To_Wide(url);
+    if (!t->done) return nullptr;
+    const DWORD start = GetTickCount();
+    t->last_progress = start;
+    std::thread worker;
+    try {
+        worker = std::thread([t] {
+            Run(t);
+            std::lock_guard<std::mutex> g(t->lock);
+            t->Close_Handles();
+            SetEvent(t->done);
+        });
+    } catch (const std::system_error&) {
+        return nullptr;  // no thread to run it on
+    }
+    for (;;) {
+        if (WaitForSingleObject(t->done, 100) == WAIT_OBJECT_0) {
+            worker.join();
+            return t;
+        }
+        const DWORD now = GetTickCount();
+        if (now - start >= total_limit_ms || now - t->last_progress.load() >= stall_limit_ms) break;
+    }
+    {
+        std::lock_guard<std::mutex> g(t->lock);
+        t->abandoned = true;
+        if (t->request) {
+            WinHttpCloseHandle(t->request);
+            t->request = nullptr;
+        }
+    }
+    worker.detach();
+    return nullptr;
+}
+
+bool Write_Whole_File(const std::string& path, const std::string& bytes) {
+    const std::wstring wpath = To_Wide(path);
+    HANDLE file = CreateFileW(wpath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::size_t written = 0;
+    bool ok = true;
+    while (ok && written < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(bytes.size() - written > (1u << 20) ? (1u << 20) : bytes.size() - written);
+        DWORD n = 0;
+        ok = WriteFile(file, bytes.data() + written, chunk, &n, nullptr) && n == chunk;
+        written += n;
+    }
+    ok = CloseHandle(file) && ok;
+    if (!ok) DeleteFileW(wpath.c_str());
+    return ok;
+}
+
+}  // namespace
+
+bool Http_Get(const std::string& url, const std::string& query, std::string& response, unsigned time_limit_ms) {
+    response.clear();
+    auto t = Fetch(query.empty() ? url : url + "?" + query, time_limit_ms, time_limit_ms);
+    if (!t || !t->completed || t->status != 200) return false;
+    response = std::move(t->body);
+    return true;
+}
+
+bool Download_File(const std::string& url, const std::string& path, unsigned stall_limit_ms) {
+    auto t = Fetch(url, INFINITE, stall_limit_ms);
+    if (!t || !t->completed || t->status != 200 || t->body.empty()) return false;
+    if (t->has_length && t->content_length != t->body.size()) return false;
+    return Write_Whole_File(path, t->body);
+}
+
+}  // namespace crv

@@ -301,6 +301,8 @@ public:
     bool Selected_Device(std::string& key, std::string& tag) const;
     // The list pane shows the members of a group.
     bool Group_Listing_Shown() const;
+    // A device renamed in the tree shows its new name in the group listing.
+    void Show_Device_Name(const std::string& strKey, const std::string& strName);
 
     // ---- list pane events (frm_main_list_pane.cpp) ----
     void lvwMain_ColumnClick(std::size_t column);

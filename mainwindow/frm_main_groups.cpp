@@ -166,6 +166,15 @@ void MainController::Remove_Device_From_Views(const std::string& strKey) {
     }
 }
 
+void MainController::Show_Device_Name(const std::string& strKey, const std::string& strName) {
+    if (!Group_Listing_Shown()) return;
+    ListItem* row = lvwMain.Find_Item(strKey);
+    if (!row) return;
+    row->text = strName;
+    row->tag = Join({Get_Field(row->tag, 0), strName});
+    lvwMain.Notify();
+}
+
 std::int32_t MainController::Properties_Device_ID() {
     std::string key, tag;
     if (!Selected_Device(key, tag)) return 0;

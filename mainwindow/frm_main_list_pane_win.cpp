@@ -70,6 +70,13 @@ void frmMain::Impl::Wire_List_Pane_Events() {
         lvwMain.Read_Column_Widths();
         c.lvwMain_LostFocus();
     };
+    // A name stored by the tree's editor shows in the group listing too.
+    auto store_name = tvwDevices.on_after_label_edit;
+    tvwDevices.on_after_label_edit = [this, store_name](TreeNode& node, const std::string& text) {
+        const bool stored = store_name ? store_name(node, text) : true;
+        if (stored) c.Show_Device_Name(node.key, text);
+        return stored;
+    };
     g_tracked = hwnd;
     g_focus_to = [this](HWND focus) { c.active_control = Control_Name_Of(focus); };
     if (!g_focus_hook) g_focus_hook = SetWindowsHookExW(WH_CBT, Focus_Hook, nullptr, GetCurrentThreadId());

@@ -162,7 +162,10 @@ TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesI
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(TreeView_GetParent(tree, added), network);
 
-    // F2 edits the label in place; Enter stores it.
+    // F2 edits the label in place; Enter stores it, and the group listing
+    // shows the new name.
+    C().tvwDevices_NodeClick(C().tvwDevices.Find("DEV1"));
+    Pump(20);
     TreeView_SelectItem(tree, added);
     SetFocus(tree);
     Key(tree, VK_F2);
@@ -172,6 +175,9 @@ TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesI
     Key(edit, VK_RETURN);
     EXPECT_NE(Tree_Find("Branch O'Neil"), nullptr);
     EXPECT_EQ(db_->Scalar("SELECT DEV_NAME FROM DEV_TBL WHERE DEV_ID=" + std::to_string(id)), "Branch O'Neil");
+    bool listed = false;
+    for (int r = 0; r < List_Count(); ++r) listed = listed || List_Text(r, 0) == "Branch O'Neil";
+    EXPECT_TRUE(listed);
 
     // Delete asks (answered Yes) and deletes the empty group.
     boxes_.clear();

@@ -226,6 +226,13 @@ TEST_F(GroupsTest, EditAndPropertiesFollowTheActiveControl) {
     c_.mnuGroupEdit_Click();
     EXPECT_EQ(edit_host_.label_edits, 2);
     EXPECT_EQ(c_.tvwDevices.selected, Device(pc_));
+    bool cancel = false;
+    const std::string name = "PC7 Reception";
+    c_.tvwDevices_AfterLabelEdit(cancel, &name);
+    c_.Show_Device_Name(Key(pc_), name);
+    EXPECT_EQ(c_.lvwMain.Find_Item(Key(pc_))->text, name);
+    EXPECT_EQ(Get_Field(c_.lvwMain.Find_Item(Key(pc_))->tag, 1), name);
+    EXPECT_EQ(Get_Field(c_.lvwMain.Find_Item(Key(pc_))->tag, 0), std::to_string(pc_));
 }
 
 TEST_F(GroupsTest, ColumnClicksSortSomeListingsByValueAndNeverKeepThemSorted) {

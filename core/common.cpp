@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 
 #include "core/utf.h"
@@ -103,8 +104,53 @@ std::string Fixed_Number_Text(double value, int decimals) {
     return out;
 }
 
+std::int64_t Parse_Leading_Int64(std::string_view text, std::size_t& used) {
+    used = 0;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    // Accumulated as a negative number, whose range holds INT64_MIN itself.
+    constexpr std::int64_t low = std::numeric_limits<std::int64_t>::min();
+    std::int64_t value = 0;
+    bool any = false, saturated = false;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        any = true;
+        const int digit = text[i] - '0';
+        if (saturated) continue;
+        if (value < (low + digit) / 10) {
+            saturated = true;
+            value = low;
+        } else {
+            value = value * 10 - digit;
+        }
+    }
+    if (!any) return 0;
+    used = i;
+    if (negative) return value;
+    return value == low ? std::numeric_limits<std::int64_t>::max() : -value;
+}
+
+std::int64_t Clamp_To_Int64(double value) {
+    if (std::isnan(value)) return 0;
+    // 2^63 is the first double past the range; every smaller one converts.
+    if (value >= 9223372036854775808.0) return std::numeric_limits<std::int64_t>::max();
+    if (value <= -9223372036854775808.0) return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(value);
+}
+
+std::int32_t Clamp_To_Int32(std::int64_t value) {
+    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value);
+}
+
 std::string Format_WMI_Date(std::string_view d) {
     if (d.empty()) return {};
+    // The positions below are only meaningful (and only whole characters)
+    // in a date; anything else is shown as it came.
+    if (d.size() < 14) return std::string(d);
+    for (char c : d.substr(0, 14))
+        if (!((c >= '0' && c <= '9') || c == '*')) return std::string(d);
     std::string out;
     out.reserve(19);
     out += Mid(d, 5, 2);

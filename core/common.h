@@ -24,7 +24,8 @@ inline constexpr std::int32_t Version_Minor = CRV_VERSION_MINOR;
 inline constexpr std::int32_t Version_Revision = CRV_VERSION_REVISION;
 
 // "yyyymmddHHMMSS.mmmmmm+UUU" -> "MM/DD/YYYY HH:MM:SS"; empty gives empty.
-// Fixed positions, no validation: a short text gives short pieces.
+// A text whose first 14 characters are not digits (or the "*" of an unset
+// field) is no WMI date and comes back unchanged.
 std::string Format_WMI_Date(std::string_view wmi_date);
 
 // "512 bytes", "1.50 KB", "2.00 MB", "5120.00 GB"; with append_bytes the
@@ -64,6 +65,17 @@ std::string Get_Version_Text();
 // 2501, 2601, ...; 0 when not listed). Get_OS_Version_Code (platform/win)
 // feeds it from the running system.
 std::int32_t OS_Version_Code(std::uint32_t platform_id, std::uint32_t major, std::uint32_t minor);
+
+// Numbers read from text saturate instead of wrapping: a value past the
+// 64-bit range reads as INT64_MAX or INT64_MIN.
+// An optional sign and the decimal digits that follow it, from the start of
+// the text; `used` is the number of characters read (0 when there is no
+// digit, and then the result is 0).
+std::int64_t Parse_Leading_Int64(std::string_view text, std::size_t& used);
+// A double as a 64-bit integer, truncated toward zero and clamped to the
+// range; NaN gives 0.
+std::int64_t Clamp_To_Int64(double value);
+std::int32_t Clamp_To_Int32(std::int64_t value);
 
 // Locale-free number texts shared by the formatters.
 // Shortest decimal text that reads back as the same double ("512", "59.5").

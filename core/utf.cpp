@@ -1,5 +1,8 @@
 #include "core/utf.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace crv {
 namespace {
 
@@ -59,6 +62,76 @@ std::u16string Utf8_To_Utf16(std::string_view text) {
             out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
         } else {
             out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// The bytes a well-formed sequence starting at text[i] takes, or 0 when it is
+// ill-formed; `got` the continuation bytes that fit (what one replacement
+// character stands for). The second byte's range rules out overlong forms,
+// surrogates and values past U+10FFFF.
+std::size_t Sequence_At(std::string_view text, std::size_t i, std::size_t& got) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    got = 0;
+    if (b0 < 0x80) return 1;
+    std::size_t need = 0;
+    unsigned char lo = 0x80, hi = 0xBF;
+    if (b0 >= 0xC2 && b0 <= 0xDF) need = 1;
+    else if (b0 == 0xE0) { need = 2; lo = 0xA0; }
+    else if (b0 >= 0xE1 && b0 <= 0xEC) need = 2;
+    else if (b0 == 0xED) { need = 2; hi = 0x9F; }
+    else if (b0 >= 0xEE && b0 <= 0xEF) need = 2;
+    else if (b0 == 0xF0) { need = 3; lo = 0x90; }
+    else if (b0 >= 0xF1 && b0 <= 0xF3) need = 3;
+    else if (b0 == 0xF4) { need = 3; hi = 0x8F; }
+    while (need > 0 && got < need && i + 1 + got < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i + 1 + got]);
+        const bool fits = got == 0 ? (b >= lo && b <= hi) : (b & 0xC0) == 0x80;
+        if (!fits) break;
+        ++got;
+    }
+    return need > 0 && got == need ? 1 + need : 0;
+}
+
+}  // namespace
+
+bool Is_Valid_Utf8(std::string_view text) {
+    std::size_t got = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        // Runs of ASCII, eight bytes at a time: most text is ASCII.
+        while (i + 8 <= text.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + i, 8);
+            if (word & 0x8080808080808080ULL) break;
+            i += 8;
+        }
+        if (i >= text.size()) break;
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = Sequence_At(text, i, got);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Valid_Utf8(std::string_view text, char replacement) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t got = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Sequence_At(text, i, got);
+        if (length > 0) {
+            out.append(text.substr(i, length));
+            i += length;
+        } else {
+            out += replacement;  // the longest well-begun prefix is one character
+            i += 1 + got;
         }
     }
     return out;

@@ -1,5 +1,6 @@
 #include "dialogs/computer_names_file.h"
 
+#include "core/names.h"
 #include "core/utf.h"
 
 namespace crv {
@@ -98,18 +99,7 @@ std::vector<std::string> Split_Names_File(std::string_view text) {
     return fields;
 }
 
-bool Has_Control_Character(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x20 || c == 0x7F) return true;
-        // U+0080..U+009F: C2 80..C2 9F.
-        if (c == 0xC2 && i + 1 < utf8.size()) {
-            const auto next = static_cast<unsigned char>(utf8[i + 1]);
-            if (next >= 0x80 && next <= 0x9F) return true;
-        }
-    }
-    return false;
-}
+bool Has_Control_Character(std::string_view utf8) { return Has_Control_Characters(utf8); }
 
 std::string Names_File_Text(const std::vector<std::string>& names) {
     std::string text;

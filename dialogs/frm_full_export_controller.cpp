@@ -6,11 +6,13 @@
 
 #include "core/common.h"
 #include "core/error.h"
+#include "core/names.h"
 #include "export/export.h"
 #include "store/devices.h"
 #include "store/features.h"
 #include "store/scans.h"
 #include "store/settings.h"
+#include "wmi/collectors.h"
 #include "wmi/connection.h"
 
 namespace crv {
@@ -48,8 +50,10 @@ const char* const Help_Lines[] = {
 std::string Full_Export_File_Name(const std::string& folder, const std::string& computer, const DialogTime& at,
                                   int format_code) {
     const char* ext = format_code == 1 ? ".csv" : format_code == 2 ? ".html" : format_code == 3 ? ".txt" : "";
-    return folder + "\\CRV_" + computer + "(" + Four(at.year) + "-" + Two(at.month) + "-" + Two(at.day) + ")(" +
-           Two(at.hour) + "-" + Two(at.minute) + "-" + Two(at.second) + ")" + ext;
+    // A computer name may hold any character, "..\\" included: cleaned, it
+    // names a file inside the folder and nothing else.
+    return folder + "\\CRV_" + Clean_File_Name(computer) + "(" + Four(at.year) + "-" + Two(at.month) + "-" +
+           Two(at.day) + ")(" + Two(at.hour) + "-" + Two(at.minute) + "-" + Two(at.second) + ")" + ext;
 }
 
 std::string Format_Extension(const std::string& item_text) {
@@ -370,7 +374,8 @@ void FullExportController::cmdExport_Click() {
                           box::Exclamation);
     } else if (last_run_.failures > 0) {
         host_.Message_Box(full_export ? "The export ended, but some reports could not be written." + skip_tail
-                                      : "The scan ended, but some features could not be stored." + skip_tail,
+                                      : "The scan ended, but " + std::to_string(last_run_.failures) +
+                                " feature(s) could not be stored. Their earlier scans were kept." + skip_tail,
                           box::Exclamation);
     } else if (skipped < 1) {
         host_.Message_Box("Successfully exported reports.", box::Information);
@@ -460,7 +465,11 @@ void FullExportController::Export_Computer_Features(std::int32_t dev_id, const s
         if (cut_short) last_run_.cancelled = true;
         if (!full_export) {
             // A listing stopped by Cancel is incomplete: the earlier scan stays.
-            if (!cut_short && !Save_Scan(scan_date, dev_id, feature_id, lvwTemp)) ++last_run_.failures;
+            // A listing that failed as a whole (no connection, access denied,
+            // no such class) holds no data: the earlier scan stays.
+            if (!cut_short &&
+                (Is_Failed_Listing(lvwTemp) || !Save_Scan(scan_date, dev_id, feature_id, lvwTemp)))
+                ++last_run_.failures;
         } else {
             bool ok = true;
             if (format == 1)

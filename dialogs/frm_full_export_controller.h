@@ -21,7 +21,8 @@ struct DialogControlState {
 };
 
 // folder & "\CRV_" & computer & "(yyyy-mm-dd)(hh-nn-ss)" & ".csv"/".html"/".txt"
-// for format code 1, 2, 3.
+// for format code 1, 2, 3. The computer name goes in through Clean_File_Name
+// (core/names.h), so the file always lies in the folder.
 std::string Full_Export_File_Name(const std::string& folder, const std::string& computer, const DialogTime& at,
                                   int format_code);
 // The text between the first "(" and the next ")": "CSV File(.csv)" gives ".csv".

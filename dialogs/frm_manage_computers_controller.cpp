@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/error.h"
+#include "core/names.h"
 #include "store/devices.h"
 #include "store/store.h"
 
@@ -64,6 +65,16 @@ bool ManageComputersController::Is_Valid_Computer(const std::string& strDevice) 
 void ManageComputersController::Increase_ProgressBar_Status(bool blnReset) {
     if (!blnReset) ++pbrProgress_max;
     ++pbrProgress_value;
+}
+
+bool ManageComputersController::Refuse_Unstorable_Credentials(const std::string& user, const std::string& password,
+                                                              bool move_focus) {
+    const bool bad_user = Has_Control_Characters(user);
+    if (!bad_user && !Has_Control_Characters(password)) return false;
+    host_.Message_Box(std::string(Credentials_Control_Character_Text) + " Please enter them again.",
+                      box::Exclamation);
+    if (move_focus) host_.Focus_Control(bad_user ? "txtUserName" : "txtPassword", true);
+    return true;
 }
 
 void ManageComputersController::Form_Load() {
@@ -182,6 +193,7 @@ void ManageComputersController::cmdAdd_Click() {
         host_.Focus_Control("txtComputer", true);
         return;
     }
+    if (Refuse_Unstorable_Credentials(user, password)) return;
     std::int32_t id = Add_Device(name, user, password, 0, 0, 0, 0, "", 1, 2, "", host_.Environment_Value("USERNAME"));
     if (id > 0) {
         Append_Computer_Row(id, name, user, password);

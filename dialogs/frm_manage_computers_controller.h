@@ -50,6 +50,12 @@ public:
     static bool Is_Valid_Password(const std::string& strPassword);
     static bool Is_Valid_Computer(const std::string& strDevice);
     void Increase_ProgressBar_Status(bool blnReset);
+    // Credentials holding a control character cannot be stored intact: shows
+    // the box that says so, moves the focus to the box at fault (when asked)
+    // and returns true. Every path that stores a user name or password asks
+    // it first.
+    bool Refuse_Unstorable_Credentials(const std::string& user, const std::string& password,
+                                       bool move_focus = true);
     int pbrProgress_max = 0;
     int pbrProgress_value = 0;
 

@@ -40,6 +40,10 @@ void ManageComputersController::txtUName_LostFocus() {
         const std::string edited = Cut_Characters(txtUName, Credential_Max_Length);
         const std::string user = column == 1 ? edited : row->Sub_Item(1);
         const std::string password = column == 2 ? edited : Hidden_Password(*row);
+        if (Refuse_Unstorable_Credentials(user, password, false)) {
+            host_.View_Changed();
+            return;  // the row keeps its values
+        }
         if (Set_Device_Credentials(static_cast<std::int32_t>(Text_Number(row->tag)), user, password)) {
             Show_Credentials(*row, user, password);
             lvwComputer.Notify();
@@ -69,6 +73,7 @@ void ManageComputersController::lblUNPwd_Click() {
     // As the store keeps them, so the rows show what a reload would.
     const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
     const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
+    if (Refuse_Unstorable_Credentials(user, password)) return;  // one box, not one per computer
     for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) {
         ListItem& row = lvwComputer.Item(i);
         if (Set_Device_Credentials(static_cast<std::int32_t>(Text_Number(row.tag)), user, password))

@@ -1,5 +1,6 @@
 #include "export/export.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -9,12 +10,14 @@
 
 #include "core/error.h"
 #include "core/maker.h"
+#include "core/utf.h"
 #include "ui/model/list_helpers.h"
 
 namespace crv {
 namespace {
 
 constexpr std::string_view CRLF = "\r\n";
+constexpr std::string_view Html_Charset_Head = "<meta charset=\"utf-8\">";
 
 constexpr std::int32_t Err_Invalid_Argument = 5;
 constexpr std::int32_t Err_Device_IO = 57;
@@ -41,18 +44,40 @@ std::size_t Char_Offset(std::string_view s, std::size_t n) {
     return i;
 }
 
-// Exactly w characters: cut to w - 3 and "...", or filled with blanks.
-std::string Fit(std::string_view s, std::size_t w) {
+// Appends exactly w characters: cut to w - 3 and "...", or filled with blanks.
+void Append_Fit(std::string& out, std::string_view s, std::size_t w) {
     const std::size_t n = Char_Count(s);
     if (n > w) {
-        std::string out(s.substr(0, Char_Offset(s, w >= 3 ? w - 3 : 0)));
+        out.append(s.substr(0, Char_Offset(s, w >= 3 ? w - 3 : 0)));
         out.append(w >= 3 ? "..." : std::string_view("...").substr(0, w));
-        return out;
+        return;
     }
-    std::string out(s);
+    out.append(s);
     out.append(w - n, ' ');
+}
+
+// A cell of the fixed-width table as it is written: one "?" for each
+// ill-formed sequence (what the file gets), and a blank for each line break,
+// which would break the table.
+std::string Text_Cell(std::string_view s) {
+    std::string out = Valid_Utf8(s, '?');
+    std::size_t w = 0;
+    for (std::size_t r = 0; r < out.size(); ++r) {
+        const char c = out[r];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && r + 1 < out.size() && out[r + 1] == '\n') ++r;  // CR LF is one break
+            out[w++] = ' ';
+        } else {
+            out[w++] = c;
+        }
+    }
+    out.resize(w);
     return out;
 }
+
+// Appends the cell fitted to w characters; a well-formed cell without line
+// breaks goes straight in without a copy.
+void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool trim);
 
 std::string_view Trim_Blanks(std::string_view s) {
     auto b = s.find_first_not_of(' ');
@@ -61,27 +86,62 @@ std::string_view Trim_Blanks(std::string_view s) {
     return s.substr(b, e - b + 1);
 }
 
+// The characters of a cell that can go in as it stands (well-formed, no
+// line break), in one pass; npos for any other.
+std::size_t Plain_Char_Count(std::string_view s) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < s.size(); ++n) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            if (b == '\r' || b == '\n') return std::string_view::npos;
+            ++i;
+            continue;
+        }
+        const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+        if (i + length > s.size() || !Is_Valid_Utf8(s.substr(i, length))) return std::string_view::npos;
+        i += length;
+    }
+    return n;
+}
+
+void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool trim) {
+    if (trim) s = Trim_Blanks(s);
+    const std::size_t n = Plain_Char_Count(s);
+    if (n == std::string_view::npos) {
+        const std::string cell = Text_Cell(s);
+        Append_Fit(out, trim ? Trim_Blanks(cell) : std::string_view(cell), w);
+    } else if (n > w) {
+        Append_Fit(out, s, w);
+    } else {
+        out.append(s);
+        out.append(w - n, ' ');
+    }
+}
+
 bool Is_Blank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
 
+// Both append runs of plain characters at once: a cell is mostly plain.
 void Append_Csv_Field(std::string& line, std::string_view s) {
     line += '"';
-    for (char c : s) {
-        if (c == '"') line += '"';
-        line += c;
+    for (std::size_t q; (q = s.find('"')) != std::string_view::npos; s.remove_prefix(q + 1)) {
+        line.append(s.substr(0, q + 1));
+        line += '"';
     }
+    line.append(s);
     line += '"';
 }
 
 void Append_Html(std::string& out, std::string_view s) {
-    for (char c : s) {
-        switch (c) {
+    for (std::size_t e; (e = s.find_first_of("&<>\"")) != std::string_view::npos; s.remove_prefix(e + 1)) {
+        out.append(s.substr(0, e));
+        switch (s[e]) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        default: out += "&quot;"; break;
         }
     }
+    out.append(s);
 }
 
 // Up to 15 significant digits, no trailing zeros (16.6666666666667).
@@ -96,39 +156,151 @@ struct File_Closer {
 };
 using File = std::unique_ptr<std::FILE, File_Closer>;
 
-// Opens the file for appending (created when missing); sets the pending error on failure.
-File Open_For_Append(const std::string& path) {
+std::FILE* Open_File(const std::string& path, const char* mode, const wchar_t* wide_mode) {
     std::FILE* f = nullptr;
     try {
         std::filesystem::path p(std::u8string(path.begin(), path.end()));
 #ifdef _WIN32
-        if (!path.empty()) f = _wfopen(p.c_str(), L"ab");
+        (void)mode;
+        if (!path.empty()) f = _wfopen(p.c_str(), wide_mode);
 #else
-        if (!path.empty()) f = std::fopen(p.c_str(), "ab");
+        (void)wide_mode;
+        if (!path.empty()) f = std::fopen(p.c_str(), mode);
 #endif
     } catch (const std::exception&) {
         f = nullptr;
     }
+    return f;
+}
+
+// Opens the file for appending (created when missing); sets the pending error on failure.
+File Open_For_Append(const std::string& path) {
+    std::FILE* f = Open_File(path, "ab", L"ab");
     if (!f) Set_Error(Err_File_Access, "Path/File access error: " + path);
     return File(f);
 }
 
-// Encodes the UTF-8 text and appends it to the file.
-bool Append_To_File(const Ansi_Encoder& encoder, const std::string& path, std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size());
-    if (!encoder) {
-        Set_Error(Err_Invalid_Argument, "No code page conversion is set for the export.");
-        return false;
-    }
-    if (!encoder(text, bytes)) return false;
-    File f = Open_For_Append(path);
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size();
-    ok = std::fclose(f.release()) == 0 && ok;
-    if (!ok) Set_Error(Err_Device_IO, "Device I/O error: " + path);
-    return ok;
+constexpr std::string_view Utf8_Mark = "\xEF\xBB\xBF";
+
+// How the text goes into the file: a new (or empty) file is started in
+// UTF-8 with its mark; a file that has the mark goes on in UTF-8; an older
+// file without it goes on in the ANSI code page it was written in.
+enum class File_Encoding { New_Utf8, Utf8, Ansi };
+
+File_Encoding Encoding_Of(const std::string& path) {
+    File f(Open_File(path, "rb", L"rb"));
+    if (!f) return File_Encoding::New_Utf8;
+    char head[3] = {};
+    const std::size_t got = std::fread(head, 1, sizeof head, f.get());
+    if (got == 0) return File_Encoding::New_Utf8;
+    return std::string_view(head, got) == Utf8_Mark ? File_Encoding::Utf8 : File_Encoding::Ansi;
 }
+
+// Appends text to the file as it is produced, in chunks: the writers never
+// hold the whole output. Text is UTF-8 as the writers make it; each chunk is
+// encoded for the file as it goes (a chunk ends at a line end, so no
+// character is split). `new_file_head` follows the mark when the file is
+// started here (the HTML charset).
+class Export_Sink {
+public:
+    Export_Sink(const Ansi_Encoder& encoder, const std::string& path) : encoder_(encoder), path_(path) {}
+
+    // Decides the file's encoding and opens it; false with the error pending.
+    bool Open(std::string_view new_file_head = {}) {
+        encoding_ = Encoding_Of(path_);
+        if (encoding_ == File_Encoding::Ansi && !encoder_) {
+            Set_Error(Err_Invalid_Argument, "No code page conversion is set for the export.");
+            return false;
+        }
+        file_ = Open_For_Append(path_);
+        if (!file_) return false;
+        if (encoding_ == File_Encoding::New_Utf8) {
+            text_ += Utf8_Mark;
+            text_ += new_file_head;
+            raw_ = text_.size();  // the mark and head go out as they are
+        }
+        return true;
+    }
+    // Where the writer appends its UTF-8 text.
+    std::string& Text() { return text_; }
+    // Call after each whole line or row.
+    bool Line_Done() { return text_.size() < Chunk_Bytes || Flush(); }
+    // Writes what is left and closes; false with the error pending.
+    bool Finish() {
+        bool ok = Flush();
+        if (file_) ok = std::fclose(file_.release()) == 0 && ok;
+        if (!ok && !failed_) Set_Error(Err_Device_IO, "Device I/O error: " + path_);
+        return ok;
+    }
+
+private:
+    static constexpr std::size_t Chunk_Bytes = 1 << 16;
+
+    bool Flush() {
+        if (failed_ || !file_) return false;
+        std::string_view raw(text_.data(), raw_);
+        std::string_view text(text_.data() + raw_, text_.size() - raw_);
+        bool ok = Write(raw);
+        if (encoding_ == File_Encoding::Ansi) {
+            bytes_.clear();
+            ok = ok && encoder_(text, bytes_) && Write(bytes_);
+        } else if (Is_Valid_Utf8(text)) {
+            ok = ok && Write(text);
+        } else {
+            // Ill-formed input would make the whole file unreadable as UTF-8.
+            ok = ok && Write(Valid_Utf8(text, '?'));
+        }
+        text_.clear();
+        raw_ = 0;
+        if (!ok) {
+            failed_ = true;
+            if (Pending_Error().number == 0) Set_Error(Err_Device_IO, "Device I/O error: " + path_);
+        }
+        return ok;
+    }
+    bool Write(std::string_view bytes) {
+        return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) == bytes.size();
+    }
+
+    const Ansi_Encoder& encoder_;
+    const std::string& path_;
+    File_Encoding encoding_ = File_Encoding::New_Utf8;
+    File file_;
+    std::string text_;
+    std::size_t raw_ = 0;  // leading bytes of text_ that need no encoding
+    std::string bytes_;
+    bool failed_ = false;
+};
+
+// One piece of text appended to the file (the footers).
+bool Append_To_File(const Ansi_Encoder& encoder, const std::string& path, std::string_view text,
+                    std::string_view new_file_head = {}) {
+    Export_Sink sink(encoder, path);
+    if (!sink.Open(new_file_head)) return false;
+    sink.Text() += text;
+    return sink.Finish();
+}
+
+// The rows a table writer exports: the list itself when the export copy
+// would be straight (no copy of a large list is made), else the turned copy.
+// A straight copy keeps only the sub-items that have a column.
+struct Export_Table {
+    const ListModel* list = nullptr;
+    std::size_t sub_limit = 0;
+    ListModel turned;
+
+    bool Prepare(const ListModel& source, bool vertical_listing) {
+        if (Export_Copy_Is_Straight(source, vertical_listing)) {
+            list = &source;
+            sub_limit = source.Column_Count() > 0 ? source.Column_Count() - 1 : 0;
+            return true;
+        }
+        list = &turned;
+        sub_limit = static_cast<std::size_t>(-1);
+        return Copy_ListView_For_Export(source, turned, vertical_listing);
+    }
+    std::size_t Sub_Count(const ListItem& item) const { return std::min(sub_limit, item.sub_items.size()); }
+};
 
 // A table writer's failure goes to the error box, and the caller is told.
 bool Report_Failure() {
@@ -154,7 +326,7 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
     line.append(margin, ' ');
     for (std::size_t c = 0; c < list.Column_Count(); ++c) {
         if (c > 0) line.append(gap, ' ');
-        line += Fit(list.Column(c).text, Width_Of(widths, c));
+        Append_Fitted(line, list.Column(c).text, Width_Of(widths, c), false);
     }
     line += CRLF;
 }
@@ -162,10 +334,10 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
 void Format_Text_Row(std::string& line, const ListItem& item, const std::vector<std::size_t>& widths,
                      std::size_t margin, std::size_t gap) {
     line.append(margin, ' ');
-    line += Fit(Trim_Blanks(item.text), Width_Of(widths, 0));
+    Append_Fitted(line, item.text, Width_Of(widths, 0), true);
     for (std::size_t k = 1; k <= item.sub_items.size(); ++k) {
         line.append(gap, ' ');
-        line += Fit(item.Sub_Item(k), Width_Of(widths, k));
+        Append_Fitted(line, item.Sub_Item(k), Width_Of(widths, k), false);
     }
     line += CRLF;
 }
@@ -178,11 +350,11 @@ void Format_CSV_Header(std::string& line, const ListModel& list) {
     line += CRLF;
 }
 
-void Format_CSV_Row(std::string& line, const ListItem& item) {
+void Format_CSV_Row(std::string& line, const ListItem& item, std::size_t sub_count) {
     Append_Csv_Field(line, item.text);
-    for (const std::string& sub : item.sub_items) {
+    for (std::size_t k = 1; k <= sub_count; ++k) {
         line += ',';
-        Append_Csv_Field(line, sub);
+        Append_Csv_Field(line, item.sub_items[k - 1]);
     }
     line += CRLF;
 }
@@ -224,37 +396,47 @@ clsExport::clsExport(Ansi_Encoder encoder, Export_Clock clock)
 bool clsExport::Export_ListView_To_CSV(const ListModel& lvwSource, const std::string& strExportKey,
                                        const std::string& strExportText, const std::string& strFileName,
                                        const std::string& strDevice, bool blnVerticalListing) {
-    ListModel copy;
-    if (!Copy_ListView_For_Export(lvwSource, copy, blnVerticalListing)) return Report_Failure();
+    Export_Table table;
+    if (!table.Prepare(lvwSource, blnVerticalListing)) return Report_Failure();
+    const ListModel& rows = *table.list;
 
-    std::string out;
+    Export_Sink sink(encoder_, strFileName);
+    if (!sink.Open()) return Report_Failure();
+    std::string& out = sink.Text();
     std::string title = strExportText;
     if (!strDevice.empty()) title += "(" + strDevice + ")";
     if (!title.empty()) {
         Append_Csv_Field(out, title);
         out += CRLF;
     }
-    Format_CSV_Header(out, copy);
-    for (std::size_t r = 0; r < copy.Item_Count(); ++r) Format_CSV_Row(out, copy.Item(r));
+    Format_CSV_Header(out, rows);
+    for (std::size_t r = 0; r < rows.Item_Count(); ++r) {
+        const ListItem& item = rows.Item(r);
+        Format_CSV_Row(out, item, table.Sub_Count(item));
+        if (!sink.Line_Done()) break;
+    }
     out += CRLF;
     out += CRLF;
-    if (!Append_To_File(encoder_, strFileName, out)) return Report_Failure();
+    if (!sink.Finish()) return Report_Failure();
     return true;
 }
 
 bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::string& strExportKey,
                                     const std::string& strExportText, const std::string& strFileName,
                                     const std::string& strDevice, bool blnVerticalListing) {
-    ListModel copy;
-    if (!Copy_ListView_For_Export(lvwSource, copy, blnVerticalListing)) return Report_Failure();
-    const std::size_t columns = copy.Column_Count();
+    Export_Table table;
+    if (!table.Prepare(lvwSource, blnVerticalListing)) return Report_Failure();
+    const ListModel& rows = *table.list;
+    const std::size_t columns = rows.Column_Count();
     if (columns == 0) {
         // The header cell's width share needs at least one column.
         Set_Error(Err_Invalid_Argument, "The list has no columns to export.");
         return Report_Failure();
     }
 
-    std::string out;
+    Export_Sink sink(encoder_, strFileName);
+    if (!sink.Open(Html_Charset_Head)) return Report_Failure();
+    std::string& out = sink.Text();
     out += CRLF;
     out += "<b>&nbsp;</b>";
     out += CRLF;
@@ -273,18 +455,19 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     out += CRLF;
     out += "<td width=\"" + Number_Text(100.0 / (2.0 * static_cast<double>(columns))) +
            "%\" bgcolor=\"#9999FF\"><b>";
-    Append_Html(out, copy.Column(0).text);
+    Append_Html(out, rows.Column(0).text);
     out += "</b></td>";
     for (std::size_t c = 1; c < columns; ++c) {
         out += "<td bgcolor=\"#9999FF\"><b>";
-        Append_Html(out, copy.Column(c).text);
+        Append_Html(out, rows.Column(c).text);
         out += "</b></td>";
     }
     out += CRLF;
     out += "</tr>";
     out += CRLF;
-    for (std::size_t r = 0; r < copy.Item_Count(); ++r) {
-        const ListItem& item = copy.Item(r);
+    for (std::size_t r = 0; r < rows.Item_Count(); ++r) {
+        const ListItem& item = rows.Item(r);
+        const std::size_t subs = table.Sub_Count(item);
         out += CRLF;
         out += "<tr>";
         out += CRLF;
@@ -297,16 +480,16 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
             Append_Html(out, item.text);
         out += close;
         for (std::size_t k = 1; k < columns; ++k) {
-            const std::string& sub = item.Sub_Item(k);
             out += open;
-            if (sub.empty())
+            if (k > subs || item.sub_items[k - 1].empty())
                 out += "&nbsp;";
             else
-                Append_Html(out, sub);
+                Append_Html(out, item.sub_items[k - 1]);
             out += close;
         }
         out += CRLF;
         out += "</tr>";
+        if (!sink.Line_Done()) break;
     }
     out += CRLF;
     out += "<tr><td>Created @</td><td>" + General_Date_Text(clock_()) + "</td>";
@@ -320,7 +503,7 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     out += CRLF;
     out += CRLF;
     out += "</div>";
-    if (!Append_To_File(encoder_, strFileName, out)) return Report_Failure();
+    if (!sink.Finish()) return Report_Failure();
     return true;
 }
 
@@ -346,7 +529,7 @@ bool clsExport::SaveHtmlReportFooter(const std::string& strFileName) {
     out += CRLF;
     out += CRLF;
     out += "</div>";
-    const bool ok = Append_To_File(encoder_, strFileName, out);
+    const bool ok = Append_To_File(encoder_, strFileName, out, Html_Charset_Head);
     if (!ok) Clear_Error();  // the footers fail silently
     return ok;
 }
@@ -368,21 +551,25 @@ bool clsExport::Export_To_Text_File(const ListModel& lvwTemp, const std::string&
     const auto margin = static_cast<std::size_t>(lngStartBorder);
     const auto gap = static_cast<std::size_t>(lngTabWidth);
 
-    std::string out;
+    Export_Sink sink(encoder_, strFileName);
+    if (!sink.Open()) return Report_Failure();
+    std::string& out = sink.Text();
     out += CRLF;
     out += Repeat('-', 80);
     out += CRLF;
-    out += strExportText + " (" + strDevice + ")";
+    out += Text_Cell(strExportText + " (" + strDevice + ")");
     out += CRLF;
     out += Repeat('-', 80);
     out += CRLF;
     Format_Text_Header(out, lvwTemp, widths, margin, gap);
     out += CRLF;
-    for (std::size_t r = 0; r < lvwTemp.Item_Count(); ++r)
+    for (std::size_t r = 0; r < lvwTemp.Item_Count(); ++r) {
         Format_Text_Row(out, lvwTemp.Item(r), widths, margin, gap);
+        if (!sink.Line_Done()) break;
+    }
     out += CRLF;
     out += CRLF;
-    if (!Append_To_File(encoder_, strFileName, out)) return Report_Failure();
+    if (!sink.Finish()) return Report_Failure();
     return true;
 }
 

@@ -1,7 +1,13 @@
 #pragma once
 // The export writers: a list model into CSV, an HTML table fragment, or a
 // fixed-width text table, each appended to the end of a file (created when
-// missing, never shortened), in the ANSI code page with CR LF line ends.
+// missing, never shortened), with CR LF line ends.
+//
+// A new (or empty) file is written in UTF-8 and starts with the byte-order
+// mark, which spreadsheets and editors read; a new HTML file also declares
+// <meta charset="utf-8">. Appending keeps the file's encoding: a file with
+// the mark goes on in UTF-8, an older file without it in the ANSI code page
+// (through the encoder handed in).
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -50,7 +56,8 @@ public:
     // The credit table that closes a run of HTML tables.
     bool SaveHtmlReportFooter(const std::string& strFileName);
     // One fixed-width table of the list as it stands; column widths come from
-    // the feature key. An empty key writes nothing (the file is created when
+    // the feature key and count the characters written (an ill-formed UTF-8
+    // sequence is one "?"); a line break in a cell is written as a blank. An empty key writes nothing (the file is created when
     // missing) and returns false. Columns beyond the key's widths get
     // Text_Extra_Column_Width characters. Margin and gap are blanks, >= 0.
     bool Export_To_Text_File(const ListModel& lvwTemp, const std::string& strExportKey,

@@ -130,6 +130,8 @@ void MainController::Register_All_Commands() {
     Register_Feature_Commands();
     Register_Menu_Commands();
     Register_View_Commands();
+    Register_Remote_Operation_Commands();
+    Register_Tabular_Report_Commands();
     Register_Update_Commands();
     Register_Group_Commands();
     Refresh_Commands();

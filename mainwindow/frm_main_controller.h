@@ -21,6 +21,7 @@
 
 namespace crv {
 
+class DatagramSender;
 class UpdateHost;
 
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
@@ -86,6 +87,10 @@ public:
     virtual void Open_Page(const std::string& address) = 0;
     // Closes the main window as the user would (its unload runs).
     virtual void Close_Window() = 0;
+    // Closes every other window of the program (at shutdown).
+    virtual void Unload_All_Forms() {}
+    // Starts in-place editing of the feature tree's selected node.
+    virtual void Begin_Feature_Label_Edit() {}
 
     // ---- group management and list pane (frm_main_groups.cpp, frm_main_list_pane.cpp) ----
     // Scroll a list pane row or a device tree node into view.
@@ -169,6 +174,9 @@ public:
     int level = 1;
     // The window's active control for the Edit commands: "tvwDevices", "lvwMain" or "".
     std::string active_control;
+    // The stored width of the list's first column, given to the first
+    // listing after start-up (0: none).
+    double first_column_twips = 0;
 
     CommandState& Command(const std::string& name);
     const CommandState* Find_Command(const std::string& name) const;
@@ -182,6 +190,9 @@ public:
     // Runs the action now, or, while a listing or refresh runs, asks it to
     // stop and runs the action once it has unwound.
     void Run_Or_Defer(std::function<void()> action);
+    // Called when a feature's listing is complete and about to go into the
+    // list pane: the benchmarks time the pane from here. Empty in the program.
+    std::function<void()> listing_ready_probe;
 
     // ---- commands and dispatch (frm_main_commands.cpp; see command_registry.h) ----
     void Register_Command(const std::string& name, CommandHandler handler);
@@ -274,6 +285,43 @@ public:
     void Apply_Font_Size(int size);
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
+    // Empties the list pane (columns, rows, descriptor) and stops its refresh.
+    void Clear_List_Pane();
+
+    // ---- remote operations (frm_main_remote_operations.cpp) ----
+    void mnuOperationsPowShutdown_Click();
+    void mnuOperationsPowRestart_Click();
+    void mnuOperationsPowBoot_Click();
+    void mnuOperationsProcessKill_Click();
+    void mnuOperationsServiceControl_Click(int index);
+    void mnuOperationsServiceStartMode_Click(int index);
+    // The socket Boot Through LAN sends through (the window's Winsock
+    // sender); without one the command reports the missing control.
+    void Set_Wake_On_Lan_Sender(DatagramSender* sender) { wol_sender_ = sender; }
+
+    // ---- tabular reports (tabular_reports.cpp) ----
+    // The Operations menu drops down.
+    void mnuOperations_Click();
+    void mnuOperationsReportAdd_Click();
+    void mnuOperationsReportRename_Click();
+    void mnuOperationsReportDelete_Click();
+    void mnuOperationsReportCustomize_Click();
+    void mnuOperationsReportScan_Click();
+    void mnuOperationsReportSelectItem_Click(int index);
+    // The scan of the listed report's ticked rows, under the busy guard.
+    void Scan_Tabular_Report(std::int32_t report_id);
+    // Attaches the report customiser (the dialogs' side): shown modally for
+    // a report's TN_ID and name. Customize Report is enabled from then on.
+    void Set_Customize_Report_Dialog(std::function<void(std::int32_t, const std::string&)> show);
+    // `new_text` is trimmed in place; cancel keeps the node's old text.
+    void tvwFeatures_AfterLabelEdit(bool& cancel, std::string& new_text);
+    // Label editing is allowed on saved report nodes only.
+    bool tvwFeatures_BeforeLabelEdit(const TreeNode& node) const;
+    void tvwFeatures_MouseDown(int button, TreeNode* hit);
+    void tvwFeatures_KeyDown(int key_code, int shift);
+    void Show_Report_Menu(bool fromList);
+    void Set_Report_Menu_State(bool visible);
+    TreeNode* Find_Feature_Node_By_Text(const std::string& text);
 
     // ---- update check (frm_main_updates.cpp) ----
     // The window side of the check (HTTP, boxes, the download dialog); the
@@ -325,12 +373,27 @@ private:
     void Register_Availability_Rules();
     void Register_Menu_Commands();
     void Register_View_Commands();
+    void Register_Remote_Operation_Commands();
+    void Register_Tabular_Report_Commands();
+    std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
+
+    // What the list pane shows, so a mode switch or a refresh can list it
+    // again: a feature node's key or a group node's key.
+    enum class Listed { Nothing, Feature, Group };
+    void Note_Listing(Listed kind, const std::string& key);
+    // Lists it again from the current trees, or clears the pane when it is gone.
+    void Relist_Pane(Listed kind, const std::string& key);
+    // The refusal text for a new device-tree label, or "" when it may be stored.
+    std::string Label_Refusal(const TreeNode& node, const std::string& text) const;
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
     void Refresh_Live_List();
+    // Puts a finished listing into the list pane (moved, or turned into
+    // records when the listing direction asks for it); the buffer is spent.
+    void Show_Listing(ListModel& buffer, bool vertical);
     bool Report_Parent_Selected() const;
 
     struct BusyScope {
@@ -344,10 +407,15 @@ private:
     std::map<std::string, CommandState> commands_;
     std::vector<PanelState> panels_;
     int display_mode_ = 2;
+    Listed listed_ = Listed::Nothing;
+    std::string listed_key_;
+    int listing_serial_ = 0;  // counts fillings of the pane
+    bool relist_paused_ = false;
     int busy_depth_ = 0;
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;
+    DatagramSender* wol_sender_ = nullptr;
     UpdateHost* update_host_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 #include "mainwindow/frm_main_controller.h"
 
 #include "core/error.h"
+#include "dialogs/frm_manage_computers_controller.h"
 #include "mainwindow/frm_main_internal.h"
 #include "store/devices.h"
 #include "ui/model/list_layouts.h"
@@ -73,6 +74,7 @@ void MainController::List_Group_Members(std::int32_t group_id, const std::string
         }
     }
     lvwMain.Notify();
+    Note_Listing(Listed::Group, group_key);
 }
 
 void MainController::tvwDevices_NodeClick(TreeNode* node) {
@@ -102,12 +104,47 @@ void MainController::tvwDevices_AfterLabelEdit(bool& cancel, const std::string* 
     if (!new_text) return;
     TreeNode* sel = tvwDevices.selected;
     if (!sel) return;
+    const std::string refusal = Label_Refusal(*sel, *new_text);
+    if (!refusal.empty()) {
+        Message_Box(refusal, Mb_Exclamation);
+        cancel = true;
+        return;
+    }
     const std::int32_t id = Number_Value(Get_Field(sel->tag, 0));
     if (!Rename_Device(id, *new_text)) {
         cancel = true;
         return;
     }
+    const std::string old_name = sel->text;
     sel->text = *new_text;
+    // The computer the feature tree shows carries the new name there too.
+    if (tvwFeatures.Count() > 0) {
+        TreeNode* root = tvwFeatures.Nodes().front();
+        if (Number_Value(Get_Field(root->tag, 0)) == id) {
+            root->text = *new_text;
+            tvwFeatures.Changed(*root);
+            if (host_) host_->Save_Setting("Login", "Computer", *new_text);
+        }
+    }
+    if (PanelState* p = Panel("Information"); p && p->text == old_name) {
+        p->text = *new_text;
+        Changed(ViewPart::Status);
+    }
+}
+
+std::string MainController::Label_Refusal(const TreeNode& node, const std::string& text) const {
+    if (Get_Field(node.tag, 1) != "2") return text.empty() ? "Please enter a valid group name!" : "";
+    // The rules the computer list manager applies to a name it adds.
+    if (!ManageComputersController::Is_Valid_Computer(text)) return "Please enter a valid computer name!";
+    auto lower = [](std::string s) {
+        for (char& ch : s)
+            if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+        return s;
+    };
+    const std::string wanted = lower(text);
+    for (const TreeNode* n : tvwDevices.Nodes())
+        if (n != &node && Get_Field(n->tag, 1) == "2" && lower(n->text) == wanted) return "Computer already exists.";
+    return "";
 }
 
 void MainController::tvwDevices_KeyDown(int key_code, int /*shift*/) {

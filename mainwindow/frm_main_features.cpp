@@ -39,6 +39,33 @@ void Carry_Display_Attributes(const ListModel& source, ListModel& target) {
 
 }  // namespace
 
+void MainController::Show_Listing(ListModel& buffer, bool vertical) {
+    if (Export_Copy_Is_Straight(buffer, vertical)) {
+        // The rows move into the pane as they are: a large listing is not
+        // copied. They end as a straight copy would leave them, with the
+        // indents, checks and bold cells the pane keeps.
+        lvwMain.view = buffer.view;
+        lvwMain.checkboxes = buffer.checkboxes;
+        lvwMain.small_icons = buffer.small_icons;
+        lvwMain.icons = buffer.icons;
+        lvwMain.Take_Rows_From(buffer);
+        const std::size_t subs = lvwMain.Column_Count() > 0 ? lvwMain.Column_Count() - 1 : 0;
+        for (std::size_t r = 0; r < lvwMain.Item_Count(); ++r) {
+            ListItem& row = lvwMain.Item(r);
+            if (row.sub_items.size() > subs) row.sub_items.resize(subs);
+            row.ghosted = false;
+            row.selected = false;
+        }
+        return;
+    }
+    if (!Copy_ListView_For_Export(buffer, lvwMain, vertical)) {
+        // A list that cannot be turned is shown as it was collected.
+        Show_Error_Message(true);
+        Copy_ListView_For_Export(buffer, lvwMain, true);
+    }
+    Carry_Display_Attributes(buffer, lvwMain);
+}
+
 void MainController::Register_Feature_Commands() {
     Register_Command("mnuFleSystemSummary", [this](int) { mnuFleSystemSummary_Click(); });
     // The hardware and operating-system buttons open the feature node whose
@@ -54,6 +81,10 @@ void MainController::Register_Feature_Commands() {
                     tvwFeatures_NodeClick(n);
                 }
             });
+            // Enabled only while the feature tree holds that node.
+            CommandRule present;
+            present.also = [this, node_key] { return tvwFeatures.Find(node_key) != nullptr; };
+            Set_Command_Rule(b.command, present);
         }
     }
 }
@@ -132,14 +163,13 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     ListModel buffer;
     Node_Clicked_Event_Handler(device_id, device, feature_id, key, image, *this, *node, buffer, scan_date, online);
 
-    if (!Copy_ListView_For_Export(buffer, lvwMain, vertical)) {
-        // A list that cannot be turned is shown as it was collected.
-        Show_Error_Message(true);
-        Copy_ListView_For_Export(buffer, lvwMain, true);
-    }
-    Carry_Display_Attributes(buffer, lvwMain);
+    if (listing_ready_probe) listing_ready_probe();
+    Show_Listing(buffer, vertical);
+    if (first_column_twips > 0 && lvwMain.Column_Count() > 0) lvwMain.Column(0).width_twips = first_column_twips;
+    first_column_twips = 0;
     lvwMain.tag = descriptor;
     lvwMain.Notify();
+    Note_Listing(Listed::Feature, key);
 
     if (PanelState* p = Panel("Description")) p->text = node->text;
     Changed(ViewPart::Status);
@@ -192,7 +222,7 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         layout(Layout_Property_List, "");
         if (ok) {
             if (blnOnline)
-                Collect_WQL_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, "Select * From " + key.substr(4));
+                Collect_Class_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, key.substr(4));
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }

@@ -21,6 +21,24 @@ constexpr int Mb_Default_Second = 256;
 }  // namespace
 
 void MainController::Register_Group_Commands() {
+    // Adding, renaming and Properties need a device selected in the active
+    // pane; Delete always asks first.
+    auto selected = [this] {
+        std::string key, tag;
+        return Selected_Device(key, tag) && Starts_With(key, "DEV");
+    };
+    CommandRule add;
+    add.also = selected;
+    Set_Command_Rule("mnuAddType", add);
+    CommandRule edit;
+    edit.also = [this, selected] {
+        std::string key, tag;
+        return selected() && Selected_Device(key, tag) && tvwDevices.Find(key) != nullptr;
+    };
+    Set_Command_Rule("mnuGroupEdit", edit);
+    CommandRule properties;
+    properties.also = [this] { return Properties_Device_ID() > 0; };
+    Set_Command_Rule("mnuGDProperties", properties);
     Register_Command("mnuAddType", [this](int index) { mnuAddType_Click(index); });
     Register_Command("mnuGroupEdit", [this](int) { mnuGroupEdit_Click(); });
     Register_Command("mnuGroupDelete", [this](int) { mnuGroupDelete_Click(); });

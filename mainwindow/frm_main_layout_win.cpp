@@ -40,9 +40,16 @@ void frmMain::Impl::Restore_Window_Layout() {
         double v = std::strtod(t.c_str(), &end);
         return end == t.c_str() ? 0.0 : v;
     };
+    // Stored sizes are whole twips up to 32767; a larger one is taken as the
+    // largest rather than wrapped. Arrange_Panes keeps them inside the client
+    // area, so a size stored while maximised cannot push a pane out.
+    auto size = [&](const char* s, const char* k, const char* d) {
+        return std::clamp(number(s, k, d), 0.0, 32767.0);
+    };
     const int state = static_cast<int>(std::lround(number("Console", "State", "")));
-    left_width = std::max(kPaneMinimum, std::min(32767.0, number("LeftTopPane", "Width", "3700")));
-    devices_height = std::max(kPaneMinimum, std::min(32767.0, number("LeftTopPane", "Height", "3500")));
+    left_width = std::max(kPaneMinimum, size("LeftTopPane", "Width", "3700"));
+    devices_height = std::max(kPaneMinimum, size("LeftTopPane", "Height", "3500"));
+    list_width = size("RightPane", "Width", "");
     if (state == 0) {
         const double h = number("Console", "Height", ""), w = number("Console", "Width", "");
         RECT r;
@@ -52,6 +59,13 @@ void frmMain::Impl::Restore_Window_Layout() {
         SetWindowPos(hwnd, nullptr, 0, 0, pw, ph, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     restored_state = state < 3 ? state : 0;
+    // The first column's width comes back with the first listing, no wider
+    // than the window.
+    if (!Get_Setting("RightPane", "DataWidth", "").empty()) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        c.first_column_twips = std::min(size("RightPane", "DataWidth", ""), Tw(client.right));
+    }
 }
 
 void frmMain::Impl::Save_Window_Layout() {
@@ -66,8 +80,10 @@ void frmMain::Impl::Save_Window_Layout() {
         Save_Setting("Console", "Width", std::to_string(std::lround(Tw(r.right - r.left))));
         Save_Setting("Console", "Height", std::to_string(std::lround(Tw(r.bottom - r.top))));
     }
-    Save_Setting("LeftTopPane", "Width", std::to_string(std::lround(left_width)));
-    Save_Setting("LeftTopPane", "Height", std::to_string(std::lround(devices_height)));
+    // What shows, which Arrange_Panes may have kept inside the window.
+    const RECT dr = tvwDevices.Bounds();
+    Save_Setting("LeftTopPane", "Width", std::to_string(std::lround(Tw(dr.right - dr.left))));
+    Save_Setting("LeftTopPane", "Height", std::to_string(std::lround(Tw(dr.bottom - dr.top))));
     RECT lr = lvwMain.Bounds();
     Save_Setting("RightPane", "Width", std::to_string(std::lround(Tw(lr.right - lr.left))));
     lvwMain.Read_Column_Widths();
@@ -83,18 +99,24 @@ void frmMain::Impl::Arrange_Panes() {
     const int top = clbMain.Height() + 1;
     sbrMain.Layout();
     const int status_h = IsWindowVisible(sbrMain.Handle()) ? sbrMain.Height() : 0;
-    const int lw = Px(left_width);
     const int gap = Px(kGap);
+    // The left column leaves the list its minimum width and the device tree
+    // the feature tree its minimum height, as far as the window allows; the
+    // stored sizes stay as they are for a larger window.
+    const int lw = std::max(0, std::min(Px(left_width), sw - gap - Px(kPaneMinimum)));
     clbScan.Move(0, top + 1, lw, clbScan.Height());
     devices_top = top + 1 + clbScan.Height();
-    int dh = Px(devices_height);
     const int bottom = sh - status_h;
+    const int dh = std::max(0, std::min(Px(devices_height), bottom - devices_top - gap - Px(kPaneMinimum)));
     int fh = bottom - (devices_top + dh + gap);
     if (fh < 1) fh = 0;
     tvwDevices.Move(0, devices_top, lw, dh);
     tvwFeatures.Move(0, devices_top + dh + gap, lw, fh);
-    const int list_w = sw - lw - gap;
-    if (list_w > 0) lvwMain.Move(lw + gap, top, list_w, std::max(0, bottom - top));
+    // A window 3000 twips wide or less leaves the list its width.
+    RECT outer;
+    GetWindowRect(hwnd, &outer);
+    if (Tw(outer.right - outer.left) > 3000) list_width = Tw(std::max(0, sw - lw - gap));
+    lvwMain.Move(lw + gap, top, Px(list_width), std::max(0, bottom - top));
     gap_x0 = lw;
     gap_x1 = lw + gap;
     gap_y0 = devices_top + dh;

@@ -74,6 +74,9 @@ bool MainController::lvwMain_KeyPress(int key_ascii) {
 void MainController::lvwMain_MouseUp(int button, int /*shift*/, int /*x*/, int /*y*/) {
     if (button != 2 || !host_) return;
     if (Group_Listing_Shown()) {
+        // Its items follow the rows selected now.
+        Refresh_Commands();
+        Changed(ViewPart::Commands);
         host_->Popup_Menu("mnuGroup");
         return;
     }
@@ -86,9 +89,7 @@ void MainController::lvwMain_MouseUp(int button, int /*shift*/, int /*x*/, int /
     } else if (node_key == "RTT_RemoteTaskManager") {
         if (any_selected) host_->Popup_Menu("mnuOperationsProcess");
     } else if (Starts_With(node_key, "Tabu_")) {
-        // The list's variant of the report menu (index 1); the whole menu
-        // while that variant is not registered.
-        if (!Run_Command("Show_Report_Menu", 1)) host_->Popup_Menu("mnuOperationsReport");
+        Show_Report_Menu(true);  // the list's variant
     }
 }
 

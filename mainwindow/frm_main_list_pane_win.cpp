@@ -70,6 +70,12 @@ void frmMain::Impl::Wire_List_Pane_Events() {
         lvwMain.Read_Column_Widths();
         c.lvwMain_LostFocus();
     };
+    // The device tree's context menu acts on the tree: it takes the focus.
+    auto tree_down = tvwDevices.on_mouse_down;
+    tvwDevices.on_mouse_down = [this, tree_down](const MouseEvent& e) {
+        if (e.button == Mouse_Right) tvwDevices.Focus();
+        if (tree_down) tree_down(e);
+    };
     // A name stored by the tree's editor shows in the group listing too.
     auto store_name = tvwDevices.on_after_label_edit;
     tvwDevices.on_after_label_edit = [this, store_name](TreeNode& node, const std::string& text) {

@@ -89,8 +89,13 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
     } else if (Starts_With(key, "MSAcpi_") || Starts_With(key, "MSStorageDriver_")) {
         ns = 4;
     }
-    const std::string query =
-        "SELECT " + Get_Property_Select_List(Number_Value(nodClicked.tag)) + " FROM " + cls;
+    // Class and property names go into the query only as identifiers; a
+    // refused name is this listing's error row, and nothing is sent.
+    std::string query;
+    if (!Build_Feature_Query(Number_Value(nodClicked.tag), cls, query)) {
+        fail_row(Pending_Error().number, Pending_Error().description);
+        return;
+    }
 
     WmiStatus status;
     auto services = Connect_Device(lngDeviceID, strDevice, ns, status);

@@ -117,6 +117,7 @@ void frmMain::Impl::On_Command(int id) {
 }
 
 void frmMain::Impl::Sync_Commands() {
+    Sync_Report_Menu();
     for (const auto& [name, state] : c.Commands()) {
         auto id = ids_by_command.find(name);
         if (id != ids_by_command.end()) {

@@ -205,6 +205,8 @@ void MainController::Form_Unload() {
     Cancel_Requested = true;
     Set_Timer(tmrMain, false, 0);
     Save_Features_Expanded();
+    // The other windows close before the database is compacted under them.
+    if (host_) host_->Unload_All_Forms();
     SqlResult settings;
     if (!Get_Settings(settings) || settings.Data_Row_Count() < 1) return;
     auto col = settings.Column_Index("LAST_OPTIMIZE");

@@ -33,10 +33,52 @@ void MainController::Register_View_Commands() {
 
 void MainController::mnuViewRefresh_Click() {
     Run_Or_Defer([this] {
+        // The rebuild below must not list on its own: the pane is listed
+        // once, after it, from the rebuilt trees.
+        const Listed kind = listed_;
+        const std::string key = listed_key_;
+        const int serial = listing_serial_;
+        relist_paused_ = true;
         Initialize_Main_Window(false);
         Select_Default_Computer();
-        if (tvwFeatures.selected) tvwFeatures_NodeClick(tvwFeatures.selected);
+        relist_paused_ = false;
+        if (listing_serial_ == serial) Relist_Pane(kind, key);
     });
+}
+
+void MainController::Note_Listing(Listed kind, const std::string& key) {
+    listed_ = kind;
+    listed_key_ = key;
+    ++listing_serial_;
+}
+
+void MainController::Relist_Pane(Listed kind, const std::string& key) {
+    if (kind == Listed::Nothing) return;
+    if (kind == Listed::Feature) {
+        TreeNode* node = tvwFeatures.Find(key);
+        const TreeNode* root = tvwFeatures.Count() > 0 ? tvwFeatures.Nodes().front() : nullptr;
+        const bool computer = root && Get_Device_Type(Number_Value(Get_Field(root->tag, 0))) == 2;
+        if (node && (computer || key.rfind("Tabu_", 0) == 0)) {
+            tvwFeatures.Select(node);
+            tvwFeatures_NodeClick(node);
+            return;
+        }
+    } else if (TreeNode* group = tvwDevices.Find(key)) {
+        List_Group_Members(Number_Value(Get_Field(group->tag, 0)), "tvwDevices", group->text, group->tag, group->key);
+        return;
+    }
+    Clear_List_Pane();
+}
+
+void MainController::Clear_List_Pane() {
+    Set_Timer(tmrMain, false, 0);
+    lvwMain.Clear_Items();
+    lvwMain.Clear_Columns();
+    lvwMain.tag.clear();
+    lvwMain.Notify();
+    listed_ = Listed::Nothing;
+    listed_key_.clear();
+    Set_Operations_Mode(2);
 }
 
 void MainController::mnuViewVertical_Click() {
@@ -77,7 +119,17 @@ void MainController::Work_Mode(bool online) {
     if (!root_tag.empty() && Get_Device_Type(Number_Value(Get_Field(root_tag, 0))) == 2)
         Set_Features_Root(root_text, root_tag, "");
 
+    // Feature buttons follow the nodes of the rebuilt tree.
+    Refresh_Commands();
+    Changed(ViewPart::Commands);
+
+    const Listed kind = listed_;
+    const std::string key = listed_key_;
+    const int serial = listing_serial_;
     if (tvwDevices.Count() > 0 && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
+    // Unless the device click listed a group, the pane shows what it showed,
+    // in the new mode (or nothing, when the new tree lacks it).
+    if (!relist_paused_ && listing_serial_ == serial) Relist_Pane(kind, key);
     Set_Timer(tmrExpand, true, 50);
 }
 

@@ -195,6 +195,7 @@ bool frmMain::Impl::Create_Window() {
         if (IsWindowEnabled(hwnd)) c.tmrExpand_Timer();
     };
     c.Set_Host(this);
+    c.Set_Wake_On_Lan_Sender(&sckWOL);
     return true;
 }
 
@@ -231,6 +232,7 @@ void frmMain::Impl::Wire_Events() {
     tvwDevices.on_got_focus = [this] { c.active_control = "tvwDevices"; };
     lvwMain.on_got_focus = [this] { c.active_control = "lvwMain"; };
     tvwFeatures.on_got_focus = [this] { c.active_control = "tvwFeatures"; };
+    Wire_Report_Events();
     auto reset_pointer = [](const MouseEvent&) {
         static HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
         if (GetCursor() != arrow) SetCursor(arrow);
@@ -269,7 +271,6 @@ bool frmMain::Impl::Close() {
     tmrExpand.Set_Enabled(false);
     Save_Window_Layout();
     c.Form_Unload();
-    Unload_All_Forms();
     if (IsWindow(hwnd)) DestroyWindow(hwnd);
     return true;
 }
@@ -306,6 +307,13 @@ LRESULT CALLBACK frmMain::Impl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONUP:
         self->Splitter_Button_Up();
         return 0;
+    case WM_INITMENUPOPUP:
+        // Items that act on a selection follow the one there is now.
+        self->c.Refresh_Commands();
+        self->Sync_Commands();
+        // The Operations menu drops down.
+        if (reinterpret_cast<HMENU>(wp) == self->Popup_Of("mnuOperations")) self->c.mnuOperations_Click();
+        break;
     case WM_CLOSE:
         self->Close();
         return 0;

@@ -18,6 +18,7 @@
 #include "platform/win/shell.h"
 #include "platform/win/system.h"
 #include "platform/win/text.h"
+#include "platform/win/udp_sender.h"
 
 namespace crv {
 
@@ -42,6 +43,7 @@ struct frmMain::Impl final : MainHost {
     Label lblListedCount;
     HWND cmdCancel = nullptr;
     Timer tmrMain, tmrExpand;
+    WinsockDatagramSender sckWOL;  // Boot Through LAN's socket
     HMENU menu_bar = nullptr;
     HMENU add_menu = nullptr;
     HACCEL accel = nullptr;
@@ -53,6 +55,7 @@ struct frmMain::Impl final : MainHost {
     // Pane geometry in twips: the left column's width, the device tree's height.
     double left_width = 3700;
     double devices_height = 3500;
+    double list_width = 0;  // twips
     bool loaded = false;
     bool unloading = false;
     enum class Drag { None, Vertical, Horizontal } drag = Drag::None;
@@ -98,10 +101,14 @@ struct frmMain::Impl final : MainHost {
         if (c.tvwDevices.selected) tvwDevices.Start_Label_Edit(c.tvwDevices.selected);
     }
     void Popup_Menu(const std::string& name) override;
+    void Begin_Feature_Label_Edit() override {
+        if (c.tvwFeatures.selected) tvwFeatures.Start_Label_Edit(c.tvwFeatures.selected);
+    }
     void Open_Page(const std::string& address) override { crv::Open_With_Shell(address); }
     void Close_Window() override {
         if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);
     }
+    void Unload_All_Forms() override { crv::Unload_All_Forms(); }
 
     // ---------------------------------------------------------------- menus (frm_main_menus_win.cpp)
     void Build_Menus();
@@ -113,6 +120,11 @@ struct frmMain::Impl final : MainHost {
     void On_Command(int id);
     void Sync_Commands();
     void Sync_Add_Menu();
+
+    // ---------------------------------------------------------------- tabular reports (tabular_reports_win.cpp)
+    void Wire_Report_Events();
+    void Sync_Report_Menu();
+    std::string report_menu_shown;  // visibility of the report menu's items as last built
 
     // ---------------------------------------------------------------- building (frm_main_win.cpp)
     bool Create_Window();

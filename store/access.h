@@ -16,6 +16,12 @@ struct AccessLibrary {
     std::int32_t (*changes)(std::int32_t handle);
     std::int64_t (*last_insert_rowid)(std::int32_t handle);
     const char* (*libversion)();
+    // One prepared statement (or a few) run over many rows of bound cells;
+    // see tqdata_sqlite_exec_rows. Null in a library that lacks it: callers
+    // then build statement texts as before.
+    std::int32_t (*exec_rows)(std::int32_t handle, const char* const* sqls, std::int32_t statements,
+                              const char* types, std::int32_t params_per_row, std::int32_t rows,
+                              const char* const* values, const char** error_text);
 };
 
 // The library the store uses; nullptr when it cannot be loaded (every store

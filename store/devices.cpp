@@ -1,6 +1,7 @@
 #include "store/devices.h"
 
 #include "core/common.h"
+#include "core/names.h"
 #include "store/session.h"
 #include "store/sql_text.h"
 
@@ -25,6 +26,14 @@ std::string Local_Computer_Name() {
 
 constexpr const char* Device_Columns =
     "SELECT DL.DEV_NAME, DL.SCAN_USER, DL.SCAN_PWD, DL.DEV_ID, DL.DEV_TYPE_ID, DL.PARENT, DT.DEV_TYPE_PIC";
+
+// The scramble turns a control character into one the statement cannot
+// carry, so such credentials would come back changed: they are refused.
+bool Refuse_Control_Characters(StoreSession& session, const std::string& userName, const std::string& password) {
+    if (!Has_Control_Characters(userName) && !Has_Control_Characters(password)) return false;
+    session.Fail(Credentials_Control_Character_Error, Credentials_Control_Character_Text);
+    return true;
+}
 
 // Reads one number at (1, 0); 0 without a row or after a failure.
 std::int32_t Single_Number(const std::string& sql) {
@@ -111,6 +120,7 @@ std::int32_t Add_Device(const std::string& name, const std::string& userName, co
                         std::int32_t typeId, const std::string& domain, const std::string& addedBy) {
     StoreSession session;
     if (!session.Connected()) return 0;
+    if (Refuse_Control_Characters(session, userName, password)) return 0;
     std::string stored_comment = comment;
     if (typeId == 2 && stored_comment.empty()) Server_Type_Text(osType, stored_comment);
     std::string quoted_name = Sql_Quote(name);
@@ -182,6 +192,7 @@ bool Move_Device(std::int32_t deviceId, std::int32_t targetGroupId, std::int32_t
 
 bool Set_Device_Credentials(std::int32_t deviceId, const std::string& userName, const std::string& password) {
     StoreSession session;
+    if (!session.Connected() || Refuse_Control_Characters(session, userName, password)) return false;
     return session.Run("UPDATE DEV_TBL SET SCAN_USER = " + Sql_Quote(Scramble_Text(Cut_Characters(userName, 255))) +
                        ", SCAN_PWD=" + Sql_Quote(Scramble_Text(Cut_Characters(password, 255))) +
                        " WHERE DEV_ID=" + Num(deviceId));

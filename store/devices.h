@@ -10,6 +10,12 @@
 
 namespace crv {
 
+// Why credentials holding a control character (tab, line break, ...) are
+// refused: the stored form cannot keep them.
+inline constexpr std::int32_t Credentials_Control_Character_Error = 5;
+inline constexpr const char* Credentials_Control_Character_Text =
+    "User names and passwords cannot contain control characters such as tabs or line breaks.";
+
 // Columns 0 DEV_NAME, 1 SCAN_USER, 2 SCAN_PWD (clear), 3 DEV_ID,
 // 4 DEV_TYPE_ID, 5 PARENT, 6 DEV_TYPE_PIC. typeFilter > 0: that type by name;
 // 0: all, by DEV_TYPE_ID, PARENT, DEV_NAME.
@@ -25,6 +31,8 @@ bool Get_Device_Credentials(std::int32_t deviceId, std::string& userName, std::s
                             std::string& domain);
 // Inserts a device and returns its new DEV_ID (0 on failure). A computer
 // (typeId 2) with an empty comment gets the names of its server type bits.
+// A user name or password holding a control character is refused (error
+// box with Credentials_Control_Character_Text, result 0).
 std::int32_t Add_Device(const std::string& name, const std::string& userName, const std::string& password,
                         std::int32_t platformId, std::int32_t osType, std::int32_t majorVersion,
                         std::int32_t minorVersion, const std::string& comment, std::int32_t parentId,
@@ -41,7 +49,8 @@ bool Rename_Device(std::int32_t deviceId, const std::string& newName);
 // Logs the move (user cut to 50, remarks to 255 characters), then moves.
 bool Move_Device(std::int32_t deviceId, std::int32_t targetGroupId, std::int32_t sourceGroupId,
                  const StoreDateTime& movedAt, const std::string& windowsUser, const std::string& remarks);
-// Each cut to 255 characters, then scrambled.
+// Each cut to 255 characters, then scrambled. Refused like Add_Device when
+// either holds a control character.
 bool Set_Device_Credentials(std::int32_t deviceId, const std::string& userName, const std::string& password);
 // onlyWhenEmpty: writes only where DEV_MAC = ''.
 bool Set_Device_MAC(std::int32_t deviceId, const std::string& macList, bool onlyWhenEmpty);

@@ -1,6 +1,10 @@
 #include "store/scans.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/common.h"
+#include "core/names.h"
 #include "store/session.h"
 #include "store/sql_text.h"
 #include "ui/model/list_model.h"
@@ -16,6 +20,13 @@ std::string Trim_Blanks(const std::string& text) {
     if (b == std::string::npos) return {};
     std::size_t e = text.find_last_not_of(' ');
     return text.substr(b, e - b + 1);
+}
+
+// Bound texts end at a NUL, as quoted ones always did.
+std::string Drop_Nuls(std::string_view text) {
+    std::string out(text);
+    out.erase(std::remove(out.begin(), out.end(), '\0'), out.end());
+    return out;
 }
 
 StoreDate Today() { return Store_Environment().now().Date(); }
@@ -42,29 +53,53 @@ bool Save_Scan(const StoreDate& scanDate, std::int32_t deviceId, std::int32_t fe
     }
     const std::string scan_id = Num(head.Number(1, 0));
 
-    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
-        const ListItem& item = list.Item(i);
-        // A key without separator (the installed-software rows, an error row)
-        // is the property name alone, in section 0.
-        std::size_t separator = item.key.find(Row_Key_Separator_Char);
-        std::string name = Sql_Quote(std::string_view(item.key).substr(0, separator));
-        std::string caption = Sql_Quote(Trim_Blanks(item.text));
-        std::string value = Sql_Quote(item.Sub_Item(1));
-        std::string image = Sql_Quote(item.small_icon);
-        std::string prop_id = "(SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=" + name + " AND FEATURE_ID=" + f + ")";
-        if (item.small_icon == "Info" &&
-            !session.Run("INSERT OR IGNORE INTO PROPS_TBL(PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, "
-                         "FEATURE_ID, LIST_ORDER) VALUES (" +
-                         prop_id + ", " + name + "," + caption + ", '', 1, " + f + "," +
-                         Num(static_cast<std::int64_t>(i) + 1) + ")"))
-            return false;
-        std::int32_t section =
-            separator == std::string::npos ? 0 : static_cast<std::int32_t>(Text_Number(Get_Field(item.key, 1)));
-        if (!session.Run("INSERT INTO SCAN_DETAILS(PROP_NAME, VALUE, IMAGE, PROP_BOLD, SCAN_ID, PROP_ID, DEV_ID, "
-                         "FEATURE_ID, SECTION_ID) VALUES(" +
-                         caption + "," + value + "," + image + "," + (item.bold ? "1" : "0") + "," + scan_id + ", " +
-                         prop_id + ", " + dev + "," + f + "," + Num(section) + ")"))
-            return false;
+    // One catalogue insert (for property rows only) and one detail insert per
+    // row, each parsed once and bound per row. Cells: ?1 name, ?2 caption,
+    // ?3 value, ?4 image, ?5 bold, ?6 scan, ?7 device, ?8 feature,
+    // ?9 section, ?10 list order, ?11 1 when the name may join the catalogue
+    // (only a name that can stand in a WQL select list: the catalogue's
+    // names are put into the feature's query later).
+    static const std::vector<std::string> statements = {
+        "INSERT OR IGNORE INTO PROPS_TBL(PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, FEATURE_ID, "
+        "LIST_ORDER) SELECT (SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=?1 AND FEATURE_ID=?8), ?1, ?2, '', 1, "
+        "?8, ?10 WHERE ?4='Info' AND ?11=1",
+        "INSERT INTO SCAN_DETAILS(PROP_NAME, VALUE, IMAGE, PROP_BOLD, SCAN_ID, PROP_ID, DEV_ID, FEATURE_ID, "
+        "SECTION_ID) VALUES(?2, ?3, ?4, ?5, ?6, (SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=?1 AND "
+        "FEATURE_ID=?8), ?7, ?8, ?9)"};
+    constexpr std::size_t Cells = 11;
+    constexpr std::size_t Chunk = 2000;  // rows bound at once: memory stays small for any scan
+    const char* const types = "tttti" "iiiii" "i";
+    const std::string bold[2] = {"0", "1"};
+    std::vector<std::string> texts;
+    std::vector<const char*> cells;
+    for (std::size_t first = 0; first < list.Item_Count(); first += Chunk) {
+        const std::size_t last = std::min(list.Item_Count(), first + Chunk);
+        texts.clear();
+        texts.reserve((last - first) * 7);
+        for (std::size_t i = first; i < last; ++i) {
+            const ListItem& item = list.Item(i);
+            // A key without separator (the installed-software rows, an error
+            // row) is the property name alone, in section 0.
+            std::size_t separator = item.key.find(Row_Key_Separator_Char);
+            texts.push_back(Drop_Nuls(std::string_view(item.key).substr(0, separator)));
+            texts.push_back(Drop_Nuls(Trim_Blanks(item.text)));
+            texts.push_back(Drop_Nuls(item.Sub_Item(1)));
+            texts.push_back(Drop_Nuls(item.small_icon));
+            texts.push_back(separator == std::string::npos
+                                ? "0"
+                                : Num(Clamp_To_Int32(Text_Number(Get_Field(item.key, 1)))));
+            texts.push_back(Num(static_cast<std::int64_t>(i) + 1));
+            texts.push_back(Is_Wql_Name(std::string_view(item.key).substr(0, separator)) ? "1" : "0");
+        }
+        cells.clear();
+        cells.reserve((last - first) * Cells);
+        for (std::size_t i = first; i < last; ++i) {
+            const std::string* t = &texts[(i - first) * 7];
+            cells.insert(cells.end(), {t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(),
+                                       bold[list.Item(i).bold ? 1 : 0].c_str(), scan_id.c_str(), dev.c_str(),
+                                       f.c_str(), t[4].c_str(), t[5].c_str(), t[6].c_str()});
+        }
+        if (!session.Run_Rows(statements, types, Cells, cells)) return false;
     }
     return session.Commit();
 }

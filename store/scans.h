@@ -13,7 +13,8 @@ class ListModel;
 // in one transaction. Per item: key = property name U+000B section (a key
 // without U+000B is the name with section 0), text = caption (stored
 // trimmed), sub-item 1 = value, small icon = image key ("Info" rows join the
-// feature's property catalogue when new), bold. False after the error box;
+// feature's property catalogue when new and their name is a WQL identifier;
+// the catalogue's names go into queries), bold. False after the error box;
 // then the earlier scan stays as it was.
 bool Save_Scan(const StoreDate& scanDate, std::int32_t deviceId, std::int32_t featureId, const ListModel& list);
 // SCAN_DATE1 as "dd-mm-yyyy", distinct, newest first. True when rows came.

@@ -4,6 +4,7 @@
 // close. Internal to the store.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "store/store.h"
 
@@ -26,6 +27,13 @@ public:
     bool Run(const std::string& sql);
     // Runs without a box on failure (the failure still ends the session).
     bool Run_Quiet(const std::string& sql);
+
+    // Runs each statement of `sqls` once per row of `cells` (params_per_row
+    // cells a row, named ?1.. in the statements; a null cell is NULL; a 'i'
+    // in types binds that cell as a whole number). Each statement is parsed
+    // once for all rows. Fails like Run.
+    bool Run_Rows(const std::vector<std::string>& sqls, const char* types, std::size_t params_per_row,
+                  const std::vector<const char*>& cells);
 
     // "BEGIN DEFERRED TRANSACTION MY_TRANS" / "COMMIT TRANSACTION MY_TRANS".
     // A unit whose COMMIT fails is reported like any failed statement; the

@@ -15,4 +15,10 @@ std::string Double_Quotes(std::string_view text);
 // "'" + Double_Quotes(Cut_Characters(text, max_chars)) + "'"; max_chars 0 = no limit.
 std::string Sql_Quote(std::string_view text, std::size_t max_chars = 0);
 
+// True when the text holds at most one statement: nothing but blanks and
+// comments may follow a ";" that stands outside quotes, brackets and
+// comments. The access library runs every statement it is given, so a text
+// built from outside values must pass this before it is run.
+bool Is_Single_Statement(std::string_view sql);
+
 }  // namespace crv

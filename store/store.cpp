@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/common.h"
 #include "core/error.h"
 #include "store/access.h"
 #include "store/session.h"
@@ -33,20 +34,8 @@ std::string Format_Store_Date_Time(const StoreDateTime& when) {
 std::int64_t Text_Number(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::uint64_t value = 0;
-    bool any = false;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        any = true;
-        if (value < (std::uint64_t(1) << 62)) value = value * 10 + std::uint64_t(text[i] - '0');
-        ++i;
-    }
-    if (!any) return 0;
-    return negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
+    std::size_t used = 0;
+    return Parse_Leading_Int64(text.substr(i), used);
 }
 
 bool Text_Flag(std::string_view text) {
@@ -250,7 +239,8 @@ bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& 
     std::string error;
     if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
     failed_ = true;
-    Show_Error_Message(false);
+    // Shown here, once: no later box may repeat it.
+    Show_Error_Message(true);
     return false;
 }
 
@@ -270,6 +260,63 @@ bool StoreSession::Run_Quiet(const std::string& sql) {
     return false;
 }
 
+namespace {
+
+// For a library without the row runner: the same statements as texts, each
+// ?N replaced by its cell as a literal.
+std::string Bind_As_Text(const std::string& sql, const char* types, const char* const* row, std::size_t params) {
+    const std::size_t type_count = types ? std::char_traits<char>::length(types) : 0;
+    std::string out;
+    for (std::size_t i = 0; i < sql.size(); ++i) {
+        if (sql[i] != '?') {
+            out += sql[i];
+            continue;
+        }
+        std::size_t n = 0, j = i + 1;
+        while (j < sql.size() && sql[j] >= '0' && sql[j] <= '9') n = n * 10 + static_cast<std::size_t>(sql[j++] - '0');
+        if (n == 0 || n > params) {
+            out += sql[i];
+            continue;
+        }
+        const char* cell = row[n - 1];
+        if (!cell) out += "NULL";
+        else if (n - 1 < type_count && types[n - 1] == 'i') out += std::to_string(Text_Number(cell));
+        else out += Sql_Quote(cell);
+        i = j - 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+bool StoreSession::Run_Rows(const std::vector<std::string>& sqls, const char* types, std::size_t params_per_row,
+                            const std::vector<const char*>& cells) {
+    if (!Ok()) return false;
+    if (params_per_row == 0 || cells.size() % params_per_row != 0) {
+        Fail(5, "Invalid procedure call or argument");
+        return false;
+    }
+    const std::size_t rows = cells.size() / params_per_row;
+    const AccessLibrary* library = Access_Library();
+    if (library && library->exec_rows) {
+        std::vector<const char*> texts;
+        for (const std::string& sql : sqls) texts.push_back(sql.c_str());
+        const char* error = nullptr;
+        std::int32_t status = library->exec_rows(handle_, texts.data(), static_cast<std::int32_t>(texts.size()),
+                                                 types, static_cast<std::int32_t>(params_per_row),
+                                                 static_cast<std::int32_t>(rows), cells.data(), &error);
+        if (status == 0) return true;
+        failed_ = true;
+        Set_Error(status, error && *error ? error : "SQL error");
+        Show_Error_Message(false);
+        return false;
+    }
+    for (std::size_t r = 0; r < rows; ++r)
+        for (const std::string& sql : sqls)
+            if (!Run(Bind_As_Text(sql, types, cells.data() + r * params_per_row, params_per_row))) return false;
+    return true;
+}
+
 bool StoreSession::Begin() { return Run("BEGIN DEFERRED TRANSACTION MY_TRANS"); }
 
 bool StoreSession::Commit() { return Run("COMMIT TRANSACTION MY_TRANS"); }
@@ -278,7 +325,7 @@ void StoreSession::Fail(std::int32_t number, const std::string& description) {
     if (failed_) return;
     failed_ = true;
     Set_Error(number, description);
-    Show_Error_Message(false);
+    Show_Error_Message(true);
 }
 
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {
@@ -288,6 +335,13 @@ bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string
 
 bool Execute_SQL(const std::string& sql) {
     StoreSession session;
+    if (!session.Connected()) return false;
+    // One statement only: a value that closed its quotes early must not get
+    // a second statement run behind the first.
+    if (!Is_Single_Statement(sql)) {
+        session.Fail(Refused_Statement_Error, "The statement text holds more than one SQL statement.");
+        return false;
+    }
     return session.Run(sql);
 }
 
@@ -333,6 +387,41 @@ std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
     out += Double_Quotes(value);
     out += '\'';
     return out;
+}
+
+}  // namespace crv
+
+namespace crv {
+
+bool Is_Single_Statement(std::string_view sql) {
+    bool ended = false;
+    const std::size_t n = sql.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = sql[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') continue;
+        if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
+            while (i < n && sql[i] != '\n') ++i;
+            continue;
+        }
+        if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            std::size_t close = sql.find("*/", i + 2);
+            i = close == std::string_view::npos ? n : close + 1;
+            continue;
+        }
+        if (ended) return false;
+        if (c == ';') {
+            ended = true;
+        } else if (c == '\'' || c == '"' || c == '`' || c == '[') {
+            // Quoted text and names run to their closing mark; a doubled
+            // closing mark stands for itself and reads as a close and a
+            // reopen here, which comes to the same.
+            const char close = c == '[' ? ']' : c;
+            std::size_t end = sql.find(close, i + 1);
+            if (end == std::string_view::npos) return true;  // unterminated: SQLite refuses it whole
+            i = end;
+        }
+    }
+    return true;
 }
 
 }  // namespace crv

@@ -77,7 +77,8 @@ private:
 };
 
 // The leading number of a text as the store reads keys and counts: optional
-// blanks, a sign, digits; 0 when there are none.
+// blanks, a sign, digits; 0 when there are none. A number past the 64-bit
+// range reads as the nearest limit.
 std::int64_t Text_Number(std::string_view text);
 // The stored flag forms: "True" (any case) and non-zero numbers are True.
 bool Text_Flag(std::string_view text);
@@ -108,7 +109,12 @@ void Close_Database(std::int32_t handle);
 bool Run_SQL(std::int32_t handle, const std::string& sql, SqlResult& result, std::int32_t& rowCount,
              std::string& errorText);
 
-// One caller-built statement on its own connection.
+// The error number Execute_SQL reports when it refuses a text that holds
+// more than one statement.
+inline constexpr std::int32_t Refused_Statement_Error = 5001;
+
+// One caller-built statement on its own connection. Execute_SQL refuses a
+// text of several statements (error box, False) and runs nothing of it.
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql);
 bool Execute_SQL(const std::string& sql);
 

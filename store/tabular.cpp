@@ -1,5 +1,7 @@
 #include "store/tabular.h"
 
+#include <algorithm>
+
 #include "store/session.h"
 #include "store/sql_text.h"
 #include "ui/model/list_model.h"
@@ -115,18 +117,23 @@ bool Load_Tabular_Report_Nodes(TreeModel& tree, const std::string& /*rootKey*/) 
     return true;
 }
 
-bool Get_Report_Visibility(std::int32_t reportId, std::vector<std::string>& flags) {
+namespace {
+
+// The report's visibility text; false only when the statement failed (the
+// box has been shown). No row reads as an empty text.
+bool Read_Report_Visibility(std::int32_t reportId, std::string& text) {
     StoreSession session;
     SqlResult result;
     std::int32_t rows = 0;
     if (!session.Run("SELECT REPORT_VISIBILITY FROM TAB_REPORT_NAMES_TBL WHERE TN_ID='" + Num(reportId) + "'", result,
                      rows))
         return false;
-    const std::string& text = result.Text(1, 0);
-    if (rows < 1 || text.empty()) {
-        session.Fail(1, "The tabular report " + Num(reportId) + " has no column visibility.");
-        return false;
-    }
+    text = rows < 1 ? std::string() : result.Text(1, 0);
+    return true;
+}
+
+// One flag per character.
+std::vector<std::string> Split_Flags(const std::string& text) {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < text.size();) {
         std::size_t j = i + 1;
@@ -134,7 +141,20 @@ bool Get_Report_Visibility(std::int32_t reportId, std::vector<std::string>& flag
         out.push_back(text.substr(i, j - i));
         i = j;
     }
-    flags = std::move(out);
+    return out;
+}
+
+}  // namespace
+
+bool Get_Report_Visibility(std::int32_t reportId, std::vector<std::string>& flags) {
+    std::string text;
+    if (!Read_Report_Visibility(reportId, text)) return false;
+    if (text.empty()) {
+        StoreSession session;
+        session.Fail(1, "The tabular report " + Num(reportId) + " has no column visibility.");
+        return false;
+    }
+    flags = Split_Flags(text);
     return true;
 }
 
@@ -178,6 +198,32 @@ bool Add_Tabular_Report_Row(std::int32_t deviceId, const std::string& deviceName
                        Sql_Quote(deviceName) + ")");
 }
 
+bool Save_Tabular_Report(std::int32_t reportId, const std::string& visibility,
+                         const std::vector<TabularReportComputer>& computers) {
+    StoreSession session;
+    if (!session.Begin()) return false;
+    session.Run("UPDATE TAB_REPORT_NAMES_TBL SET REPORT_VISIBILITY=" + Sql_Quote(visibility) +
+                " WHERE TN_ID=" + Num(reportId));
+    session.Run("DELETE FROM TAB_REPORT_COMPUTERS_TBL WHERE TN_ID=" + Num(reportId));
+    // A few hundred rows per statement: one parse serves them all.
+    constexpr std::size_t Rows_Per_Statement = 400;
+    for (std::size_t first = 0; first < computers.size() && session.Ok(); first += Rows_Per_Statement) {
+        std::size_t last = std::min(computers.size(), first + Rows_Per_Statement);
+        std::string grid = "INSERT OR IGNORE INTO TABULAR_REPORT_TBL (DEV_ID,DEV_NAME) VALUES ";
+        std::string links = "INSERT INTO TAB_REPORT_COMPUTERS_TBL (TN_ID,DEV_ID) VALUES ";
+        for (std::size_t i = first; i < last; ++i) {
+            const char* comma = i == first ? "" : ",";
+            grid += comma;
+            grid += "(" + Num(computers[i].device_id) + "," + Sql_Quote(computers[i].name) + ")";
+            links += comma;
+            links += "(" + Num(reportId) + "," + Num(computers[i].device_id) + ")";
+        }
+        session.Run(grid);
+        session.Run(links);
+    }
+    return session.Ok() && session.Commit();
+}
+
 bool Get_Tabular_Report_Header(std::int32_t& rowCount, SqlResult& header) {
     StoreSession session;
     return session.Run("SELECT * FROM TABULAR_REPORT_TBL WHERE TR_ID<=0 ORDER BY (TR_ID) DESC", header, rowCount);
@@ -200,8 +246,15 @@ std::int32_t Get_Number_From_Key(const std::string& key) {
 
 bool Show_Tabular_Report(ListModel& list, const std::string& key) {
     std::int32_t reportId = Get_Number_From_Key(key);
-    std::vector<std::string> flags;
-    if (!Get_Report_Visibility(reportId, flags)) return false;
+    // A report without visibility flags (the parent of all reports has none)
+    // shows no column and no row: an empty report, not an error.
+    std::string visibility;
+    if (!Read_Report_Visibility(reportId, visibility)) return false;
+    if (visibility.empty()) {
+        list.Notify();
+        return true;
+    }
+    const std::vector<std::string> flags = Split_Flags(visibility);
     // The report's computers by a sub-select rather than one OR term each:
     // SQLite refuses an expression tree past about a thousand terms.
     SqlResult grid;

@@ -41,6 +41,17 @@ bool Clear_Tabular_Report_Computers(std::int32_t reportId);
 bool Add_Tabular_Report_Computer(std::int32_t reportId, std::int32_t deviceId);
 // The computer's grid row; an existing row is left as it is.
 bool Add_Tabular_Report_Row(std::int32_t deviceId, const std::string& deviceName);
+// A computer of a report as the customiser saves it.
+struct TabularReportComputer {
+    std::int32_t device_id = 0;
+    std::string name;
+};
+// The customiser's save in one transaction: the report's visibility, then
+// its computer links replaced by `computers` (each with its grid row,
+// created when missing). A failure part-way shows the error box and
+// changes nothing.
+bool Save_Tabular_Report(std::int32_t reportId, const std::string& visibility,
+                         const std::vector<TabularReportComputer>& computers);
 // Meta rows TR_ID 0, -1, ..., -5 as rows 1 to 6.
 bool Get_Tabular_Report_Header(std::int32_t& rowCount, SqlResult& header);
 // Meta rows -5..0 as rows 1 to 6, then the row rowId when it is above 0.

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <unordered_set>
 
 #include "core/common.h"
 #include "core/error.h"
@@ -77,7 +78,10 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
         header->Set_Sub_Bold(1, true);
         const std::int32_t header_index = static_cast<std::int32_t>(list.Item_Count()) - 1;
 
+        // An object that repeats a property name keeps its first value.
+        std::unordered_set<std::string> seen;
         for (const WmiProperty& property : object.properties) {
+            if (!seen.insert(property.name).second) continue;
             const std::string key = property.name + Sep + number;
             const std::string caption = Caption_Indent + Make_Display_Name(property.name);
             if (property.is_array) {
@@ -92,7 +96,11 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
             else if (Is_Creation_Class_Name(property.name))
                 continue;
             ListItem* row = Add_ListItem_Indented(list, position, key, caption, "", "Info", 1);
-            if (!row) return false;
+            if (!row) {
+                // A key an array's rows already took: that value stays.
+                Clear_Error();
+                continue;
+            }
             row->Set_Sub_Item(1, std::move(text));
         }
         ListItem* spacer = list.Add_Item("Space" + Sep + "0" + number, Caption_Indent);
@@ -109,6 +117,27 @@ std::int64_t Unsigned32(std::int64_t value) {
 
 }  // namespace
 
+bool Is_Failure_Row(const ListItem& row) {
+    if (row.small_icon != "NoInfo") return false;
+    return Get_Field(row.key, 0) == "Error" || row.text == "Error" || row.Sub_Item(1) == Not_Supported_Text;
+}
+
+bool Is_Failed_Listing(const ListModel& list) {
+    bool failed = false;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+        const ListItem& row = list.Item(i);
+        if (Is_Failure_Row(row)) {
+            failed = true;
+            continue;
+        }
+        // Blank spacer rows may follow a failure row; anything else is data.
+        const bool blank = row.text.find_first_not_of(' ') == std::string::npos &&
+                           row.Sub_Item(1).find_first_not_of(' ') == std::string::npos;
+        if (!blank) return false;
+    }
+    return failed;
+}
+
 bool Is_Feature_Not_Supported_Error(std::int32_t number) {
     return number == Wbem_E_Invalid_Class || number == Wbem_E_Invalid_Namespace || number == Wbem_E_Not_Supported;
 }
@@ -118,6 +147,18 @@ void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer,
     std::int32_t n = 0;
     if (!List_Objects(deviceId, computer, list, featureNode, wql, n)) Add_Failure_Row(list, std::to_string(n), true);
     list.Notify();
+}
+
+void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
+                               const TreeNode& featureNode, const std::string& className) {
+    std::string wql;
+    if (!Build_Select_All_Query(className, wql)) {
+        // Refused before anything was sent: the listing's error row says why.
+        Add_Failure_Row(list, "0", true);
+        list.Notify();
+        return;
+    }
+    Collect_WQL_To_ListView(deviceId, computer, list, featureNode, wql);
 }
 
 std::string Installed_Size_Text(std::int64_t kilobytes) {

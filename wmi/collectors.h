@@ -14,6 +14,14 @@ namespace crv {
 inline constexpr const char* No_Information_Text = "No Information Available";
 inline constexpr const char* Not_Supported_Text = "Feature disabled or not supported by OS";
 
+// A failure row of any listing: small icon "NoInfo" and either the error
+// ("Error" key or caption) or "Feature disabled or not supported by OS".
+bool Is_Failure_Row(const ListItem& row);
+// True when a listing failed as a whole: it holds a failure row and nothing
+// but blank rows besides (a connection or query error before any object).
+// Such a list is no scan of the computer and is never stored over one.
+bool Is_Failed_Listing(const ListModel& list);
+
 // True for the errors that mean "this computer has no such class, namespace
 // or feature": WBEM_E_INVALID_CLASS, WBEM_E_INVALID_NAMESPACE, WBEM_E_NOT_SUPPORTED.
 bool Is_Feature_Not_Supported_Error(std::int32_t number);
@@ -27,6 +35,12 @@ bool Is_Feature_Not_Supported_Error(std::int32_t number);
 // row when it failed.
 void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
                              const TreeNode& featureNode, const std::string& wql);
+
+// Collect_WQL_To_ListView of "Select * From " + className, for the features
+// named by a class ("Lic_" keys). A class name that is no WQL identifier is
+// never sent: the list gets the "Error" row that says so.
+void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
+                               const TreeNode& featureNode, const std::string& className);
 
 // One row per product of the uninstall key of HKEY_LOCAL_MACHINE on the
 // computer (through the registry provider in root\Default), the columns

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/error.h"
+#include "core/names.h"
 #include "store/devices.h"
 #include "store/features.h"
 #include "wmi/ip_address.h"
@@ -38,6 +39,10 @@ std::unique_ptr<WmiServices> Connect_Shaped(const WmiConnectionTarget& target, c
 
 }  // namespace
 
+bool Names_Its_Domain(const std::string& user) {
+    return user.find('\\') != std::string::npos || user.find('@') != std::string::npos;
+}
+
 std::string Get_WMI_Namespace(std::int32_t namespaceIndex) {
     if (namespaceIndex < 0 || namespaceIndex >= static_cast<std::int32_t>(Namespaces.size())) return {};
     return std::string(Namespaces[static_cast<std::size_t>(namespaceIndex)]);
@@ -55,7 +60,7 @@ WmiConnectionTarget Shape_Connection_Target(const std::string& computer, const s
     if (Is_Same_Domain(local, computer) || Is_Valid_IP_Address(computer)) return target;
     if (target.user.empty()) {
         target.password.clear();  // the caller's own account
-    } else {
+    } else if (!Names_Its_Domain(target.user)) {
         target.user = computer + "\\" + user;
     }
     if (!domain.empty()) target.server = domain + "." + computer;
@@ -92,10 +97,45 @@ std::string Get_Property_Select_List(std::int32_t featureId) {
     if (!Get_Feature_Props(featureId, props, true)) return "*";
     std::string list;
     for (std::size_t row = 1; row <= props.Data_Row_Count(); ++row) {
+        const std::string& name = props.Text(row, 1);
+        if (!Is_Wql_Name(name)) {
+            // A name that is no identifier would rewrite the query around it.
+            Set_Error(Wbem_E_Invalid_Parameter, Not_A_Wql_Name_Text(name));
+            return {};
+        }
         if (!list.empty()) list += ", ";
-        list += props.Text(row, 1);
+        list += name;
     }
     return list.empty() ? "*" : list;
+}
+
+std::string Not_A_Wql_Name_Text(const std::string& name) {
+    return "\"" + name + "\" is not a valid WMI class or property name. The query was not sent.";
+}
+
+bool Build_Feature_Query(std::int32_t featureId, const std::string& className, std::string& wql) {
+    wql.clear();
+    if (!Is_Wql_Name(className)) {
+        Set_Error(Wbem_E_Invalid_Parameter, Not_A_Wql_Name_Text(className));
+        return false;
+    }
+    const std::string list = Get_Property_Select_List(featureId);
+    if (list.empty()) {
+        if (Pending_Error().empty()) Set_Error(Wbem_E_Invalid_Parameter, Not_A_Wql_Name_Text(""));
+        return false;
+    }
+    wql = "SELECT " + list + " FROM " + className;
+    return true;
+}
+
+bool Build_Select_All_Query(const std::string& className, std::string& wql) {
+    wql.clear();
+    if (!Is_Wql_Name(className)) {
+        Set_Error(Wbem_E_Invalid_Parameter, Not_A_Wql_Name_Text(className));
+        return false;
+    }
+    wql = "Select * From " + className;
+    return true;
 }
 
 }  // namespace crv

@@ -35,7 +35,8 @@ struct WmiConnectionTarget {
 // letter case) runs under the caller's own account; a computer outside the
 // local domain that is not given as an IP address connects as
 // computer\user to domain.computer. An empty user stays empty (the caller's
-// own account) and an empty domain leaves the server text as given.
+// own account), a user that names its domain stays as stored, and an empty
+// domain leaves the server text as given.
 WmiConnectionTarget Shape_Connection_Target(const std::string& computer, const std::string& user,
                                             const std::string& password, const std::string& domain);
 
@@ -53,8 +54,23 @@ std::unique_ptr<WmiServices> Connect_WMI_CIMV2(const std::string& computer, std:
                                                std::string& password, std::int32_t unused,
                                                const std::string& domain);
 
+// True for a user name that already names its domain ("DOMAIN\user" or
+// "user@domain"): it is passed on unchanged, never prefixed with the computer.
+bool Names_Its_Domain(const std::string& user);
+
 // The feature's active property names in list order joined with ", ";
-// "*" when it has none or they cannot be read.
+// "*" when it has none or they cannot be read. "" with the error pending
+// (WBEM_E_INVALID_PARAMETER) when a stored name is no WQL identifier.
 std::string Get_Property_Select_List(std::int32_t featureId);
+
+// Class and property names go into WQL only when they are identifiers
+// (Is_Wql_Name); anything else is refused before any query is sent, with the
+// error pending (WBEM_E_INVALID_PARAMETER, Not_A_Wql_Name_Text) for the
+// listing's error row.
+// "SELECT " + the select list + " FROM " + className.
+bool Build_Feature_Query(std::int32_t featureId, const std::string& className, std::string& wql);
+// "Select * From " + className.
+bool Build_Select_All_Query(const std::string& className, std::string& wql);
+std::string Not_A_Wql_Name_Text(const std::string& name);
 
 }  // namespace crv

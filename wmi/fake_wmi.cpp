@@ -92,6 +92,12 @@ public:
                 status = e->second;
                 return false;
             }
+            auto refused = port_.registry_statuses.find(method);
+            if (refused != port_.registry_statuses.end()) {
+                // The provider answers, with a status instead of data.
+                out = {Wmi_Uint32("ReturnValue", refused->second)};
+                return true;
+            }
             return port_.registry.Call(method, in, out, status);
         }
         if (!port_.method_handler) {

@@ -77,6 +77,7 @@ public:
     FakeRegistry registry;         // behind the class StdRegProv
     bool registry_provider_missing = false;  // Get("StdRegProv") fails with WBEM_E_INVALID_CLASS
     std::map<std::string, WmiStatus> registry_errors;  // by method name
+    std::map<std::string, std::int32_t> registry_statuses;  // by method name: the ReturnValue it answers
 
     std::vector<WmiConnectRequest> connects;
     std::vector<std::string> queries;

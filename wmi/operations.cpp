@@ -1,6 +1,7 @@
 #include "wmi/operations.h"
 
 #include <array>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -39,31 +40,53 @@ constexpr std::array<std::string_view, 25> Service_Return_Texts{
     "Service Already Paused",
 };
 
+bool Fail(const WmiStatus& status) {
+    Set_Error(status.number, status.description);
+    return false;
+}
+
+// The computer's connection to root\cimv2 with its stored credentials.
+// Without a device row `known` is false and no connection is tried; a
+// failed connection leaves its error pending.
+std::unique_ptr<WmiServices> Connect_Device(std::int32_t deviceId, bool& known) {
+    SqlResult device;
+    known = Get_Device_Info(deviceId, device) && device.Data_Row_Count() > 0;
+    if (!known) return nullptr;
+    return Connect_WMI(device.Text(1, 0), device.Text(1, 1), device.Text(1, 2), Namespace_CIMV2, device.Text(1, 7));
+}
+
+// Every object of the query, read before anything else is asked of the
+// provider (see Refresh_Process_List); false with the error pending.
+bool Read_All(WmiServices& services, const std::string& wql, std::vector<WmiInstance>& objects) {
+    WmiStatus status;
+    auto result = services.Exec_Query(wql, Wql_Query_Flags, status);
+    if (!result) return Fail(status);
+    for (WmiInstance object; result->Next(object, status);) objects.push_back(std::move(object));
+    return !status.Failed() || Fail(status);
+}
+
+std::string Process_Query(std::int32_t processId) {
+    return "Select * From Win32_Process Where ProcessId=" + std::to_string(processId);
+}
+
 // Runs the query on the computer and calls the method on every object it
 // returns; the last object's code is the result.
 std::optional<std::int32_t> Call_On_Each(std::int32_t deviceId, const std::string& wql, const std::string& method,
                                          const std::vector<WmiMethodArg>& args) {
-    SqlResult device;
-    if (!Get_Device_Info(deviceId, device) || device.Data_Row_Count() == 0) return 0;
-    auto services = Connect_WMI(device.Text(1, 0), device.Text(1, 1), device.Text(1, 2), Namespace_CIMV2,
-                                device.Text(1, 7));
+    bool known = false;
+    auto services = Connect_Device(deviceId, known);
+    if (!known) return 0;
     if (!services) return std::nullopt;
-    auto fail = [](const WmiStatus& status) -> std::optional<std::int32_t> {
-        Set_Error(status.number, status.description);
-        return std::nullopt;
-    };
-    WmiStatus status;
-    auto objects = services->Exec_Query(wql, Wql_Query_Flags, status);
-    if (!objects) return fail(status);
-    // Every object is read before a method runs (see Refresh_Process_List).
     std::vector<WmiInstance> targets;
-    for (WmiInstance object; objects->Next(object, status);) targets.push_back(std::move(object));
-    objects.reset();
-    if (status.Failed()) return fail(status);
+    if (!Read_All(*services, wql, targets)) return std::nullopt;
     std::int32_t result = 0;
     for (const WmiInstance& object : targets) {
         WmiObject out;
-        if (!services->Exec_Method(object.path, method, args, out, status)) return fail(status);
+        WmiStatus status;
+        if (!services->Exec_Method(object.path, method, args, out, status)) {
+            Fail(status);
+            return std::nullopt;
+        }
         result = Method_Return_Value(out);
     }
     return result;
@@ -94,8 +117,20 @@ std::optional<std::int32_t> Control_Service(std::int32_t deviceId, const std::st
 }
 
 std::optional<std::int32_t> Terminate_Process(std::int32_t deviceId, std::int32_t processId) {
-    return Call_On_Each(deviceId, "Select * From Win32_Process Where ProcessId=" + std::to_string(processId),
-                        "Terminate", {});
+    return Call_On_Each(deviceId, Process_Query(processId), "Terminate", {});
+}
+
+std::optional<std::string> Get_Process_Name(std::int32_t deviceId, std::int32_t processId) {
+    bool known = false;
+    auto services = Connect_Device(deviceId, known);
+    if (!known) return std::string();
+    if (!services) return std::nullopt;
+    std::vector<WmiInstance> processes;
+    if (!Read_All(*services, Process_Query(processId), processes)) return std::nullopt;
+    for (const WmiInstance& process : processes)
+        if (const WmiProperty* name = Find_Property_Any_Case(process.properties, "Name"); name && !name->Is_Null())
+            return Scalar_To_Text(name->value);
+    return std::string();
 }
 
 std::optional<std::int32_t> Shutdown_Computer(std::int32_t deviceId, std::int32_t flags) {

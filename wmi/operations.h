@@ -31,6 +31,11 @@ std::optional<std::int32_t> Change_Service_StartMode(std::int32_t deviceId, cons
 std::optional<std::int32_t> Control_Service(std::int32_t deviceId, const std::string& serviceName,
                                             std::int32_t operation);
 std::optional<std::int32_t> Terminate_Process(std::int32_t deviceId, std::int32_t processId);
+// The Name of the process that holds the id on the computer now, so a
+// caller can tell that an id it listed earlier was not reused: "" when no
+// process holds it (or the computer is unknown); std::nullopt when the
+// connection or the query failed, with the error pending.
+std::optional<std::string> Get_Process_Name(std::int32_t deviceId, std::int32_t processId);
 // Win32Shutdown on the primary operating system.
 std::optional<std::int32_t> Shutdown_Computer(std::int32_t deviceId, std::int32_t flags);
 

@@ -50,6 +50,17 @@ bool Is_Not_Supported(std::int32_t number) {
 
 }  // namespace
 
+std::string Registry_Status_Text(std::int32_t returnValue, const std::string& keyPath) {
+    std::string reason;
+    switch (returnValue) {
+    case 2: reason = " (the key does not exist)"; break;
+    case 5: reason = " (access is denied)"; break;
+    default: break;
+    }
+    return "The registry of the computer refused to list " + keyPath + ": status " + std::to_string(returnValue) +
+           reason + ".";
+}
+
 bool Reg_Enum_Key(WmiServices& services, std::int32_t hive, const std::string& keyPath, std::int32_t& returnValue,
                   std::vector<std::string>& names, WmiStatus& status) {
     WmiObject out;
@@ -96,7 +107,13 @@ bool Enum_WMI_Reg_Keys(WmiServices& services, std::int32_t hive, const std::stri
                        std::vector<std::string>& names) {
     std::int32_t returnValue = 0;
     WmiStatus status;
-    if (Reg_Enum_Key(services, hive, keyPath, returnValue, names, status)) return true;
+    if (Reg_Enum_Key(services, hive, keyPath, returnValue, names, status)) {
+        if (returnValue == 0 || returnValue == Reg_Status_No_More_Items) return true;
+        // The provider answered but refused (access denied, key missing):
+        // that is a failed read, not a key without sub-keys.
+        Set_Error(returnValue, Registry_Status_Text(returnValue, keyPath));
+        return false;
+    }
     if (Is_Not_Supported(status.number)) {
         Set_Error(status.number, status.description);
         return false;

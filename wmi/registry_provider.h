@@ -37,12 +37,18 @@ bool Reg_Get_Multi_String_Value(WmiServices& services, std::int32_t hive, const 
                                 const std::string& valueName, std::int32_t& returnValue,
                                 std::vector<std::string>& values, WmiStatus& status);
 
+// EnumKey's answer for a key without sub-keys on some systems.
+inline constexpr std::int32_t Reg_Status_No_More_Items = 259;
+
 // Fills names with the sub-keys of the key (left as it was when the provider
-// answers with anything but 0). True when no error occurred; an error is
-// shown in the error box and gives false, except that a provider or
-// namespace the computer does not have (WBEM_E_INVALID_CLASS,
-// WBEM_E_INVALID_NAMESPACE, WBEM_E_NOT_SUPPORTED) is left pending for the
-// caller to write into its list instead.
+// answers with anything but 0). True when the key was listed (status 0, or
+// 259 for no sub-keys). An error is shown in the error box and gives false,
+// except that a provider or namespace the computer does not have
+// (WBEM_E_INVALID_CLASS, WBEM_E_INVALID_NAMESPACE, WBEM_E_NOT_SUPPORTED) and
+// any other status of the provider (2 key missing, 5 access denied, ...) are
+// left pending (the status as number, Registry_Status_Text) for the caller
+// to write into its list instead.
+std::string Registry_Status_Text(std::int32_t returnValue, const std::string& keyPath);
 bool Enum_WMI_Reg_Keys(WmiServices& services, std::int32_t hive, const std::string& keyPath,
                        std::vector<std::string>& names);
 

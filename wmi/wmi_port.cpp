@@ -141,20 +141,13 @@ WmiPort* Set_Wmi_Port(WmiPort* port) {
 std::int64_t Scalar_To_Int64(const WmiScalar& value) {
     if (auto* i = std::get_if<std::int64_t>(&value)) return *i;
     if (auto* b = std::get_if<bool>(&value)) return *b ? -1 : 0;
-    if (auto* d = std::get_if<double>(&value)) return static_cast<std::int64_t>(*d);
+    if (auto* d = std::get_if<double>(&value)) return Clamp_To_Int64(*d);
     if (auto* s = std::get_if<std::string>(&value)) {
-        // 64-bit integers travel as decimal text.
-        std::int64_t result = 0;
-        std::size_t i = 0;
-        bool negative = false;
-        if (i < s->size() && ((*s)[i] == '-' || (*s)[i] == '+')) negative = (*s)[i++] == '-';
-        if (i == s->size()) return 0;
-        for (; i < s->size(); ++i) {
-            char c = (*s)[i];
-            if (c < '0' || c > '9') return 0;
-            result = static_cast<std::int64_t>(static_cast<std::uint64_t>(result) * 10u + static_cast<unsigned>(c - '0'));
-        }
-        return negative ? -result : result;
+        // 64-bit integers travel as decimal text; an unsigned one past the
+        // signed range reads as the limit.
+        std::size_t used = 0;
+        const std::int64_t number = Parse_Leading_Int64(*s, used);
+        return used == s->size() ? number : 0;
     }
     return 0;
 }
@@ -170,7 +163,7 @@ std::string Scalar_To_Text(const WmiScalar& value) {
 
 std::int32_t Method_Return_Value(const WmiObject& out_params) {
     const WmiProperty* p = Find_Property_Any_Case(out_params, "ReturnValue");
-    return p ? static_cast<std::int32_t>(Scalar_To_Int64(p->value)) : 0;
+    return p ? Clamp_To_Int32(Scalar_To_Int64(p->value)) : 0;
 }
 
 std::string Escape_Wql_Text(std::string_view text) {

@@ -26,6 +26,7 @@ inline constexpr std::int32_t Wbem_Flag_Connect_Use_Max_Wait = 0x80;
 inline constexpr std::int32_t Wbem_E_Failed = static_cast<std::int32_t>(0x80041001u);
 inline constexpr std::int32_t Wbem_E_Not_Found = static_cast<std::int32_t>(0x80041002u);
 inline constexpr std::int32_t Wbem_E_Access_Denied = static_cast<std::int32_t>(0x80041003u);
+inline constexpr std::int32_t Wbem_E_Invalid_Parameter = static_cast<std::int32_t>(0x80041008u);
 inline constexpr std::int32_t Wbem_E_Not_Supported = static_cast<std::int32_t>(0x8004100Cu);
 inline constexpr std::int32_t Wbem_E_Invalid_Namespace = static_cast<std::int32_t>(0x8004100Eu);
 inline constexpr std::int32_t Wbem_E_Invalid_Class = static_cast<std::int32_t>(0x80041010u);
@@ -128,7 +129,8 @@ WmiPort* Set_Wmi_Port(WmiPort* port);
 
 // Value helpers shared by the routines.
 // The integer of a scalar (integers, booleans, numeric texts as 64-bit values
-// arrive); 0 for anything else.
+// arrive); 0 for anything else. Texts and reals past the 64-bit range give
+// the nearest limit.
 std::int64_t Scalar_To_Int64(const WmiScalar& value);
 // Decimal text of an integer, the text of a text; "" for null.
 std::string Scalar_To_Text(const WmiScalar& value);

@@ -2,12 +2,15 @@
 // feature catalogue, the fake WMI port and a main-window stand-in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <sstream>
 
 #include "core/common.h"
 #include "core/error.h"
+#include "core/names.h"
 #include "dialogs/frm_full_export_controller.h"
 #include "dialogs/main_window_link.h"
 #include "mainwindow/frm_main_controller.h"
@@ -312,6 +315,179 @@ TEST_F(FullExportTest, FileNamesAndTargets) {
     for (const auto& f : c_->Last_Run().files) fs::remove(f);
 }
 
+std::string Read_All(const std::string& path) {
+    std::ifstream in(fs::path(std::u8string(path.begin(), path.end())), std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::string Html_Unescaped(const std::string& text) {
+    const std::pair<std::string_view, char> entities[] = {{"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&amp;", '&'}};
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        bool replaced = false;
+        for (const auto& [entity, c] : entities)
+            if (text.compare(at, entity.size(), entity) == 0) {
+                out += c;
+                at += entity.size();
+                replaced = true;
+                break;
+            }
+        if (!replaced) out += text[at++];
+    }
+    return out;
+}
+
+// Computers named to break things: quotes, letters beyond ASCII, markup, and
+// names that climb out of the export folder. Their names and a scanned
+// value holding the same texts survive the store and all three formats, and
+// every file lands in the chosen folder.
+TEST_F(FullExportTest, HostileNamesSurviveTheScanAndEveryFormatInsideTheFolder) {
+    const std::vector<std::string> names = {"O'Brien's PC", "Zo\xC3\xAB-Laptop",
+                                            "\xD0\x9A\xD0\xB8\xD1\x80\xD0\xB8\xD0\xBB\xD0\xBB-\xD0\x9F\xD0\x9A",
+                                            "<b>bold</b>&amp;"};
+    const std::vector<std::string> climbers = {"..\\..\\..\\ESCAPED", "../../../ESCAPED2"};
+    std::map<std::string, std::int32_t> ids;
+    for (const auto& n : names) ids[n] = Add_Device(n, "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    for (const auto& n : climbers) ids[n] = Add_Device(n, "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    std::string all_texts;
+    for (const auto& n : names) all_texts += (all_texts.empty() ? "" : " | ") + n;
+
+    // A scan whose service display name holds every text.
+    main_.during = [&](const test::FakeMainLink::Call&, ListModel& list) {
+        ListItem* row = list.Add_Item("DisplayName", "    Display Name");
+        row->Set_Sub_Item(1, all_texts);
+        row->small_icon = "Info";
+    };
+    Open("NewScan");
+    for (const auto& n : names) Check_Computer(n);
+    Check_Feature("Win32_BIOS");
+    c_->dtpkScanDate = {2012, 5, 3};
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    SqlResult devices;
+    std::int32_t rows = 0;
+    ASSERT_TRUE(Get_Device_List(rows, devices, 2));
+    for (const auto& n : names) {
+        bool listed = false;
+        for (std::size_t r = 1; r <= devices.Data_Row_Count(); ++r) listed |= devices.Text(r, 0) == n;
+        EXPECT_TRUE(listed) << n;
+        SqlResult details;
+        ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, ids[n], Feature_Id("Win32_BIOS"), details)) << n;
+        bool stored = false;
+        for (std::size_t r = 1; r <= details.Data_Row_Count(); ++r) stored |= details.Text(r, 1) == all_texts;
+        EXPECT_TRUE(stored) << n;
+    }
+
+    // Export what the scans hold, to one file per computer, in every format.
+    main_.during = [&](const test::FakeMainLink::Call& call, ListModel& list) {
+        list.Clear_Items();
+        SqlResult details;
+        if (!Get_Scan_Details({2012, 5, 3}, call.device_id, Feature_Id("Win32_BIOS"), details)) return;
+        for (std::size_t r = 1; r <= details.Data_Row_Count(); ++r)
+            list.Add_Item("", details.Text(r, 0))->Set_Sub_Item(1, details.Text(r, 1));
+        main_.cancel_flag = true;  // the list is complete
+    };
+    const fs::path deep = db_.Folder() / "a" / "b" / "c" / "out";
+    fs::create_directories(deep);
+    const std::string folder = deep.string();
+    Open("FullExport");
+    for (const auto& n : names) Check_Computer(n);
+    for (const auto& n : climbers) Check_Computer(n);
+    Check_Feature("Win32_BIOS");
+    c_->optExportTo_Click(1);
+    c_->txtSaveTo = folder;
+    host_.folders.insert(folder);
+    for (int format = 0; format < 3; ++format) {
+        c_->cboExportFormat_index = format;
+        host_.now = {2012, 5, 3, 14, 2, 9 + format};
+        c_->cmdExport_Click();
+        EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.") << format;
+        ASSERT_EQ(c_->Last_Run().files.size(), names.size() + climbers.size()) << format;
+        auto file_of = [&](const std::string& computer) {
+            for (const std::string& file : c_->Last_Run().files)
+                if (file.rfind(folder + "\\CRV_" + Clean_File_Name(computer) + "(", 0) == 0) return file;
+            return std::string();
+        };
+        for (const std::string& file : c_->Last_Run().files) {
+            // Straight inside the folder: nothing after it separates folders.
+            ASSERT_EQ(file.rfind(folder + "\\CRV_", 0), 0u) << file;
+            EXPECT_EQ(file.find_first_of("\\/", folder.size() + 1), std::string::npos) << file;
+            EXPECT_EQ(Read_All(file).rfind("\xEF\xBB\xBF", 0), 0u) << file;
+        }
+        for (const std::string& computer : names) {
+            const std::string file = file_of(computer);
+            ASSERT_FALSE(file.empty()) << computer;
+            const std::string text = Read_All(file);
+            const std::string readable = format == 1 ? Html_Unescaped(text) : text;
+            // The title carries the computer's own name, every character intact.
+            EXPECT_NE(readable.find(format == 0 ? "(" + computer + ")" : " (" + computer + ")"), std::string::npos)
+                << computer << " " << format;
+            // The text table fits the value to its 47 characters; the others carry it whole.
+            const std::string value = format == 2 ? all_texts.substr(0, 44) : all_texts;
+            EXPECT_NE(readable.find(value), std::string::npos) << computer << " " << format;
+        }
+        EXPECT_FALSE(file_of(climbers[0]).empty());
+        EXPECT_FALSE(file_of(climbers[1]).empty());
+    }
+    EXPECT_NE(std::find(c_->Last_Run().files.begin(), c_->Last_Run().files.end(),
+                        folder + "\\CRV_.._.._.._ESCAPED(2012-05-03)(14-02-11).txt"),
+              c_->Last_Run().files.end());
+    EXPECT_NE(std::find(c_->Last_Run().files.begin(), c_->Last_Run().files.end(),
+                        folder + "\\CRV__b_bold__b_&amp;(2012-05-03)(14-02-11).txt"),
+              c_->Last_Run().files.end());
+    // Nothing was written anywhere but in the folder. (Natively "\\" is no
+    // separator: the files are named "out\\CRV_..." beside the folder.)
+#ifdef _WIN32
+    const fs::path home = deep;
+#else
+    const fs::path home = deep.parent_path();
+#endif
+    std::size_t files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(db_.Folder() / "a")) {
+        if (!entry.is_regular_file()) continue;
+        ++files;
+        EXPECT_EQ(entry.path().parent_path(), home) << entry.path().string();
+        EXPECT_EQ(entry.path().filename().string().find("ESCAPED)"), std::string::npos);
+    }
+    EXPECT_EQ(files, 3 * (names.size() + climbers.size()));
+}
+
+TEST_F(FullExportTest, AFailedListingNeverReplacesAStoredScan) {
+    Open("NewScan");
+    Check_Computer("PC1");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    const std::int32_t bios = Feature_Id("Win32_BIOS");
+    SqlResult before;
+    ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, bios, before));
+
+    // Now the BIOS query is refused: its list holds only the failure row.
+    main_.during = [&](const test::FakeMainLink::Call& call, ListModel& list) {
+        if (call.feature_id != bios) return;
+        list.Clear_Items();
+        ListItem* row = list.Add_Item("Error\x0B" "0", "Name");
+        row->small_icon = "NoInfo";
+        row->bold = true;
+        row->Set_Sub_Item(1, "Access denied");
+        list.Add_Item("", "");
+        main_.cancel_flag = true;
+    };
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were kept.");
+    EXPECT_EQ(c_->Last_Run().failures, 1);
+    SqlResult after;
+    ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, bios, after));
+    ASSERT_EQ(after.Data_Row_Count(), before.Data_Row_Count());
+    for (std::size_t r = 1; r <= after.Data_Row_Count(); ++r) EXPECT_EQ(after.Text(r, 1), before.Text(r, 1));
+    // The other feature was scanned again as usual.
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), std::to_string(std::min(bios, Feature_Id("Win32_Processor"))) + "," +
+                                                std::to_string(std::max(bios, Feature_Id("Win32_Processor"))));
+}
+
 TEST_F(FullExportTest, SingleFileHtmlHoldsEachComputersTablesThenItsFooter) {
     fs::path file = db_.Folder() / "all.html";
     Open("FullExport");
@@ -405,10 +581,22 @@ TEST(FullExportWithMainWindow, ScansThroughTheFeatureHandlerAndReportsAFailedSav
     for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) found |= rows.Text(r, 1) == "ACME";
     EXPECT_TRUE(found);
 
+    // A refused query leaves only the failure row: the stored scan stays.
+    FakeWmiPort::QueryAnswer refused;
+    refused.exec_error = WmiStatus::Error(Wbem_E_Access_Denied, "Access denied");
+    wmi.Set_Answer(wql, refused);
+    scan();
+    EXPECT_EQ(host.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were kept.");
+    ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc, Get_Feature_ID("Win32_BIOS"), rows));
+    found = false;
+    for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) found |= rows.Text(r, 1) == "ACME";
+    EXPECT_TRUE(found);
+    wmi.Set_Objects(wql, {bios});
+
     // A save that fails is not reported as success.
     db.Exec("DROP TABLE SCAN_DETAILS");
     scan();
-    EXPECT_EQ(host.Last_Box(), "The scan ended, but some features could not be stored.");
+    EXPECT_EQ(host.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were kept.");
     EXPECT_FALSE(db.reporter.boxes.empty());  // the store's own box came first
     Set_Wmi_Port(previous);
 }

@@ -92,6 +92,30 @@ TEST_F(ManageCredentialsTest, LeavingTheEditorSavesTheComputersCredentials) {
     EXPECT_EQ(Stored("PC-C"), (std::pair<std::string, std::string>("u-PC-C", "pw")));
 }
 
+TEST_F(ManageCredentialsTest, ControlCharactersAreRefusedOnceAndNothingChanges) {
+    // The in-place editor: one box, the row and the store keep their values.
+    Click(1, 250);
+    c_.txtUName = "abcdefgh\tij";
+    c_.txtUName_LostFocus();
+    EXPECT_FALSE(c_.txtUName_visible);
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_NE(host_.Last_Box().find("control characters"), std::string::npos);
+    EXPECT_EQ(Stored("PC-B"), (std::pair<std::string, std::string>("u-PC-B", "pw")));
+    EXPECT_EQ(c_.Hidden_Password(c_.lvwComputer.Item(1)), "pw");
+    EXPECT_TRUE(db_.reporter.boxes.empty());  // refused before the store was asked
+
+    // The same credentials for all: one box for all computers, none changed.
+    host_.answers.push_back(box::Answer_Yes);
+    c_.txtUserName = "admin\n";
+    c_.txtPassword = "pw";
+    c_.lblUNPwd_Click();
+    EXPECT_EQ(host_.boxes.size(), 3u);  // the question, then the refusal
+    EXPECT_NE(host_.Last_Box().find("control characters"), std::string::npos);
+    EXPECT_EQ(host_.focus.back().first, "txtUserName");
+    for (const char* name : {"PC-A", "PC-B", "PC-C"}) EXPECT_EQ(Stored(name).first, std::string("u-") + name);
+    EXPECT_TRUE(db_.reporter.boxes.empty());
+}
+
 TEST_F(ManageCredentialsTest, TheEditorFollowsItsComputerNotARowPosition) {
     Click(2, 150);  // PC-C
     c_.txtUName = "moved";

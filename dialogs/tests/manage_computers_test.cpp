@@ -99,6 +99,25 @@ TEST_F(ManageComputersTest, CredentialsAreCutToWhatTheStoreKeeps) {
     EXPECT_EQ(c_.Hidden_Password(c_.lvwComputer.Item(0)), pwd);
 }
 
+TEST_F(ManageComputersTest, CredentialsWithControlCharactersAreRefusedWithABox) {
+    Open();
+    Add("PC10", "admin", "abcdefgh\tij");
+    EXPECT_EQ(c_.lvwComputer.Item_Count(), 0u);
+    EXPECT_EQ(Get_Device_ID("PC10", 2), 0);
+    EXPECT_NE(host_.Last_Box().find("control characters"), std::string::npos) << host_.Last_Box();
+    ASSERT_FALSE(host_.focus.empty());
+    EXPECT_EQ(host_.focus.back().first, "txtPassword");
+    EXPECT_EQ(c_.txtComputer, "PC10");  // kept for another try
+    Add("PC10", "ad\nmin", "pw");
+    EXPECT_EQ(host_.focus.back().first, "txtUserName");
+    EXPECT_EQ(Get_Device_ID("PC10", 2), 0);
+    // The same text with a blank instead of the tab is stored and read back intact.
+    Add("PC10", "admin", "abcdefgh ij");
+    std::string user, pwd, domain;
+    ASSERT_TRUE(Get_Device_Credentials(Get_Device_ID("PC10", 2), user, pwd, domain));
+    EXPECT_EQ(pwd, "abcdefgh ij");
+}
+
 TEST_F(ManageComputersTest, SeventeenRowRuleAndDeletingCheckedRowsOnly) {
     for (int i = 0; i < 16; ++i)
         ASSERT_GT(Add_Device("PC" + std::to_string(10 + i), "", "", 0, 0, 0, 0, "", 1, 2, "", "t"), 0);

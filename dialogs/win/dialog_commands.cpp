@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialogs/win/frm_customize_report.h"
 #include "dialogs/win/frm_full_export.h"
 #include "dialogs/win/frm_manage_computers.h"
 #include "mainwindow/frm_main_controller.h"
@@ -30,6 +31,16 @@ void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
         if (m->tvwFeatures.Count() == 0) return;
         const std::int32_t id = Number_Value(Get_Field(m->tvwFeatures.Nodes().front()->tag, 0));
         if (id > 0 && Get_Device_Type(id) == 2) m->Fill_Scan_Dates(id);
+    });
+    // The report customiser; a save or a width reset shows the selected
+    // report node again.
+    main.Set_Customize_Report_Dialog([m, owner_of](std::int32_t id, const std::string& name) {
+        frmCustomizeReport::Show_This_Form(
+            id, name,
+            [m] {
+                if (m->tvwFeatures.selected) m->tvwFeatures_NodeClick(m->tvwFeatures.selected);
+            },
+            owner_of());
     });
     Attach_Properties_Find_Commands(main, owner);
 }

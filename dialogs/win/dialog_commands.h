@@ -1,7 +1,8 @@
 #pragma once
 // The main window's commands that open the dialogs: File > Manage Computers,
-// File > Full Export and Operations > Scan > Start Scan (and the toolbar
-// buttons that run them), registered in the main window's command registry.
+// File > Full Export, Operations > Scan > Start Scan and Tabular Report >
+// Customize Report (and the toolbar buttons that run them), registered in
+// the main window's command registry.
 #include <windows.h>
 
 #include <functional>

@@ -27,6 +27,13 @@ std::string Read_File(const fs::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A file's text after the UTF-8 mark a new export file starts with.
+std::string Body(const fs::path& p) {
+    std::string bytes = Read_File(p);
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
+    return bytes;
+}
+
 void Write_File(const fs::path& p, const std::string& bytes) {
     std::ofstream out(p, std::ios::binary);
     out << bytes;
@@ -125,7 +132,6 @@ void Fill_Processor_List(ListModel& list) {
 }
 
 TEST_F(Export, GoldenFilesByteForByte) {
-    if (!test::Platform_Code_Page_Is_1252()) GTEST_SKIP() << "the golden files are Windows-1252";
     ListModel list;
     Fill_Processor_List(list);
     const std::string csv = File("list.csv"), html = File("list.html"), txt = File("list.txt");
@@ -150,14 +156,14 @@ TEST_F(Export, HorizontalCopyGivesOneRowPerInstance) {
     Fill_Processor_List(list);
     const std::string csv = File("h.csv");
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", csv, "", false));
-    const auto lines = Lines(Read_File(csv));
+    const auto lines = Lines(Body(csv));
     // Header, three rows, then the two empty lines of the block's end.
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "\"Processor\",\"    Name\",\"    Manufacturer\",\"    Description\","
                         "\"    Address Width\",\"    Characteristics\",\"    L2 Cache Size\","
                         "\"    Socket Designation\"");
     EXPECT_EQ(lines[1].rfind("\"1\",\"Intel(R) Core(TM) i7, 8 cores\",\"GenuineIntel\"", 0), 0u);
-    EXPECT_NE(lines[1].find("\"Caf\xE9, Gr\xFC\xDF" "e\",\"\""), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\"Caf\xC3\xA9, Gr\xC3\xBC\xC3\x9F" "e\",\"\""), std::string::npos) << lines[1];
     EXPECT_EQ(lines[3], "\"3\",\"A very long processor name that runs past the forty-seven character column\","
                         "\"\",\"\",\"\",\"\",\"\",\"CPU 3\"");
     EXPECT_EQ(lines[4], "");
@@ -186,7 +192,7 @@ TEST_F(Export, FileNamesAreUtf8) {
     list.Add_Column("c", "C", 1);
     const std::string name = "caf\xC3\xA9-\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.csv";  // café-Отчёт.csv
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", Utf8(dir_) + "/" + name, "", true));
-    EXPECT_EQ(Read_File(dir_ / fs::path(std::u8string(name.begin(), name.end()))), "\"C\"\r\n\r\n\r\n");
+    EXPECT_EQ(Read_File(dir_ / fs::path(std::u8string(name.begin(), name.end()))), "\xEF\xBB\xBF\"C\"\r\n\r\n\r\n");
 }
 
 TEST_F(Export, TitlesWithAndWithoutDevice) {
@@ -194,11 +200,11 @@ TEST_F(Export, TitlesWithAndWithoutDevice) {
     list.Add_Column("c", "C", 1);
     list.Add_Item("", "x");
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", File("e.csv"), "", true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "e.csv"))[0], "\"C\"");
+    EXPECT_EQ(Lines(Body(dir_ / "e.csv"))[0], "\"C\"");
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", File("d.csv"), "PC1", true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "d.csv"))[0], "\"(PC1)\"");
+    EXPECT_EQ(Lines(Body(dir_ / "d.csv"))[0], "\"(PC1)\"");
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "Processor", File("p.csv"), "PC1", true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "p.csv"))[0], "\"Processor(PC1)\"");
+    EXPECT_EQ(Lines(Body(dir_ / "p.csv"))[0], "\"Processor(PC1)\"");
 
     ASSERT_TRUE(writer_.Export_To_HTML_File(list, "", "", File("e.html"), "", true));
     EXPECT_NE(Read_File(dir_ / "e.html").find("font-size:12pt;><b> ()</b></td></tr>"), std::string::npos);
@@ -206,9 +212,9 @@ TEST_F(Export, TitlesWithAndWithoutDevice) {
     EXPECT_NE(Read_File(dir_ / "p.html").find("<b>Processor (PC1)</b>"), std::string::npos);
 
     ASSERT_TRUE(writer_.Export_To_Text_File(list, "k", "", File("e.txt"), "", 1, 2, true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "e.txt"))[2], " ()");
+    EXPECT_EQ(Lines(Body(dir_ / "e.txt"))[2], " ()");
     ASSERT_TRUE(writer_.Export_To_Text_File(list, "k", "Processor", File("p.txt"), "PC1", 1, 2, true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "p.txt"))[2], "Processor (PC1)");
+    EXPECT_EQ(Lines(Body(dir_ / "p.txt"))[2], "Processor (PC1)");
 }
 
 TEST_F(Export, QuotesAndMarkupInCaptionsAndCells) {
@@ -217,7 +223,7 @@ TEST_F(Export, QuotesAndMarkupInCaptionsAndCells) {
     list.Add_Column("b", "<B> & \"C\"", 1);
     list.Add_Item("", "q\"q")->Set_Sub_Item(1, "line1\r\nline2, \"x\"");
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", File("q.csv"), "", true));
-    EXPECT_EQ(Read_File(dir_ / "q.csv"),
+    EXPECT_EQ(Body(dir_ / "q.csv"),
               "\"Say \"\"A\"\"\",\"<B> & \"\"C\"\"\"\r\n\"q\"\"q\",\"line1\r\nline2, \"\"x\"\"\"\r\n\r\n\r\n");
     ASSERT_TRUE(writer_.Export_To_HTML_File(list, "", "T&<x>", File("q.html"), "\"D\"", true));
     const std::string html = Read_File(dir_ / "q.html");
@@ -240,7 +246,7 @@ TEST_F(Export, TextFixedWidths) {
     list.Add_Item("", "  " + w31.substr(0, 29) + "  ");  // trimmed to 29, one blank added
     list.Add_Item("", "\xC3\xA9" + w31.substr(1))->Set_Sub_Item(2, "third");  // 31 characters, é first
     ASSERT_TRUE(writer_.Export_To_Text_File(list, "Win32_Foo", "T", File("w.txt"), "", 1, 2, true));
-    const auto lines = Lines(Read_File(dir_ / "w.txt"));
+    const auto lines = Lines(Body(dir_ / "w.txt"));
     ASSERT_GE(lines.size(), 9u);
     // Header: margin, 30 + gap + 47 + gap + 30 (a column beyond the key's widths).
     EXPECT_EQ(lines[4], " " + std::string("Name") + std::string(26, ' ') + "  " + "Value" +
@@ -248,10 +254,8 @@ TEST_F(Export, TextFixedWidths) {
     EXPECT_EQ(lines[5], "");
     EXPECT_EQ(lines[6], " " + w31.substr(0, 27) + "..." + "  " + " padded " + std::string(39, ' '));
     EXPECT_EQ(lines[7], " " + w31.substr(0, 29) + " ");
-    if (test::Platform_Code_Page_Is_1252()) {
-        EXPECT_EQ(lines[8], " \xE9" + w31.substr(1, 26) + "..." + "  " + std::string(47, ' ') + "  " + "third" +
-                                std::string(25, ' '));
-    }
+    EXPECT_EQ(lines[8], " \xC3\xA9" + w31.substr(1, 26) + "..." + "  " + std::string(47, ' ') + "  " + "third" +
+                            std::string(25, ' '));
 
     // Widths by key.
     ListModel procs;
@@ -260,15 +264,15 @@ TEST_F(Export, TextFixedWidths) {
     p->Set_Sub_Item(1, "1234567");
     p->Set_Sub_Item(10, "C:\\Windows\\explorer.exe");
     ASSERT_TRUE(writer_.Export_To_Text_File(procs, "RTT_RemoteTaskManager", "P", File("p.txt"), "", 0, 1, true));
-    const auto pl = Lines(Read_File(dir_ / "p.txt"));
+    const auto pl = Lines(Body(dir_ / "p.txt"));
     EXPECT_EQ(pl[4].size(), 15u + 5 + 7 + 15 + 12 + 7 + 7 + 10 + 10 + 20 + 150 + 10);
     EXPECT_EQ(pl[6].substr(0, 24), "explorer.exe    12...   ");
     ListModel report;
     for (int i = 0; i < 4; ++i) report.Add_Column("", "c", 1);
     ASSERT_TRUE(writer_.Export_To_Text_File(report, "Tabu_3", "R", File("r.txt"), "", 0, 0, true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "r.txt"))[4].size(), 200u);
+    EXPECT_EQ(Lines(Body(dir_ / "r.txt"))[4].size(), 200u);
     ASSERT_TRUE(writer_.Export_To_Text_File(report, "RTT_SCM", "R", File("s.txt"), "", 0, 0, true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "s.txt"))[4].size(), 35u + 15 + 10 + 10);
+    EXPECT_EQ(Lines(Body(dir_ / "s.txt"))[4].size(), 35u + 15 + 10 + 10);
 }
 
 TEST_F(Export, TextWithoutKeyWritesNothing) {
@@ -292,14 +296,14 @@ TEST_F(Export, RowWithoutSubItems) {
     list.Add_Item("", "alone");
     list.Add_Item("", "  ")->bold = true;
     ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", File("s.csv"), "", true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "s.csv"))[1], "\"alone\"");
+    EXPECT_EQ(Lines(Body(dir_ / "s.csv"))[1], "\"alone\"");
     ASSERT_TRUE(writer_.Export_To_HTML_File(list, "", "", File("s.html"), "", true));
     const std::string html = Read_File(dir_ / "s.html");
     EXPECT_NE(html.find("\r\n<tr>\r\n<td>alone</td><td>&nbsp;</td><td>&nbsp;</td>\r\n</tr>"), std::string::npos);
     EXPECT_NE(html.find("<td bgcolor=\"#EEEEEE\"><b>&nbsp;</b></td><td bgcolor=\"#EEEEEE\"><b>&nbsp;</b></td>"),
               std::string::npos);
     ASSERT_TRUE(writer_.Export_To_Text_File(list, "Tabu_1", "", File("s.txt"), "", 1, 2, true));
-    EXPECT_EQ(Lines(Read_File(dir_ / "s.txt"))[6], " alone" + std::string(45, ' '));
+    EXPECT_EQ(Lines(Body(dir_ / "s.txt"))[6], " alone" + std::string(45, ' '));
 }
 
 TEST_F(Export, HtmlHeaderShareAndCreatedRow) {
@@ -327,27 +331,27 @@ TEST_F(Export, HtmlHeaderShareAndCreatedRow) {
 TEST_F(Export, TextFooterLines) {
     const std::string path = File("f.txt");
     ASSERT_TRUE(writer_.Write_ReportFooter_In_Text_File(path, 80, false));
-    auto lines = Lines(Read_File(dir_ / "f.txt"));
+    auto lines = Lines(Body(dir_ / "f.txt"));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1].size(), 80u);  // © is one byte in the code page
+    EXPECT_EQ(lines[1].size(), 81u);  // 80 characters; © is two bytes in UTF-8
     EXPECT_EQ(lines[1].rfind("--[", 0), 0u);
     EXPECT_NE(lines[1].find("Veltrane"), std::string::npos);
     EXPECT_NE(lines[1].find("https://www.veltrane.com/]-"), std::string::npos);
     EXPECT_EQ(lines[2], "");
 
     ASSERT_TRUE(writer_.Write_ReportFooter_In_Text_File(File("t.txt"), 80, true));
-    lines = Lines(Read_File(dir_ / "t.txt"));
+    lines = Lines(Body(dir_ / "t.txt"));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1], "--[Report Taken @ 12/8/2026 1:58:46 AM]" + std::string(41, '-'));
-    EXPECT_EQ(lines[2].size(), 80u);
+    EXPECT_EQ(lines[2].size(), 81u);
 
     // A line length too short for its text writes nothing at all.
     const std::size_t credit = Text_Footer_Credit().size() - 1;  // © is two bytes in UTF-8
     EXPECT_FALSE(writer_.Write_ReportFooter_In_Text_File(File("short.txt"), static_cast<std::int32_t>(credit + 1), true));
     EXPECT_FALSE(fs::exists(dir_ / "short.txt"));
     ASSERT_TRUE(writer_.Write_ReportFooter_In_Text_File(File("exact.txt"), static_cast<std::int32_t>(credit + 2), false));
-    EXPECT_EQ(Lines(Read_File(dir_ / "exact.txt"))[1].size(), credit + 2);
+    EXPECT_EQ(Lines(Body(dir_ / "exact.txt"))[1].size(), credit + 3);
     EXPECT_TRUE(recorder_.reports.empty());
     EXPECT_TRUE(Pending_Error().empty());
 }
@@ -389,7 +393,7 @@ TEST_F(Export, FailuresAreReportedAndNothingIsWritten) {
     EXPECT_EQ(recorder_.reports.size(), 7u);
     // CSV of the same column-less list still writes its rows.
     EXPECT_TRUE(writer_.Export_ListView_To_CSV(none, "", "", File("none.csv"), "", true));
-    EXPECT_EQ(Read_File(dir_ / "none.csv"), "\r\n\"icon row\"\r\n\r\n\r\n");
+    EXPECT_EQ(Body(dir_ / "none.csv"), "\r\n\"icon row\"\r\n\r\n\r\n");
 }
 
 TEST_F(Export, EncoderReplacesWhatTheCodePageLacks) {
@@ -405,6 +409,87 @@ TEST_F(Export, EncoderReplacesWhatTheCodePageLacks) {
     out.clear();
     ASSERT_TRUE(enc("", out));
     EXPECT_EQ(out, "");
+}
+
+TEST_F(Export, NewFilesAreUtf8WithMarkAndOldFilesKeepTheirEncoding) {
+    const std::string cyrillic = "\xD0\xA1\xD0\xBB\xD1\x83\xD0\xB6\xD0\xB1\xD0\xB0-\xD0\x9F\xD0\x9A";  // Служба-ПК
+    ListModel list;
+    list.Add_Column("a", "Name", 1);
+    list.Add_Column("b", "Value", 1);
+    list.Add_Item("", cyrillic)->Set_Sub_Item(1, "Zo\xC3\xAB \xC2\xA9");
+    for (const char* name : {"n.csv", "n.html", "n.txt"}) {
+        const std::string path = File(name);
+        const std::string ext = fs::path(name).extension().string();
+        const bool wrote = ext == ".csv"    ? writer_.Export_ListView_To_CSV(list, "k", "T", path, "PC", true)
+                           : ext == ".html" ? writer_.Export_To_HTML_File(list, "k", "T", path, "PC", true)
+                                            : writer_.Export_To_Text_File(list, "k", "T", path, "PC", 1, 2, true);
+        ASSERT_TRUE(wrote) << name;
+        const std::string first = Read_File(path);
+        EXPECT_EQ(first.rfind("\xEF\xBB\xBF", 0), 0u) << name;
+        EXPECT_NE(first.find(cyrillic), std::string::npos) << name;
+        EXPECT_NE(first.find("Zo\xC3\xAB \xC2\xA9"), std::string::npos) << name;
+        // A second block goes on in UTF-8, with no second mark.
+        const bool again = ext == ".csv"    ? writer_.Export_ListView_To_CSV(list, "k", "T", path, "PC", true)
+                           : ext == ".html" ? writer_.SaveHtmlReportFooter(path)
+                                            : writer_.Write_ReportFooter_In_Text_File(path, 80, false);
+        ASSERT_TRUE(again) << name;
+        const std::string both = Read_File(path);
+        EXPECT_EQ(both.substr(0, first.size()), first);
+        EXPECT_EQ(both.find("\xEF\xBB\xBF", 3), std::string::npos) << name;
+        EXPECT_EQ(both.find('?'), std::string::npos) << name;
+    }
+    const std::string html = Read_File(dir_ / "n.html");
+    EXPECT_EQ(html.rfind("\xEF\xBB\xBF<meta charset=\"utf-8\">\r\n<b>", 0), 0u);
+    EXPECT_EQ(html.find("<meta", 10), std::string::npos);
+    EXPECT_NE(html.find("Copyright \xC2\xA9 Veltrane"), std::string::npos);
+    // A footer that starts a file declares the charset too.
+    ASSERT_TRUE(writer_.SaveHtmlReportFooter(File("f.html")));
+    EXPECT_EQ(Read_File(dir_ / "f.html").rfind("\xEF\xBB\xBF<meta charset=\"utf-8\">", 0), 0u);
+    // An empty file (a text export without key leaves one) is started afresh.
+    Write_File(dir_ / "empty.csv", "");
+    ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", File("empty.csv"), "", true));
+    EXPECT_EQ(Read_File(dir_ / "empty.csv").rfind("\xEF\xBB\xBF\"Name\"", 0), 0u);
+    // Ill-formed input never makes the file ill-formed.
+    ListModel bad;
+    bad.Add_Column("a", "A", 1);
+    bad.Add_Item("", "x\xFF\xE2\x82y");
+    ASSERT_TRUE(writer_.Export_ListView_To_CSV(bad, "", "", File("bad.csv"), "", true));
+    EXPECT_EQ(Body(dir_ / "bad.csv"), "\"A\"\r\n\"x??y\"\r\n\r\n\r\n");
+}
+
+TEST_F(Export, AnOlderFileWithoutTheMarkGoesOnInTheCodePage) {
+    if (!test::Platform_Code_Page_Is_1252()) GTEST_SKIP() << "checks Windows-1252 bytes";
+    ListModel list;
+    list.Add_Column("a", "Caf\xC3\xA9", 1);
+    list.Add_Item("", "\xC2\xA9 \xD0\x9F");
+    Write_File(dir_ / "old.csv", "\"Old \xE9\"\r\n");
+    ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", "", File("old.csv"), "", true));
+    EXPECT_EQ(Read_File(dir_ / "old.csv"), "\"Old \xE9\"\r\n\"Caf\xE9\"\r\n\"\xA9 ?\"\r\n\r\n\r\n");
+    Write_File(dir_ / "old.html", "<table></table>");
+    ASSERT_TRUE(writer_.SaveHtmlReportFooter(File("old.html")));
+    const std::string html = Read_File(dir_ / "old.html");
+    EXPECT_EQ(html.find("<meta"), std::string::npos);
+    EXPECT_NE(html.find("Copyright \xA9 Veltrane"), std::string::npos);
+}
+
+TEST_F(Export, TextCellsKeepTheTableShape) {
+    ListModel list;
+    list.Add_Column("a", "Name", 1);
+    list.Add_Column("b", "Line\r\nbreak", 1);
+    for (int i = 0; i < 60; ++i) {
+        ListItem* row = list.Add_Item("", "row\n" + std::to_string(i));
+        row->Set_Sub_Item(1, i % 3 == 0 ? "first\r\nsecond\rthird\nfourth" : "x\xFF\xE2\x82y");
+    }
+    ASSERT_TRUE(writer_.Export_To_Text_File(list, "k", "T\r\n", File("t.txt"), "PC\n1", 1, 2, true));
+    const auto lines = Lines(Body(dir_ / "t.txt"));
+    // Leading empty line, rule, title, rule, header, empty line, 60 rows, then the block's end.
+    ASSERT_EQ(lines.size(), 6u + 60u + 3u);
+    EXPECT_EQ(lines[2], "T  (PC 1)");
+    EXPECT_EQ(lines[4], " Name" + std::string(26, ' ') + "  Line break" + std::string(37, ' '));
+    EXPECT_EQ(lines[6], " row 0" + std::string(25, ' ') + "  first second third fourth" + std::string(22, ' '));
+    // One "?" per broken sequence, and the width counts it once.
+    EXPECT_EQ(lines[7], " row 1" + std::string(25, ' ') + "  x??y" + std::string(43, ' '));
+    for (std::size_t i = 6; i < 66; ++i) EXPECT_EQ(lines[i].size(), 1u + 30 + 2 + 47) << i;
 }
 
 TEST(ExportDates, GeneralDateText) {

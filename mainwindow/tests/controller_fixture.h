@@ -80,6 +80,10 @@ struct TestHost : MainHost {
     void Popup_Menu(const std::string& name) override { popups.push_back(name); }
     void Open_Page(const std::string& address) override { pages.push_back(address); }
     void Close_Window() override { ++closes; }
+    std::function<void()> on_unload_forms;
+    void Unload_All_Forms() override {
+        if (on_unload_forms) on_unload_forms();
+    }
 };
 
 inline WmiInstance Instance(std::vector<WmiProperty> props) {
@@ -147,6 +151,25 @@ protected:
             c_.Register_Command(n, [this, n](int index) { operations_run_.push_back(Command_Name(n, index)); });
     }
     std::vector<std::string> operations_run_;
+    // Lists 50 processors, yielding to the pump after each; `during` runs
+    // once from inside that pump.
+    void List_Processors_Running(const std::function<void()>& during) {
+        FakeWmiPort::QueryAnswer many;
+        for (int i = 0; i < 50; ++i) many.objects.push_back(Instance({Wmi_Text("Name", "P" + std::to_string(i))}));
+        wmi_.Set_Answer("SELECT * FROM Win32_Processor", many);
+        host_.input = true;
+        host_.events = 0;
+        bool done = false;
+        host_.on_events = [&] {
+            if (!done && host_.events == 3) {
+                done = true;
+                during();
+            }
+        };
+        Click("Win32_Processor");
+        host_.on_events = nullptr;
+        host_.input = false;
+    }
 
     test::TestDatabase db_{false};
     test::RecordingReporter& reporter_ = db_.reporter;

@@ -206,12 +206,21 @@ TEST_F(GroupsTest, DeletingTheRootComputerTakesAllItsRecordsAndMovesTheFeatureTr
 }
 
 TEST_F(GroupsTest, EditAndPropertiesFollowTheActiveControl) {
+    // Enabled only where they can act; Delete always asks.
+    c_.active_control = "tvwFeatures";
+    for (const char* n : {"mnuAddType", "mnuGroupEdit", "mnuGDProperties"}) EXPECT_FALSE(c_.Command_Enabled(n)) << n;
+    EXPECT_TRUE(c_.Command_Enabled("mnuGroupDelete"));
     Select_Device(sales_);
+    for (const char* n : {"mnuAddType", "mnuGroupEdit"}) EXPECT_TRUE(c_.Command_Enabled(n)) << n;
+    EXPECT_FALSE(c_.Command_Enabled("mnuGDProperties"));  // a group
+    c_.Refresh_Commands();
+    EXPECT_TRUE(c_.Command("mnuGroupEdit").enabled);
     c_.mnuGroupEdit_Click();
     EXPECT_EQ(edit_host_.label_edits, 1);
     EXPECT_EQ(c_.Properties_Device_ID(), 0);  // a group
     Select_Device(pc_);
     EXPECT_EQ(c_.Properties_Device_ID(), pc_);
+    EXPECT_TRUE(c_.Command_Enabled("mnuGDProperties"));
     c_.tvwDevices_DblClick();
     EXPECT_EQ(properties_, std::vector<std::int32_t>{pc_});
     c_.active_control = "cboScanDate";
@@ -306,13 +315,11 @@ TEST_F(GroupsTest, RightButtonMenusFitTheListing) {
     c_.lvwMain_MouseUp(2, 0, 5, 5);
     TreeNode* report = c_.tvwFeatures.Add_Root("Tabu_3", "My Report");
     c_.tvwFeatures.Select(report);
-    c_.lvwMain_MouseUp(2, 0, 5, 5);  // the report menu's list variant is not registered yet
-    std::vector<int> variants;
-    c_.Register_Command("Show_Report_Menu", [&](int index) { variants.push_back(index); });
-    c_.lvwMain_MouseUp(2, 0, 5, 5);
+    c_.lvwMain_MouseUp(2, 0, 5, 5);  // the report menu, the list's variant
     EXPECT_EQ(edit_host_.popups, (std::vector<std::string>{"mnuGroup", "mnuOperationsService", "mnuOperationsProcess",
                                                            "mnuOperationsReport"}));
-    EXPECT_EQ(variants, std::vector<int>{1});
+    EXPECT_FALSE(c_.Command("mnuOperationsReportAdd").visible);
+    EXPECT_TRUE(c_.Command("mnuOperationsReportScan").visible);
 }
 
 TEST_F(GroupsTest, DragCarriesTheSelectedKeysAndTheTreeMovesThem) {

@@ -14,6 +14,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/tests/window_test_support.h"
 #include "platform/win/forms.h"
 #include "platform/win/settings_store.h"
 #include "platform/win/system.h"
@@ -27,74 +28,6 @@
 
 namespace crv {
 namespace {
-
-const std::string SEP(Row_Key_Separator);
-
-HWND H(const std::string& name) { return reinterpret_cast<HWND>(frmMain::Instance().Control_Handle(name)); }
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
-
-// List view rows through LVM_GETITEMCOUNT / LVM_GETITEMTEXTW: what the
-// control itself shows (owner data asks the model for each cell).
-int List_Count() { return static_cast<int>(SendMessageW(H("lvwMain"), LVM_GETITEMCOUNT, 0, 0)); }
-std::string List_Text(int row, int column) {
-    wchar_t buffer[1024] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 1024;
-    SendMessageW(H("lvwMain"), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return To_Utf8(buffer);
-}
-int List_Find(const std::string& text) {
-    for (int r = 0; r < List_Count(); ++r)
-        if (List_Text(r, 0) == text) return r;
-    return -1;
-}
-int Header_Count() {
-    HWND header = reinterpret_cast<HWND>(SendMessageW(H("lvwMain"), LVM_GETHEADER, 0, 0));
-    return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
-
-std::string Tree_Text(HWND tree, HTREEITEM item) {
-    wchar_t buffer[512] = {};
-    TVITEMW tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = buffer;
-    tv.cchTextMax = 512;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-    return To_Utf8(buffer);
-}
-HTREEITEM Tree_Root(HWND tree) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-}
-// Depth-first search for an item's text.
-HTREEITEM Tree_Find(HWND tree, HTREEITEM from, const std::string& text) {
-    for (HTREEITEM i = from; i; i = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
-                                                                                  reinterpret_cast<LPARAM>(i)))) {
-        if (Tree_Text(tree, i) == text) return i;
-        HTREEITEM child = reinterpret_cast<HTREEITEM>(
-            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(i)));
-        if (HTREEITEM found = Tree_Find(tree, child, text)) return found;
-    }
-    return nullptr;
-}
-std::string Status_Text(int panel) {
-    wchar_t buffer[512] = {};
-    SendMessageW(H("sbrMain"), SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(buffer));
-    return To_Utf8(buffer);
-}
 
 // The window lives for the whole program; the tests run in order on it.
 class MainWindowTest : public ::testing::Test {
@@ -119,24 +52,14 @@ protected:
         feature("RTT_RemoteTaskManager", "Remote Task Manager", "2", "Software", "Process");
         feature("RTT_SCM", "Service Manager", "2", "Software", "Service");
         Set_Work_Online(true);
-        Set_Main_Box_Answerer([](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            return (flags & Mb_Yes_No) ? Answer_No : Answer_Ok;
-        });
+        Record_Main_Boxes(boxes_);
     }
     static void TearDownTestSuite() {
-        frmMain::Instance().Unload();
-        Set_Main_Box_Answerer(nullptr);
+        Close_Main_Window();
         delete db_;
     }
     MainController& C() { return frmMain::Instance().Controller(); }
-    void Click(const std::string& key) {
-        TreeNode* n = C().tvwFeatures.Find(key);
-        ASSERT_NE(n, nullptr) << key;
-        C().tvwFeatures.Select(n);
-        C().tvwFeatures_NodeClick(n);
-        Pump(20);
-    }
+    void Click(const std::string& key) { Click_Feature(key); }
 
     static test::TestDatabase* db_;
     static std::string local_;
@@ -217,9 +140,10 @@ TEST_F(MainWindowTest, B2_TheRootShowsTheSystemSummary) {
     EXPECT_EQ(_stricmp(List_Text(name, 1).c_str(), local_.c_str()), 0);
     EXPECT_GE(List_Find("Operating System"), 0);
     EXPECT_GE(List_Find("Logical Disk"), 0);
-    // The power group's mode, but no power handler yet: nothing to click.
+    // The power group's mode: its items and buttons can be used.
     EXPECT_EQ(C().Operations_Mode(), 0);
-    EXPECT_FALSE(C().Command("mnuOperationsPowShutdown").enabled);
+    EXPECT_TRUE(C().Command("mnuOperationsPowShutdown").enabled);
+    EXPECT_NE(SendMessageW(H("tlbPower"), TB_ISBUTTONENABLED, 1, 0), 0);
 }
 
 TEST_F(MainWindowTest, C_ProcessAndServiceListsFillFromTheTimer) {
@@ -253,6 +177,101 @@ TEST_F(MainWindowTest, C_ProcessAndServiceListsFillFromTheTimer) {
     EXPECT_TRUE(spooler);
     Click("Win32_OperatingSystem");
     EXPECT_FALSE(C().tmrMain.enabled);
+}
+
+// The id of a menu item found by its captions from the menu bar down
+// ("&Operations", "Service", "Start Service"); 0 when a caption is missing.
+UINT Menu_Item_Id(HMENU menu, std::initializer_list<const char*> path) {
+    UINT id = 0;
+    for (const char* caption : path) {
+        if (!menu) return 0;
+        HMENU next = nullptr;
+        id = 0;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+            std::string item = To_Utf8(text);
+            if (const auto tab = item.find('\t'); tab != std::string::npos) item.resize(tab);
+            if (item != caption) continue;
+            next = GetSubMenu(menu, i);
+            id = GetMenuItemID(menu, i);
+            break;
+        }
+        if (!next && id == 0) return 0;
+        menu = next;
+    }
+    return id;
+}
+
+// Safety: only the spooler is ever controlled through the real WMI here.
+TEST_F(MainWindowTest, C2_ServiceCommandsStopAndStartTheSpooler) {
+    Click("RTT_SCM");
+    const ListModel& list = C().lvwMain;
+    auto spooler_row = [&]() -> int {
+        for (std::size_t i = 0; i < list.Item_Count(); ++i)
+            if (lstrcmpiA(list.Item(i).key.c_str(), "Spooler") == 0) return static_cast<int>(i);
+        return -1;
+    };
+    const int row = spooler_row();
+    ASSERT_GE(row, 0);
+    // Selected in the control, which the list model follows.
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(H("lvwMain"), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    ASSERT_TRUE(list.Item(static_cast<std::size_t>(row)).selected);
+    const std::string shown = list.Item(static_cast<std::size_t>(row)).text;
+
+    std::vector<std::pair<std::string, int>> boxes;
+    Set_Main_Box_Answerer([&](const std::string& text, int flags) {
+        boxes.emplace_back(text, flags);
+        const bool spooler_question = text.find("the service '" + shown + "'?") != std::string::npos;
+        return (flags & Mb_Yes_No) ? (spooler_question ? Answer_Yes : Answer_No) : Answer_Ok;
+    });
+    auto state_now = [&] {
+        const int r = spooler_row();
+        return r < 0 ? std::string() : list.Item(static_cast<std::size_t>(r)).Sub_Item(2);
+    };
+    // Stop through the toolbar button (the second of tlbServices), start
+    // through the Operations menu, in the order the current state allows.
+    HWND services = H("tlbServices");
+    auto stop = [&] {
+        ASSERT_NE(SendMessageW(services, TB_ISBUTTONENABLED, 2, 0), 0);
+        SendMessageW(GetParent(services), WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), reinterpret_cast<LPARAM>(services));
+    };
+    const UINT start_id = Menu_Item_Id(GetMenu(reinterpret_cast<HWND>(frmMain::Instance().hWnd())),
+                                       {"&Operations", "Service", "Start Service"});
+    ASSERT_NE(start_id, 0u);
+    auto start = [&] {
+        SendMessageW(reinterpret_cast<HWND>(frmMain::Instance().hWnd()), WM_COMMAND, MAKEWPARAM(start_id, 0), 0);
+    };
+    auto expect_done = [&](const char* verb, const char* new_state) {
+        ASSERT_EQ(boxes.size(), 2u) << verb;
+        EXPECT_EQ(boxes[0].first, std::string("Are you sure you want to ") + verb + " the service '" + shown + "'?");
+        EXPECT_EQ(boxes[1].first, "Success");
+        EXPECT_EQ(boxes[1].second, Mb_Information);
+        // The list was refreshed before the handler returned; a service
+        // still on its way is waited for through the window's own timer.
+        for (int i = 0; i < 30 && state_now() != new_state; ++i) Pump(500);
+        EXPECT_EQ(state_now(), new_state);
+        boxes.clear();
+    };
+    const bool was_running = state_now() == "Running";
+    if (was_running) {
+        stop();
+        expect_done("stop", "Stopped");
+        start();
+        expect_done("start", "Running");
+    } else {
+        start();
+        expect_done("start", "Running");
+        stop();
+        expect_done("stop", "Stopped");
+    }
+    Set_Main_Box_Answerer([](const std::string& text, int flags) {
+        boxes_.push_back(text);
+        return (flags & Mb_Yes_No) ? Answer_No : Answer_Ok;
+    });
 }
 
 TEST_F(MainWindowTest, D_OfflineShowsTheStoredScanOfTheChosenDate) {

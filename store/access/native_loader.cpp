@@ -19,6 +19,7 @@ const AccessLibrary linked_library = {
     tqdata_sqlite3_changes,
     tqdata_sqlite3_last_insert_rowid,
     tqdata_sqlite_libversion,
+    tqdata_sqlite_exec_rows,
 };
 }  // namespace
 

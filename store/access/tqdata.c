@@ -181,3 +181,49 @@ int64_t tqdata_sqlite3_last_insert_rowid(int32_t handle) {
 }
 
 const char* tqdata_sqlite_libversion(void) { return sqlite3_libversion(); }
+
+int32_t tqdata_sqlite_exec_rows(int32_t handle, const char* const* sqls, int32_t statements, const char* types,
+                                int32_t params_per_row, int32_t rows, const char* const* values,
+                                const char** error_text) {
+    enum { MAX_STATEMENTS = 8 };
+    sqlite3_stmt* prepared[MAX_STATEMENTS] = {NULL};
+    set_error(NULL);
+    if (error_text) *error_text = "";
+    sqlite3* db = connection_of(handle);
+    int rc = SQLITE_OK;
+    if (!db) rc = SQLITE_MISUSE;
+    else if (statements < 0 || statements > MAX_STATEMENTS || params_per_row < 0 || rows < 0 ||
+             (rows > 0 && params_per_row > 0 && !values) || (statements > 0 && !sqls))
+        rc = SQLITE_MISUSE;
+    for (int32_t s = 0; rc == SQLITE_OK && s < statements; ++s) {
+        rc = sqlite3_prepare_v2(db, sqls[s] ? sqls[s] : "", -1, &prepared[s], NULL);
+        if (rc == SQLITE_OK && !prepared[s]) rc = SQLITE_MISUSE; /* an empty text */
+    }
+    size_t type_count = types ? strlen(types) : 0;
+    for (int32_t r = 0; rc == SQLITE_OK && r < rows; ++r) {
+        const char* const* row = values + (size_t)r * (size_t)params_per_row;
+        for (int32_t s = 0; rc == SQLITE_OK && s < statements; ++s) {
+            sqlite3_stmt* stmt = prepared[s];
+            int declared = sqlite3_bind_parameter_count(stmt);
+            for (int p = 1; rc == SQLITE_OK && p <= declared && p <= params_per_row; ++p) {
+                const char* cell = row[p - 1];
+                if (!cell) rc = sqlite3_bind_null(stmt, p);
+                else if ((size_t)(p - 1) < type_count && types[p - 1] == 'i')
+                    rc = sqlite3_bind_int64(stmt, p, (sqlite3_int64)strtoll(cell, NULL, 10));
+                else
+                    rc = sqlite3_bind_text(stmt, p, cell, -1, SQLITE_STATIC);
+            }
+            while (rc == SQLITE_OK) {
+                int step = sqlite3_step(stmt);
+                if (step == SQLITE_DONE) break;
+                if (step != SQLITE_ROW) rc = step;
+            }
+            if (rc != SQLITE_OK) set_error(sqlite3_errmsg(db));
+            sqlite3_reset(stmt);
+        }
+    }
+    if (rc != SQLITE_OK && !last_error) set_error(db ? sqlite3_errmsg(db) : "no connection");
+    for (int32_t s = 0; s < MAX_STATEMENTS; ++s) sqlite3_finalize(prepared[s]);
+    if (error_text) *error_text = last_error ? last_error : "";
+    return rc;
+}

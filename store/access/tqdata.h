@@ -6,8 +6,8 @@
  * The functions are defined under tqdata_* names (the engine's own sqlite3_*
  * symbols live in the same image); the DLL exports them under the names the
  * program looks up: sqlite3_open, sqlite3_close, sqlite_get_table,
- * number_of_rows_from_last_call, sqlite3_changes, sqlite3_last_insert_rowid
- * and sqlite_libversion. */
+ * number_of_rows_from_last_call, sqlite3_changes, sqlite3_last_insert_rowid,
+ * sqlite_libversion and sqlite_exec_rows. */
 #ifndef CORVALIN_STORE_ACCESS_TQDATA_H
 #define CORVALIN_STORE_ACCESS_TQDATA_H
 
@@ -42,6 +42,17 @@ int32_t tqdata_number_of_rows_from_last_call(void);
 int32_t tqdata_sqlite3_changes(int32_t handle);
 int64_t tqdata_sqlite3_last_insert_rowid(int32_t handle);
 const char* tqdata_sqlite_libversion(void);
+
+/* Runs the `statements` texts of sqls once for every row of values, row by
+ * row and in statement order, each statement prepared once: many rows then
+ * cost one parse. A row is params_per_row cells; the statements name them as
+ * ?1..?params_per_row. A null cell binds NULL; a cell whose letter in types
+ * is 'i' binds as a 64-bit integer, any other as text. Rows a statement
+ * returns are discarded. Returns the SQLite status of the first failure (0
+ * when every step ran) and *error_text as sqlite_get_table does. */
+int32_t tqdata_sqlite_exec_rows(int32_t handle, const char* const* sqls, int32_t statements, const char* types,
+                                int32_t params_per_row, int32_t rows, const char* const* values,
+                                const char** error_text);
 
 #ifdef __cplusplus
 }

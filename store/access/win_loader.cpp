@@ -46,6 +46,8 @@ const AccessLibrary* Default_Access_Library() {
         FreeLibrary(module);
         return nullptr;
     }
+    // Optional: an older library without it still serves every routine.
+    Resolve(module, "sqlite_exec_rows", candidate.exec_rows);
     library = candidate;
     loaded = true;  // the module stays loaded for the life of the process
     return &library;

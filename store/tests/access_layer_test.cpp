@@ -31,6 +31,10 @@ TEST(StoreValues, FlagsAndNumbersReadTheStoredForms) {
     EXPECT_EQ(Text_Number(" -42abc"), -42);
     EXPECT_EQ(Text_Number("x1"), 0);
     EXPECT_EQ(Text_Number("12.7"), 12);
+    // Past the 64-bit range: the nearest limit, never a wrap or an overflow.
+    EXPECT_EQ(Text_Number("18446744073709551615"), INT64_MAX);
+    EXPECT_EQ(Text_Number(" -9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(Text_Number("-99999999999999999999"), INT64_MIN);
 }
 
 TEST(StoreValues, QuotingCutsByCharactersBeforeDoubling) {
@@ -124,10 +128,27 @@ struct FailingLibrary {
         }
         return real->get_table(handle, sql, table, columns, error_text);
     }
+    // Statements bound over many rows fail at the row where a text would.
+    static std::int32_t Exec_Rows(std::int32_t handle, const char* const* sqls, std::int32_t statements,
+                                  const char* types, std::int32_t params, std::int32_t rows,
+                                  const char* const* values, const char** error_text) {
+        bool matches = false;
+        for (std::int32_t s = 0; s < statements; ++s) matches |= std::string(sqls[s]).rfind(fail_prefix, 0) == 0;
+        if (!matches || fail_after >= rows) {
+            if (matches) fail_after -= rows;
+            return real->exec_rows(handle, sqls, statements, types, params, rows, values, error_text);
+        }
+        std::int32_t ran = fail_after > 0 ? fail_after : 0;
+        fail_after = 0;
+        if (ran > 0) real->exec_rows(handle, sqls, statements, types, params, ran, values, error_text);
+        *error_text = "database is locked";
+        return 5;
+    }
     static AccessLibrary Make() {
         real = Default_Access_Library();
         AccessLibrary lib = *real;
         lib.get_table = Get_Table;
+        lib.exec_rows = Exec_Rows;
         return lib;
     }
 };
@@ -206,6 +227,77 @@ TEST(AccessLayer, AFailureInTheMiddleOfASaveOrAFailedCommitLeavesTheFileAsItWas)
     EXPECT_EQ(details.Text(1, 1), "value first 0");
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM SCAN_HEAD"), "1");
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM SCAN_DETAILS"), "3");
+}
+
+}  // namespace
+}  // namespace crv
+
+namespace crv {
+namespace {
+
+TEST(AccessLayer, ExecuteRunsOneStatementAndRefusesASecond) {
+    EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='x;y' WHERE B=1"));
+    EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='it''s; fine';  -- trailing comment\n  /* and; this */ "));
+    EXPECT_TRUE(Is_Single_Statement("UPDATE \"T;1\" SET [A;B]=`x;`"));
+    EXPECT_FALSE(Is_Single_Statement("UPDATE T SET A='x'; DELETE FROM T"));
+    EXPECT_FALSE(Is_Single_Statement("UPDATE T SET A='x'';'; DROP TABLE T"));
+    EXPECT_FALSE(Is_Single_Statement("SELECT 1;;"));
+    EXPECT_FALSE(Is_Single_Statement("SELECT 1; /* c */ SELECT 2"));
+
+    test::TestDatabase db;
+    // A cut that left a lone quote at the end of a value would close the
+    // literal early and run the rest as SQL: refused whole, nothing runs.
+    EXPECT_FALSE(Execute_SQL("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='7' WHERE SETTINGS_ID=1; "
+                             "DELETE FROM DEV_TBL"));
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("more than one SQL statement"), std::string::npos);
+    EXPECT_NE(db.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "7");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_ID=1"), "1");
+    EXPECT_TRUE(Execute_SQL("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='a;b' WHERE SETTINGS_ID=1;"));
+    EXPECT_EQ(db.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "a;b");
+}
+
+// A library without the row runner stores a scan exactly as one with it:
+// the same catalogue rows and the same details, quotes and NULs included.
+TEST(AccessLayer, ScanSaveWithoutTheRowRunnerStoresTheSameRows) {
+    TestDatabase db;
+    ListModel list;
+    const char* values[] = {"plain", "O'Brien's \"PC\"", std::string("nul\0inside", 10).c_str(), "Кирилл"};
+    std::string nul_value("nul\0inside", 10);
+    for (int i = 0; i < 4; ++i) {
+        ListItem* item = list.Add_Item("Prop" + std::to_string(i % 3) + "\x0B" + std::to_string(i / 3 + 1),
+                                       "  Caption " + std::to_string(i) + "  ");
+        item->Set_Sub_Item(1, i == 2 ? nul_value : values[i]);
+        item->small_icon = i == 0 ? "Header" : "Info";
+        item->bold = i == 0;
+    }
+    const std::string details =
+        "SELECT group_concat(D.PROP_NAME || '|' || VALUE || '|' || IMAGE || '|' || PROP_BOLD || '|' || "
+        "IFNULL((SELECT P.PROP_NAME FROM PROPS_TBL P WHERE P.PROP_ID=D.PROP_ID), 'null') || '|' || SECTION_ID, ';') "
+        "FROM (SELECT * FROM SCAN_DETAILS WHERE DEV_ID=1 AND FEATURE_ID=FID ORDER BY rowid) D";
+    auto stored = [&](int feature) {
+        std::string sql = details;
+        sql.replace(sql.find("FID"), 3, std::to_string(feature));
+        return db.Scalar(sql) + " / " +
+               db.Scalar("SELECT group_concat(PROP_NAME || '=' || PROP_DISP_NAME || '@' || LIST_ORDER, ';') FROM "
+                         "(SELECT * FROM PROPS_TBL WHERE FEATURE_ID=" +
+                         std::to_string(feature) + " ORDER BY PROP_NAME)");
+    };
+    ASSERT_TRUE(Save_Scan(StoreDate{2024, 2, 1}, 1, 901, list));
+    static AccessLibrary without = [] {
+        AccessLibrary lib = *Default_Access_Library();
+        lib.exec_rows = nullptr;
+        return lib;
+    }();
+    Set_Access_Library(&without);
+    ASSERT_TRUE(Save_Scan(StoreDate{2024, 2, 1}, 1, 902, list));
+    Set_Access_Library(nullptr);
+    std::string with_runner = stored(901);
+    EXPECT_NE(with_runner.find("O'Brien's \"PC\""), std::string::npos) << with_runner;
+    EXPECT_NE(with_runner.find("nulinside"), std::string::npos) << with_runner;
+    EXPECT_NE(with_runner.find("Prop1=Caption 1@2"), std::string::npos) << with_runner;
+    EXPECT_EQ(with_runner, stored(902));
+    EXPECT_TRUE(db.reporter.boxes.empty());
 }
 
 }  // namespace

@@ -137,3 +137,51 @@ TEST_F(AccessLibraryTest, ClosingDiscardsAnOpenTransaction) {
 
 }  // namespace
 }  // namespace crv
+
+namespace crv {
+namespace {
+
+// Row statements bind cells as values, never as SQL: quotes, NULL and whole
+// numbers arrive as given, every statement runs per row in order, and the
+// first failing step stops the run with SQLite's message.
+TEST_F(AccessLibraryTest, RowStatementsBindEachRowAndStopAtTheFirstFailure) {
+    ASSERT_NE(library->exec_rows, nullptr);
+    std::vector<std::vector<const char*>> cells;
+    std::string error;
+    ASSERT_EQ(Run("CREATE TABLE T (ID INTEGER PRIMARY KEY, NAME TEXT, N INTEGER); "
+                  "CREATE TABLE LOG (NAME TEXT UNIQUE)",
+                  cells, error),
+              0)
+        << error;
+    const char* sqls[] = {"INSERT INTO T (NAME, N) VALUES (?1, ?2)", "INSERT INTO LOG (NAME) SELECT ?1 WHERE ?2 > 0"};
+    const char* rows[] = {"O'Brien'); DROP TABLE T; --", "7", nullptr, "-3", "third", "12"};
+    const char* message = nullptr;
+    ASSERT_EQ(library->exec_rows(handle, sqls, 2, "ti", 2, 3, rows, &message), 0) << message;
+    ASSERT_EQ(Run("SELECT NAME, N, typeof(N) FROM T ORDER BY ID", cells, error), 0);
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_STREQ(cells[1][0], "O'Brien'); DROP TABLE T; --");
+    EXPECT_STREQ(cells[1][2], "integer");
+    EXPECT_EQ(cells[2][0], nullptr);
+    EXPECT_STREQ(cells[2][1], "-3");
+    ASSERT_EQ(Run("SELECT NAME FROM LOG ORDER BY rowid", cells, error), 0);
+    ASSERT_EQ(cells.size(), 3u);  // the row with -3 wrote no log line
+    EXPECT_STREQ(cells[2][0], "third");
+
+    // The second row repeats a unique log name: the first row stays, the
+    // third never runs.
+    const char* clash[] = {"fourth", "1", "third", "1", "fifth", "1"};
+    EXPECT_NE(library->exec_rows(handle, sqls, 2, "ti", 2, 3, clash, &message), 0);
+    EXPECT_NE(std::string(message).find("UNIQUE"), std::string::npos) << message;
+    ASSERT_EQ(Run("SELECT COUNT(*) FROM T WHERE NAME IN ('fourth', 'third', 'fifth')", cells, error), 0);
+    EXPECT_STREQ(cells[1][0], "3");  // fourth, the earlier third, and the clashing row's own insert
+
+    EXPECT_NE(library->exec_rows(handle, sqls, 1, "t", 2, 1, nullptr, &message), 0);  // rows without cells
+    const char* broken[] = {"INSERT INTO NO_TABLE VALUES (?1)"};
+    const char* one[] = {"x"};
+    EXPECT_NE(library->exec_rows(handle, broken, 1, "t", 1, 1, one, &message), 0);
+    EXPECT_NE(std::string(message).find("no such table"), std::string::npos) << message;
+    EXPECT_NE(library->exec_rows(0, sqls, 1, "t", 1, 1, one, &message), 0);
+}
+
+}  // namespace
+}  // namespace crv

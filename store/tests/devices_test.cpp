@@ -184,6 +184,31 @@ TEST(Devices, CredentialsAreCutTo255CharactersBeforeScrambling) {
     EXPECT_EQ(user, "keep");
 }
 
+TEST(Devices, CredentialsWithControlCharactersAreRefusedNotCorrupted) {
+    TestDatabase db;
+    std::int32_t id = Add_Computer("PC");
+    ASSERT_TRUE(Set_Device_Credentials(id, "admin", "abcdefgh ij"));
+    // The tab at position 9 would scramble into NUL and vanish from the statement.
+    EXPECT_FALSE(Set_Device_Credentials(id, "admin", "abcdefgh\tij"));
+    EXPECT_FALSE(Set_Device_Credentials(id, "ad\nmin", "pw"));
+    ASSERT_EQ(db.reporter.boxes.size(), 2u);
+    EXPECT_NE(db.reporter.boxes[0].find(Credentials_Control_Character_Text), std::string::npos);
+    std::string user, pwd, domain;
+    ASSERT_TRUE(Get_Device_Credentials(id, user, pwd, domain));
+    EXPECT_EQ(user, "admin");
+    EXPECT_EQ(pwd, "abcdefgh ij");  // the earlier credentials stay
+    EXPECT_EQ(Add_Device("PC2", "u", std::string("p\0w", 3), 0, 0, 0, 0, "", 1, 2, "", "me"), 0);
+    EXPECT_EQ(Get_Device_ID("PC2", 2), 0);
+    // Every other character, at every position, comes back as it went in.
+    std::string all;
+    for (int c = 0x20; c < 0x7F; ++c) all += static_cast<char>(c);
+    all += "\xC3\xA9\xD0\x96\xF0\x9F\x98\x80";
+    ASSERT_TRUE(Set_Device_Credentials(id, all, all.substr(7)));
+    ASSERT_TRUE(Get_Device_Credentials(id, user, pwd, domain));
+    EXPECT_EQ(user, all);
+    EXPECT_EQ(pwd, all.substr(7));
+}
+
 TEST(Devices, MacAddressesAreWrittenOnceAndReadWithoutBlanks) {
     TestDatabase db;
     std::int32_t id = Add_Computer("PC");

@@ -177,5 +177,25 @@ TEST_F(Scans, SummaryReadsTheNewestSystemSummaryScan) {
     EXPECT_EQ(r.Text(1, 6) + "|" + r.Text(2, 6), "CPU 0|CPU 1");
 }
 
+TEST_F(Scans, OnlyWqlNamesJoinTheCatalogue) {
+    ListModel list;
+    Row(list, "X FROM Win32_Process WHERE Name\x0B" "1", "    Hostile", "v1");
+    Row(list, "Good_Name1\x0B" "1", "    Good", "v2");
+    Row(list, "Bad,Name\x0B" "99999999999999999999", "    Bad", "v3");
+    StoreDate date{2024, 6, 1};
+    ASSERT_TRUE(Save_Scan(date, dev, Feature, list));
+    const std::string f = std::to_string(Feature);
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM PROPS_TBL WHERE FEATURE_ID=" + f + " AND PROP_NAME='Good_Name1'"), "1");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM PROPS_TBL WHERE PROP_NAME LIKE '%FROM%' OR PROP_NAME LIKE '%,%'"), "0");
+    // The rows themselves are kept, shown as rows without a catalogue entry.
+    SqlResult r;
+    ASSERT_TRUE(Get_Scan_Details(date, dev, Feature, r));
+    ASSERT_EQ(r.Data_Row_Count(), 3u);
+    EXPECT_EQ(r.Text(1, 1), "v1");
+    // A section number past the range is clamped, not wrapped.
+    EXPECT_EQ(db.Scalar("SELECT MAX(SECTION_ID) FROM SCAN_DETAILS"), "2147483647");
+    EXPECT_TRUE(db.reporter.boxes.empty());
+}
+
 }  // namespace
 }  // namespace crv

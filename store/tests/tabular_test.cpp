@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/error.h"
 #include "store/devices.h"
 #include "store/tabular.h"
 #include "store/tests/test_database.h"
@@ -159,6 +160,25 @@ TEST(TabularReports, TheGridShowsVisibleColumnsAndEveryComputerOfTheReport) {
     EXPECT_EQ(again.Find_Item(seventh->key)->text, "PC7 renamed");
 }
 
+TEST(TabularReports, AReportWithoutVisibilityIsEmptyWithoutABox) {
+    TestDatabase db;
+    std::int32_t report = New_Report();
+    ASSERT_TRUE(Set_Report_Visibility("", report));
+    for (const std::string key : {"Tabu_" + std::to_string(report), std::string("Tabu_9999")}) {
+        ListModel list;
+        EXPECT_TRUE(Show_Tabular_Report(list, key)) << key;
+        EXPECT_EQ(list.Column_Count(), 0u);
+        EXPECT_EQ(list.Item_Count(), 0u);
+    }
+    EXPECT_TRUE(db.reporter.boxes.empty());
+    // The visibility reader itself still refuses, once, and leaves nothing
+    // pending for a second box.
+    std::vector<std::string> flags;
+    EXPECT_FALSE(Get_Report_Visibility(report, flags));
+    EXPECT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 TEST(TabularReports, NamesComeGroupFirstAndLoadUnderTheGroupNode) {
     TestDatabase db;
     std::int32_t a = New_Report();
@@ -178,6 +198,48 @@ TEST(TabularReports, NamesComeGroupFirstAndLoadUnderTheGroupNode) {
     EXPECT_EQ(group->parent, nullptr);
     ASSERT_EQ(group->children.size(), 2u);
     EXPECT_EQ(group->children[1]->key, "Tabu_" + std::to_string(a));
+}
+
+}  // namespace
+}  // namespace crv
+
+namespace crv {
+namespace {
+
+TEST(TabularReports, SavingVisibilityAndComputersIsAllOrNothing) {
+    test::TestDatabase db;
+    std::int32_t report = New_Report();
+    std::int32_t a = Add_Device("A'1", "", "", 0, 0, 0, 0, "", 1, 2, "", "me");
+    std::int32_t b = Add_Device("B2", "", "", 0, 0, 0, 0, "", 1, 2, "", "me");
+    ASSERT_TRUE(Add_Tabular_Report_Row(b, "B2 as first stored"));
+    ASSERT_TRUE(Add_Tabular_Report_Computer(report, b));
+
+    ASSERT_TRUE(Save_Tabular_Report(report, "00111", {{a, "A'1"}}));
+    EXPECT_EQ(db.Scalar("SELECT REPORT_VISIBILITY FROM TAB_REPORT_NAMES_TBL WHERE TN_ID=" + std::to_string(report)),
+              "00111");
+    EXPECT_TRUE(Is_Computer_In_Tabular_Report(report, a));
+    EXPECT_FALSE(Is_Computer_In_Tabular_Report(report, b));
+    // The unlinked computer keeps its grid row: other reports share it.
+    EXPECT_EQ(db.Scalar("SELECT DEV_NAME FROM TABULAR_REPORT_TBL WHERE DEV_ID=" + std::to_string(b)),
+              "B2 as first stored");
+    EXPECT_EQ(db.Scalar("SELECT DEV_NAME FROM TABULAR_REPORT_TBL WHERE DEV_ID=" + std::to_string(a)), "A'1");
+
+    // Many computers in one save.
+    std::vector<TabularReportComputer> many;
+    for (int i = 0; i < 900; ++i) many.push_back({10000 + i, "N" + std::to_string(i)});
+    ASSERT_TRUE(Save_Tabular_Report(report, "0011", many));
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TAB_REPORT_COMPUTERS_TBL WHERE TN_ID=" + std::to_string(report)), "900");
+
+    // A link that cannot be written undoes the visibility and the clearing.
+    db.Exec("CREATE TRIGGER NO_B BEFORE INSERT ON TAB_REPORT_COMPUTERS_TBL WHEN NEW.DEV_ID=" + std::to_string(b) +
+            " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    EXPECT_FALSE(Save_Tabular_Report(report, "00100", {{a, "A'1"}, {b, "B2"}}));
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("refused"), std::string::npos);
+    EXPECT_EQ(db.Scalar("SELECT REPORT_VISIBILITY FROM TAB_REPORT_NAMES_TBL WHERE TN_ID=" + std::to_string(report)),
+              "0011");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TAB_REPORT_COMPUTERS_TBL WHERE TN_ID=" + std::to_string(report)), "900");
+    EXPECT_FALSE(Is_Computer_In_Tabular_Report(report, a));
 }
 
 }  // namespace

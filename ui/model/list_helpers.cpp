@@ -175,6 +175,11 @@ std::uint32_t ListView_ExStyle_For(std::uint32_t current_style) {
     return current_style | ListView_ExStyle_Border_Select;
 }
 
+bool Export_Copy_Is_Straight(const ListModel& source, bool vertical_listing) {
+    return vertical_listing || source.Column_Count() != 2 ||
+           source.Column(0).tag.find(Root_Listing_Marker) != std::string::npos;
+}
+
 bool Copy_ListView_For_Export(const ListModel& source, ListModel& target, bool vertical_listing) {
     if (&source == &target) {
         // Copying onto itself: work from a snapshot, as clearing the target
@@ -195,8 +200,7 @@ bool Copy_ListView_For_Export(const ListModel& source, ListModel& target, bool v
     target.small_icons = source.small_icons;
     target.icons = source.icons;
 
-    const bool straight = vertical_listing || source.Column_Count() != 2 ||
-                          source.Column(0).tag.find(Root_Listing_Marker) != std::string::npos;
+    const bool straight = Export_Copy_Is_Straight(source, vertical_listing);
     bool ok = true;
     if (straight)
         Copy_Straight(source, target);

@@ -55,5 +55,8 @@ inline constexpr std::string_view Root_Listing_Marker = "[Root...]";
 // value continuation with no record row, 91; a later row named like the
 // first column, 35600); target then holds what was copied before.
 bool Copy_ListView_For_Export(const ListModel& source, ListModel& target, bool vertical_listing);
+// True when Copy_ListView_For_Export would copy straight (not turn the list):
+// the export writers then read the source itself instead of a copy.
+bool Export_Copy_Is_Straight(const ListModel& source, bool vertical_listing);
 
 }  // namespace crv

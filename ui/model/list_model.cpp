@@ -54,58 +54,90 @@ std::optional<std::size_t> ListModel::Find_Column(const std::string& key) const 
 
 void ListModel::Clear_Columns() { columns_.clear(); }
 
-void ListModel::Rebuild_Index() const {
-    key_index_.clear();
-    for (std::size_t i = 0; i < items_.size(); ++i)
-        if (!items_[i]->key.empty()) key_index_.emplace(items_[i]->key, i);
-    index_dirty_ = false;
+void ListModel::Refresh_Positions() const {
+    for (std::size_t i = positions_valid_; i < items_.size(); ++i) {
+        const ListItem& row = *items_[i];
+        if (row.key.empty()) continue;
+        auto it = key_index_.find(row.key);
+        // Keys are unique, but a caller may have changed a row's key after
+        // adding it: such a row is simply not indexed under its new key.
+        if (it != key_index_.end() && it->second.item == &row) {
+            it->second.position = i;
+            ++index_work_;
+        }
+    }
+    positions_valid_ = items_.size();
 }
 
 ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<std::size_t> position) {
-    if (index_dirty_) Rebuild_Index();
     if (!key.empty() && key_index_.count(key)) return nullptr;
     auto item = std::make_unique<ListItem>();
     item->key = std::move(key);
     item->text = std::move(text);
     ListItem* raw = item.get();
     std::size_t at = std::min(position.value_or(items_.size()), items_.size());
+    const bool appended = at == items_.size();
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
-    if (at + 1 == items_.size()) {
-        if (!raw->key.empty()) key_index_.emplace(raw->key, at);
+    if (!raw->key.empty()) {
+        key_index_.emplace(raw->key, KeyEntry{raw, at});
+        ++index_work_;
+    }
+    if (appended) {
+        if (positions_valid_ == at) positions_valid_ = items_.size();
     } else {
-        index_dirty_ = true;  // later rows moved down
+        Invalidate_From(at);  // later rows moved down
     }
     return raw;
 }
 
 std::optional<std::size_t> ListModel::Index_Of(const std::string& key) const {
-    if (index_dirty_) Rebuild_Index();
     auto it = key_index_.find(key);
     if (it == key_index_.end()) return std::nullopt;
-    return it->second;
+    if (it->second.position >= positions_valid_) Refresh_Positions();
+    return it->second.position;
 }
 
 ListItem* ListModel::Find_Item(const std::string& key) {
-    auto i = Index_Of(key);
-    return i ? items_[*i].get() : nullptr;
+    auto it = key_index_.find(key);
+    return it == key_index_.end() ? nullptr : it->second.item;
 }
 
 const ListItem* ListModel::Find_Item(const std::string& key) const {
-    auto i = Index_Of(key);
-    return i ? items_[*i].get() : nullptr;
+    auto it = key_index_.find(key);
+    return it == key_index_.end() ? nullptr : it->second.item;
 }
 
 bool ListModel::Remove_Item(std::size_t index) {
     if (index >= items_.size()) return false;
+    const ListItem& row = *items_[index];
+    if (!row.key.empty()) {
+        auto it = key_index_.find(row.key);
+        if (it != key_index_.end() && it->second.item == &row) key_index_.erase(it);
+    }
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
-    index_dirty_ = true;
+    Invalidate_From(index);
     return true;
+}
+
+void ListModel::Take_Rows_From(ListModel& source) {
+    if (&source == this) return;
+    // The index moves along: its keys view text inside the rows, which keep
+    // their addresses.
+    columns_ = std::move(source.columns_);
+    items_ = std::move(source.items_);
+    key_index_ = std::move(source.key_index_);
+    positions_valid_ = source.positions_valid_;
+    index_work_ += source.index_work_;
+    source.columns_.clear();
+    source.items_.clear();
+    source.key_index_.clear();
+    source.positions_valid_ = 0;
 }
 
 void ListModel::Clear_Items() {
     items_.clear();
     key_index_.clear();
-    index_dirty_ = false;
+    positions_valid_ = 0;
 }
 
 void ListModel::Sort_Items() {
@@ -122,7 +154,7 @@ void ListModel::Sort_Items() {
         std::stable_sort(items_.begin(), items_.end(), [&](const auto& a, const auto& b) { return less(b, a); });
     else
         std::stable_sort(items_.begin(), items_.end(), less);
-    index_dirty_ = true;
+    Invalidate_From(0);
 }
 
 std::int32_t Count_Checked_Items(const ListModel& list) {

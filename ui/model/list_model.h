@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,7 +26,7 @@ struct ListColumn {
 };
 
 struct ListItem {
-    std::string key;
+    std::string key;  // fixed once the row is in a list (the list indexes it)
     std::string text;
     std::string icon;        // large icon key
     std::string small_icon;  // small icon key
@@ -85,11 +86,18 @@ public:
     std::optional<std::size_t> Index_Of(const std::string& key) const;
     bool Remove_Item(std::size_t index);
     void Clear_Items();
+    // Replaces this list's columns and rows with those of `source`, which is
+    // left empty: no row is copied. View properties and the listener stay.
+    void Take_Rows_From(ListModel& source);
     // Makes room for this many rows (a bulk copy).
     void Reserve_Items(std::size_t count) {
         items_.reserve(count);
         key_index_.reserve(count);
     }
+    // Key-index entries written so far (insertions and position updates): a
+    // listing that inserts each row near the end keeps this within a small
+    // constant per row.
+    std::uint64_t Index_Work() const { return index_work_; }
 
     // View properties the layouts and copier set.
     ListViewMode view = ListViewMode::Report;
@@ -118,12 +126,26 @@ public:
     }
 
 private:
-    void Rebuild_Index() const;
+    // Rows keep their address while the vector of pointers moves, so the key
+    // index holds the row and a position that is trusted only below
+    // positions_valid_: an insertion or removal invalidates just the rows
+    // after it, and the listings insert near the end.
+    struct KeyEntry {
+        ListItem* item;
+        std::size_t position;
+    };
+    void Invalidate_From(std::size_t index) {
+        if (index < positions_valid_) positions_valid_ = index;
+    }
+    void Refresh_Positions() const;
 
     std::vector<ListColumn> columns_;
     std::vector<std::unique_ptr<ListItem>> items_;
-    mutable std::unordered_map<std::string, std::size_t> key_index_;
-    mutable bool index_dirty_ = false;
+    // Keyed by a view of the row's own key text, which never moves with the
+    // row: one copy of each key, not two.
+    mutable std::unordered_map<std::string_view, KeyEntry> key_index_;
+    mutable std::size_t positions_valid_ = 0;
+    mutable std::uint64_t index_work_ = 0;
     ListModelListener* listener_ = nullptr;
 };
 

@@ -218,15 +218,22 @@ std::string Format_Property_Value(const WmiProperty& property, ListModel& items,
     return Format_Single(property, class_name, true);
 }
 
-std::string Format_Property_Value_For_DB(const WmiProperty& property, const std::string&, const std::string&,
-                                         const std::string& class_name) {
+std::string Format_Property_Value_For_Cell(const WmiProperty& property, const std::string& class_name) {
     if (property.is_array) return {};
     std::string text = Format_Single(property, class_name, false);
-    // Cut first, then double: a doubled quote is never split by the limit.
     Cut_To_Characters(text, 255);
+    return text;
+}
+
+std::string Format_Property_Value_For_DB(const WmiProperty& property, const std::string&, const std::string&,
+                                         const std::string& class_name) {
+    // Cut first, then double: a doubled quote is never split by the limit.
+    std::string text = Format_Property_Value_For_Cell(property, class_name);
     std::string out;
     out.reserve(text.size() + 8);
     for (char c : text) {
+        // A NUL would end the statement text inside the value.
+        if (c == '\0') continue;
         out += c;
         if (c == '\'') out += '\'';
     }

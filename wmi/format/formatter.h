@@ -39,6 +39,12 @@ std::string Format_Property_Value(const WmiProperty& property, ListModel& items,
 std::string Format_Property_Value_For_DB(const WmiProperty& property, const std::string& unused_key_prefix,
                                          const std::string& unused_caption, const std::string& class_name);
 
+// The stored form before quoting: what Format_Property_Value_For_DB gives
+// with its quotes still single ("" for arrays and null values, at most 255
+// characters). For callers that cut a joined text to a budget of their own
+// and quote it afterwards.
+std::string Format_Property_Value_For_Cell(const WmiProperty& property, const std::string& class_name);
+
 // The form of every decoded value: table text, a blank and the code in
 // parentheses: "Local Disk (3)", "Undefined (-1)".
 std::string Decoded_Value_Text(std::string_view table_text, std::int64_t code);

@@ -230,5 +230,114 @@ TEST_F(InstalledSoftwareTest, FailuresBecomeKeylessRows) {
     EXPECT_EQ(reporter.shown.size(), 1u);
 }
 
+TEST_F(InstalledSoftwareTest, RefusedRegistryReadIsAnErrorNotAnEmptyList) {
+    for (std::int32_t status : {5, 2, 1010}) {
+        list.Clear_Items();
+        port.registry_statuses["EnumKey"] = status;
+        Collect_Installed_Software(id, "PC7", list);
+        ASSERT_EQ(list.Item_Count(), 1u) << status;
+        EXPECT_EQ(list.Item(0).text, "Error");
+        EXPECT_EQ(list.Item(0).small_icon, "NoInfo");
+        EXPECT_NE(list.Item(0).Sub_Item(1).find("status " + std::to_string(status)), std::string::npos)
+            << list.Item(0).Sub_Item(1);
+        EXPECT_TRUE(Is_Failed_Listing(list));
+        EXPECT_TRUE(Pending_Error().empty());
+    }
+    EXPECT_NE(list.Item(0).Sub_Item(1).find(Uninstall_Key_Path), std::string::npos);
+    // A key without sub-keys answers 259: an empty list, no error.
+    list.Clear_Items();
+    port.registry_statuses["EnumKey"] = Reg_Status_No_More_Items;
+    Collect_Installed_Software(id, "PC7", list);
+    EXPECT_EQ(list.Item_Count(), 0u);
+    EXPECT_TRUE(reporter.shown.empty());
+}
+
+TEST_F(CollectorTest, RepeatedPropertyKeepsItsFirstValueAndTheListingGoesOn) {
+    WmiInstance odd{"p1", "Win32_Thing",
+                    {Wmi_Text("Name", "first"), Wmi_Text("Size", "1"), Wmi_Text("Name", "second"),
+                     Wmi_Text("Size", "2"), Wmi_Array("Caps", CIM_String, {std::string("a")}),
+                     Wmi_Array("Caps", CIM_String, {std::string("b")}), Wmi_Text("Last", "z")}};
+    WmiInstance next{"p2", "Win32_Thing", {Wmi_Text("Name", "two")}};
+    port.Set_Objects("q", {odd, next});
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q");
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) texts.push_back(list.Item(i).Sub_Item(1));
+    EXPECT_EQ(texts, (std::vector<std::string>{"1", "first", "1", "a", "z", "", "2", "two", ""}));
+    EXPECT_FALSE(Is_Failed_Listing(list));
+    EXPECT_TRUE(Pending_Error().empty());
+    EXPECT_TRUE(reporter.shown.empty());
+}
+
+TEST_F(CollectorTest, ClassFeaturesSendOnlyIdentifiers) {
+    port.Set_Objects("Select * From SoftwareLicensingService", {WmiInstance{"p", "c", {Wmi_Text("Version", "6")}}});
+    Collect_Class_To_ListView(id, "PC7", list, node, "SoftwareLicensingService");
+    EXPECT_EQ(port.queries, std::vector<std::string>{"Select * From SoftwareLicensingService"});
+    EXPECT_FALSE(Is_Failed_Listing(list));
+
+    list.Clear_Items();
+    Collect_Class_To_ListView(id, "PC7", list, node, "Win32_Process WHERE Name='x'");
+    EXPECT_EQ(port.queries.size(), 1u);  // nothing more was sent
+    ASSERT_EQ(list.Item_Count(), 1u);
+    EXPECT_EQ(list.Item(0).key, "Error" + S + "0");
+    EXPECT_NE(list.Item(0).Sub_Item(1).find("not a valid WMI class or property name"), std::string::npos);
+    EXPECT_TRUE(Is_Failed_Listing(list));
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
+TEST(FailedListing, OnlyAFailureRowAndBlanks) {
+    ListModel list;
+    EXPECT_FALSE(Is_Failed_Listing(list));  // nothing came, nothing failed
+    ListItem* row = list.Add_Item("Error\x0B" "0", "Name");
+    row->small_icon = "NoInfo";
+    row->Set_Sub_Item(1, "Access is denied.");
+    EXPECT_TRUE(Is_Failed_Listing(list));
+    list.Add_Item("", "    ");
+    EXPECT_TRUE(Is_Failed_Listing(list));
+    list.Add_Item("Name\x0B" "1", "    Name")->Set_Sub_Item(1, "data");
+    EXPECT_FALSE(Is_Failed_Listing(list));
+
+    ListModel refused;
+    ListItem* r = refused.Add_Item("NoInfo\x0B" "0", "Name");
+    r->small_icon = "NoInfo";
+    r->Set_Sub_Item(1, Not_Supported_Text);
+    EXPECT_TRUE(Is_Failed_Listing(refused));
+
+    // "No Information Available" is a listing that worked and found nothing.
+    ListModel empty;
+    ListItem* e = empty.Add_Item("NoInfo\x0B" "0", "Name");
+    e->small_icon = "NoInfo";
+    e->Set_Sub_Item(1, No_Information_Text);
+    EXPECT_FALSE(Is_Failed_Listing(empty));
+    ListModel keyless;
+    ListItem* k = keyless.Add_Item("", "Error");
+    k->small_icon = "NoInfo";
+    k->Set_Sub_Item(1, "RPC server unavailable");
+    EXPECT_TRUE(Is_Failed_Listing(keyless));
+}
+
+}  // namespace
+}  // namespace crv
+
+namespace crv {
+namespace {
+
+// A listing of about 50,000 rows through the fake port: the list's key index
+// may do only a constant amount of work per row, whatever the row count.
+TEST_F(CollectorTest, LargeListingKeepsIndexWorkLinear) {
+    std::vector<WmiInstance> objects;
+    constexpr int Objects = 6250;
+    for (int i = 0; i < Objects; ++i)
+        objects.push_back(WmiInstance{"p" + std::to_string(i), "Win32_Thing",
+                                      {Wmi_Text("Caption", "c"), Wmi_Text("Name", "n" + std::to_string(i)),
+                                       Wmi_Text("Size", "9"), Wmi_Text("Status", "OK"), Wmi_Uint32("Count", i),
+                                       Wmi_Text("Model", "m")}});
+    port.Set_Objects("SELECT * FROM Win32_Thing", std::move(objects));
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+    ASSERT_EQ(list.Item_Count(), static_cast<std::size_t>(Objects) * 8);
+    EXPECT_LE(list.Index_Work(), list.Item_Count() * 4);
+    EXPECT_EQ(list.Item(list.Item_Count() - 8).key, "Win32_Thing" + S + std::to_string(Objects));
+    EXPECT_EQ(list.Item(list.Item_Count() - 7).key, "Model" + S + std::to_string(Objects));
+}
+
 }  // namespace
 }  // namespace crv

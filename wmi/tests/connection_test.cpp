@@ -119,5 +119,45 @@ TEST_F(ConnectionTest, SelectListFollowsListOrderOfActiveProperties) {
     EXPECT_EQ(Get_Property_Select_List(6), "*");
 }
 
+TEST_F(ConnectionTest, UserThatNamesItsDomainIsSentUnchanged) {
+    ASSERT_NE(Connect_WMI("PC7", "CORP\\admin", "pw", 0, "corp"), nullptr);
+    EXPECT_EQ(Last().user, "CORP\\admin");
+    EXPECT_EQ(Last().server, "corp.PC7");
+    ASSERT_NE(Connect_WMI("PC7", "admin@corp.example", "pw", 0, "corp"), nullptr);
+    EXPECT_EQ(Last().user, "admin@corp.example");
+    std::string user = "CORP\\admin", password = "pw";
+    ASSERT_NE(Connect_WMI_CIMV2("PC7", user, password, 0, "other"), nullptr);
+    EXPECT_EQ(user, "CORP\\admin");
+    EXPECT_EQ(Last().user, "CORP\\admin");
+    ASSERT_NE(Connect_WMI("PC7", "admin", "pw", 0, "corp"), nullptr);
+    EXPECT_EQ(Last().user, "PC7\\admin");
+}
+
+TEST_F(ConnectionTest, NamesThatAreNoIdentifiersNeverReachAQuery) {
+    store.Add_Property(5, "Name", 1, true);
+    store.Add_Property(5, "X FROM Win32_Process WHERE Name", 2, true);
+    std::string wql = "stale";
+    EXPECT_FALSE(Build_Feature_Query(5, "Win32_Service", wql));
+    EXPECT_EQ(wql, "");
+    EXPECT_EQ(Pending_Error().number, Wbem_E_Invalid_Parameter);
+    EXPECT_NE(Pending_Error().description.find("X FROM Win32_Process WHERE Name"), std::string::npos);
+    Clear_Error();
+    EXPECT_EQ(Get_Property_Select_List(5), "");
+    Clear_Error();
+
+    store.Add_Property(6, "Caption", 1, true);
+    store.Add_Property(6, "State", 2, true);
+    ASSERT_TRUE(Build_Feature_Query(6, "Win32_Service", wql));
+    EXPECT_EQ(wql, "SELECT Caption, State FROM Win32_Service");
+    EXPECT_FALSE(Build_Feature_Query(6, "Win32_Service WHERE 1=1", wql));
+    Clear_Error();
+    ASSERT_TRUE(Build_Select_All_Query("SoftwareLicensingProduct", wql));
+    EXPECT_EQ(wql, "Select * From SoftwareLicensingProduct");
+    EXPECT_FALSE(Build_Select_All_Query("Win32_Process Where Name='x'", wql));
+    EXPECT_EQ(wql, "");
+    Clear_Error();
+    EXPECT_TRUE(port.queries.empty());
+}
+
 }  // namespace
 }  // namespace crv

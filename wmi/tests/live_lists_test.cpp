@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/error.h"
+#include "store/store.h"
 #include "ui/model/list_layouts.h"
 #include "wmi/fake_wmi.h"
 #include "wmi/tests/wmi_test_support.h"
@@ -135,6 +136,8 @@ TEST_F(LiveListTest, MemoryTextFollowsTheWindowsVersion) {
     EXPECT_EQ(Process_Memory_Text(2048, "6.1.7601"), "2048 K");
     EXPECT_EQ(Process_Memory_Text(2048, "5.1.2600"), "2 K");
     EXPECT_EQ(Process_Memory_Text(2048, "10.0.19045"), "2048 K");
+    // A 20-digit page-file text reads as the limit, not as a wrapped negative.
+    EXPECT_EQ(Process_Memory_Text(Text_Number("18446744073709551615"), "10.0"), "9223372036854775807 K");
     Processes({Process(10, "a.exe", "1", 4096, "5.1.2600")});
     ASSERT_TRUE(Refresh_Process_List(list));
     EXPECT_EQ(list.Item(0).Sub_Item(8), "4 K");

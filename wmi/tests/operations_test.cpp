@@ -122,6 +122,30 @@ TEST_F(OperationsTest, ErrorsReachTheCallerWithTheirNumber) {
     EXPECT_TRUE(reporter.shown.empty());
 }
 
+TEST_F(OperationsTest, ProcessNameTellsAReusedIdApart) {
+    const std::string query = "Select * From Win32_Process Where ProcessId=4242";
+    port.Set_Objects(query, {WmiInstance{"Win32_Process.Handle=\"4242\"", "Win32_Process",
+                                         {Wmi_Uint32("ProcessId", 4242), Wmi_Text("Name", "notepad.exe")}}});
+    EXPECT_EQ(Get_Process_Name(id, 4242), "notepad.exe");
+    EXPECT_EQ(port.queries.back(), query);
+    EXPECT_EQ(Get_Process_Name(id, 4243), "");  // ended: no process holds the id
+    EXPECT_EQ(Get_Process_Name(999, 4242), "");  // unknown computer, never reached
+    EXPECT_EQ(port.connects.size(), 2u);
+    EXPECT_TRUE(port.method_calls.empty());      // looking is not acting
+    EXPECT_EQ(port.open_connections, 0u);
+
+    FakeWmiPort::QueryAnswer refused;
+    refused.exec_error = WmiStatus::Error(Wbem_E_Access_Denied, "Access denied");
+    port.Set_Answer(query, refused);
+    EXPECT_EQ(Get_Process_Name(id, 4242), std::nullopt);
+    EXPECT_EQ(Pending_Error().number, Wbem_E_Access_Denied);
+    Clear_Error();
+    port.connect_result = [](const WmiConnectRequest&) { return WmiStatus::Error(Rpc_S_Server_Unavailable, "RPC"); };
+    EXPECT_EQ(Get_Process_Name(id, 4242), std::nullopt);
+    EXPECT_EQ(Pending_Error().number, Rpc_S_Server_Unavailable);
+    EXPECT_TRUE(reporter.shown.empty());
+}
+
 TEST(OperationTexts, ReturnCodeTables) {
     EXPECT_EQ(Get_Service_Return_Text(0), "Success");
     EXPECT_EQ(Get_Service_Return_Text(6), "Service Not Active");

@@ -24,7 +24,14 @@ TEST(WmiPort, DescriptionNamesTheConstantWhenThePlatformHasNoWords) {
 TEST(WmiPort, EscapesWqlTextAndReadsValues) {
     EXPECT_EQ(Escape_Wql_Text("a'b\\c"), "a\\'b\\\\c");
     EXPECT_EQ(Escape_Wql_Text("x' OR Name<>'"), "x\\' OR Name<>\\'");
-    EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("18446744073709551615"))), -1);  // 64-bit text, wraps
+    // Past the signed range: the limit, never a wrap.
+    EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("18446744073709551615"))), INT64_MAX);
+    EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("-9223372036854775808"))), INT64_MIN);
+    EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("-99999999999999999999"))), INT64_MIN);
+    EXPECT_EQ(Scalar_To_Int64(WmiScalar(1e30)), INT64_MAX);
+    EXPECT_EQ(Scalar_To_Int64(WmiScalar(-1e30)), INT64_MIN);
+    EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("-"))), 0);
+    EXPECT_EQ(Method_Return_Value({Wmi_Text("ReturnValue", "99999999999")}), INT32_MAX);
     EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("-42"))), -42);
     EXPECT_EQ(Scalar_To_Int64(WmiScalar(std::string("12a"))), 0);
     EXPECT_EQ(Scalar_To_Text(WmiScalar(std::int64_t{-5})), "-5");

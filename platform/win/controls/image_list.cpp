@@ -2,6 +2,8 @@
 
 #include "platform/win/controls/wide.h"
 
+#include <cstring>
+
 namespace crv {
 
 using controls_detail::Utf8;
@@ -40,6 +42,43 @@ bool ImageList::Add_Icon_File(const std::string& key, const std::string& path) {
     bool added = Add_Icon(key, icon);
     DestroyIcon(icon);
     return added;
+}
+
+bool ImageList::Add_Strip(const std::vector<std::string>& keys, const unsigned char* bgra, std::size_t bytes) {
+    const std::size_t count = keys.size();
+    const std::size_t side = static_cast<std::size_t>(size_);
+    if (!handle_ || !keys_.empty() || count == 0 || !bgra || bytes != count * side * side * 4) return false;
+    const int width = static_cast<int>(count * side);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -size_;  // top-down, as the strip is stored
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (!colour || !pixels) {
+        if (colour) DeleteObject(colour);
+        return false;
+    }
+    std::memcpy(pixels, bgra, bytes);
+    // The mask says the same as the alpha, for drawing that uses the mask.
+    const std::size_t stride = ((static_cast<std::size_t>(width) + 15) / 16) * 2;
+    std::vector<unsigned char> mask_bits(stride * side, 0);
+    for (std::size_t y = 0; y < side; ++y)
+        for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x)
+            if (bgra[(y * static_cast<std::size_t>(width) + x) * 4 + 3] == 0)
+                mask_bits[y * stride + x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+    HBITMAP mask = CreateBitmap(width, size_, 1, 1, mask_bits.data());
+    int first = ImageList_Add(handle_, colour, mask);
+    DeleteObject(colour);
+    if (mask) DeleteObject(mask);
+    if (first < 0 || ImageList_GetImageCount(handle_) != first + static_cast<int>(count)) return false;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (index_.emplace(Fold(keys[i]), first + static_cast<int>(i)).second) keys_.push_back(keys[i]);
+    }
+    return true;
 }
 
 namespace {

@@ -24,6 +24,10 @@ public:
     bool Add_Icon(const std::string& key, HICON icon);  // the icon is copied
     bool Add_Icon_File(const std::string& key, const std::string& path);
     bool Add_Icon_Resource(const std::string& key, HINSTANCE module, const std::string& resource_name);
+    // Images side by side in one 32-bit top-down BGRA strip (straight alpha),
+    // `keys` in their order, added in one call. Only into an empty list;
+    // false (nothing added) otherwise or when the bytes do not match.
+    bool Add_Strip(const std::vector<std::string>& keys, const unsigned char* bgra, std::size_t bytes);
     // Every "*.ico" file of a folder, keyed by its file name without ".ico".
     // Returns the number of images added.
     std::size_t Load_Folder(const std::string& folder);

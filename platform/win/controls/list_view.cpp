@@ -179,13 +179,22 @@ void ListViewControl::Refresh() {
     if (!hwnd_) return;
     syncing_ = true;
     Begin_Update();
+    const DWORD view_before = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)) & LVS_TYPEMASK;
     Apply_Styles();
     Apply_Columns();
     std::size_t count = model_ ? model_->Item_Count() : 0;
+    bool counted = false;
     if (count != shown_count_ || static_cast<std::size_t>(ListView_GetItemCount(hwnd_)) != count) {
         ListView_SetItemCountEx(hwnd_, static_cast<int>(count), LVSICF_NOSCROLL);
         shown_count_ = count;
+        counted = true;
     }
+    // Icons of an owner-data list get their places only when arranged: a
+    // list switched to an icon view, or given new items there, is arranged
+    // across the pane's width.
+    const DWORD view = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)) & LVS_TYPEMASK;
+    if ((view == LVS_ICON || view == LVS_SMALLICON) && (counted || view != view_before))
+        ListView_Arrange(hwnd_, LVA_ALIGNTOP);
     Apply_Selection();
     syncing_ = false;
     End_Update();

@@ -48,6 +48,9 @@ void Rebar::Add_Band(const RebarBand& band) {
     info.wID = static_cast<UINT>(bands_.size());
     if (!caption.empty()) info.lpText = caption.data();
     SendMessageW(hwnd_, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&info));
+    // A hidden band hides its child too, which would otherwise stay on top
+    // of the bands that show.
+    if (band.child) ShowWindow(band.child, band.visible ? SW_SHOW : SW_HIDE);
 }
 
 std::optional<UINT> Rebar::Native_Index(const std::string& key) const {
@@ -71,6 +74,8 @@ bool Rebar::Show_Band(const std::string& key, bool visible) {
     auto index = Native_Index(key);
     if (!index) return false;
     SendMessageW(hwnd_, RB_SHOWBAND, *index, visible ? TRUE : FALSE);
+    for (const RebarBand& b : bands_)
+        if (b.key == key && b.child) ShowWindow(b.child, visible ? SW_SHOW : SW_HIDE);
     return true;
 }
 

@@ -332,5 +332,11 @@ TEST(StoredForm, QuotesDoubledAfterTheCutByCharacters) {
     EXPECT_EQ(cut.substr(508), "\xC2\xB0");
 }
 
+TEST(StoredForm, NulIsDroppedLikeTheStoreDoes) {
+    auto db = [](std::string s) { return Db_Text(Prop(8, "Caption", std::move(s))); };
+    EXPECT_EQ(db(std::string("ab\0c'd\0", 7)), "abc''d");
+    EXPECT_EQ(db(std::string(3, '\0')), "");
+}
+
 }  // namespace
 }  // namespace crv

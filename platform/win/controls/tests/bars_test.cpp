@@ -48,6 +48,60 @@ TEST(Icons, EveryBuiltInKeyLoadsFromTheProgramsResources) {
     }
 }
 
+// The strip that loads the set in one call must show the same pictures as
+// the icons one by one: same order, transparent where the icon is, opaque
+// where it is not.
+TEST(Icons, TheStripMatchesTheIconsOneByOne) {
+    const auto& keys = Standard_Icon_Keys();
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    for (int size : {16, 32}) {
+        const std::wstring strip_name = L"STRIP_" + std::to_wstring(size);
+        ASSERT_NE(FindResourceW(module, strip_name.c_str(), MAKEINTRESOURCEW(10)), nullptr);
+        ImageList strip(size);
+        ASSERT_EQ(Load_Standard_Icons(strip), keys.size());
+        ImageList single(size);
+        for (const std::string& key : keys) ASSERT_TRUE(single.Add_Icon_Resource(key, module, "IMG_" + key)) << key;
+
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP canvas = CreateCompatibleBitmap(screen, size * 2, size);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, canvas);
+        int transparent = 0, opaque = 0, differing = 0;
+        for (const std::string& key : {std::string("Info"), std::string("Computer"), keys.back()}) {
+            RECT all{0, 0, size * 2, size};
+            FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            ASSERT_TRUE(ImageList_Draw(strip.Handle(), strip.Index_Of(key), dc, 0, 0, ILD_TRANSPARENT));
+            ASSERT_TRUE(ImageList_Draw(single.Handle(), single.Index_Of(key), dc, size, 0, ILD_TRANSPARENT));
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    COLORREF a = GetPixel(dc, x, y), b = GetPixel(dc, size + x, y);
+                    auto apart = [](int p, int q) { return p - q > 48 || q - p > 48; };
+                    if (apart(GetRValue(a), GetRValue(b)) || apart(GetGValue(a), GetGValue(b)) ||
+                        apart(GetBValue(a), GetBValue(b)))
+                        ++differing;
+                    (a == RGB(255, 255, 255) ? transparent : opaque)++;
+                }
+        }
+        SelectObject(dc, old);
+        DeleteObject(canvas);
+        DeleteDC(dc);
+        EXPECT_GT(transparent, 0) << size;
+        EXPECT_GT(opaque, 0) << size;
+        EXPECT_LE(differing, 3 * size) << size;  // edge pixels may blend a little differently
+    }
+    // A strip goes only into an empty list, and only when its size matches.
+    ImageList used(16);
+    HICON icon = LoadIconW(nullptr, IDI_INFORMATION);
+    ASSERT_TRUE(used.Add_Icon("One", icon));
+    std::vector<unsigned char> pixels(16 * 16 * 4, 0);
+    EXPECT_FALSE(used.Add_Strip({"Two"}, pixels.data(), pixels.size()));
+    ImageList empty(16);
+    EXPECT_FALSE(empty.Add_Strip({"One", "Two"}, pixels.data(), pixels.size()));
+    EXPECT_TRUE(empty.Add_Strip({"One"}, pixels.data(), pixels.size()));
+    EXPECT_EQ(empty.Index_Of("one"), 0);
+}
+
 TEST(Icons, ImageListsAddFromFilesAndReplaceByKey) {
     ImageList images(16);
     EXPECT_FALSE(images.Add_Icon_File("Missing", "Z:\\no\\such\\file.ico"));

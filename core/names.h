@@ -1,0 +1,30 @@
+#pragma once
+// Names that leave the program: pieces of file names, class and property
+// names put into WQL, and the credentials the store keeps scrambled. Each
+// test or cleaning lives here once, so every path that builds a file name or
+// a query applies the same rule.
+#include <string>
+#include <string_view>
+
+namespace crv {
+
+// A computer or report name made fit to stand in a file name: every
+// character Windows refuses in a name (\ / : * ? " < > | and control
+// characters) becomes "_", as does an ill-formed UTF-8 byte and a trailing
+// "." or blank (which Windows would drop). A name that is a device name
+// (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension) gets a
+// leading "_"; an empty name gives "_". The result never names another
+// folder, so a path built as folder + "\" + result stays in that folder.
+std::string Clean_File_Name(std::string_view name);
+
+// True for a WQL identifier: [A-Za-z_][A-Za-z0-9_]*. Only such class and
+// property names are put into a query.
+bool Is_Wql_Name(std::string_view name);
+
+// True when the text holds a control character (U+0000-U+001F, U+007F,
+// U+0080-U+009F). The keyless scramble of stored credentials turns such a
+// character into one the database cannot keep, so credentials holding one
+// are refused.
+bool Has_Control_Characters(std::string_view text);
+
+}  // namespace crv

@@ -1,0 +1,224 @@
+// The real main window under Wine, driven through its controls: the stored
+// layout kept inside the window, the coolbar's hidden bands, toolbar clicks
+// where the mouse lands, window-wide keys and the icon view of a group.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <string>
+#include <vector>
+
+#include "core/error.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/tests/window_test_support.h"
+#include "platform/win/forms.h"
+#include "platform/win/settings_store.h"
+#include "platform/win/system.h"
+#include "store/devices.h"
+#include "store/features.h"
+#include "store/settings.h"
+#include "store/tests/test_database.h"
+#include "wmi/com/com_wmi.h"
+
+namespace crv {
+namespace {
+
+HWND Main() { return reinterpret_cast<HWND>(frmMain::Instance().hWnd()); }
+
+// A control's rectangle in the main window's client coordinates.
+RECT Client_Rect(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Pixels(double twips) {
+    HDC dc = GetDC(Main());
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(Main(), dc);
+    return MulDiv(static_cast<int>(twips), dpi, 1440);
+}
+
+// Presses the left button where the centre of a toolbar's button is: the
+// click goes to whatever window is on top at that point, as the mouse's
+// would. Returns that window.
+HWND Click_Where_Button_Is(const std::string& toolbar, int index) {
+    RECT r{};
+    SendMessageW(H(toolbar), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(H(toolbar), &p);
+    HWND target = WindowFromPoint(p);
+    if (!target) return nullptr;
+    ScreenToClient(target, &p);
+    SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+    SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    Pump(20);
+    return target;
+}
+
+// Sends a key with Ctrl and Shift held to a control, through the window's
+// own message handling (accelerators included).
+void Ctrl_Shift_Key(HWND to, WPARAM key) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    BYTE held[256];
+    std::copy(std::begin(state), std::end(state), held);
+    held[VK_CONTROL] = held[VK_SHIFT] = 0x80;
+    SetKeyboardState(held);
+    PostMessageW(to, WM_KEYDOWN, key, 1);
+    frmMain::Instance().Controller().Host()->Do_Events();
+    SetKeyboardState(state);
+}
+
+class CommandsWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        Install_Com_Wmi_Port();
+        Set_Quit_When_Last_Form_Closes(false);
+        for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
+        // A layout stored in a far larger window, past what a whole number
+        // of twips can hold.
+        Save_Setting(Product_Name, "LeftTopPane", "Width", "40000");
+        Save_Setting(Product_Name, "LeftTopPane", "Height", "90000");
+        Save_Setting(Product_Name, "RightPane", "DataWidth", "2500");
+        db_ = new test::TestDatabase(true);
+        const std::string local = Get_Local_Computer_Name();
+        Add_Device(local, "", "", 0, 0, 0, 0, "", 1, 2, "", "tester");
+        Save_Feature("[Root...]", "Computer", "", "0", "Computer", "");
+        Save_Feature("Software", "Software", "", "1", "Windows", "[Root...]");
+        Save_Feature("Win32_OperatingSystem", "Operating System", "", "2", "Windows", "Software");
+        // A group of more than seven members for the icon view.
+        Save_Feature("Gadgets", "Gadgets", "", "1", "Device", "[Root...]");
+        for (int i = 1; i <= 11; ++i)
+            Save_Feature("Win32_Gadget" + std::to_string(i), "Gadget " + std::to_string(i), "", "2", "Device",
+                         "Gadgets");
+        Set_Work_Online(true);
+        Record_Main_Boxes(boxes_);
+        ASSERT_TRUE(frmMain::Instance().ShowThisForm(0));
+        Pump(300);
+    }
+    static void TearDownTestSuite() {
+        Close_Main_Window();
+        delete db_;
+    }
+    MainController& C() { return frmMain::Instance().Controller(); }
+    void Click(const std::string& key) { Click_Feature(key); }
+
+    static test::TestDatabase* db_;
+    static std::vector<std::string> boxes_;
+};
+test::TestDatabase* CommandsWindowTest::db_ = nullptr;
+std::vector<std::string> CommandsWindowTest::boxes_;
+
+TEST_F(CommandsWindowTest, A_AStoredLayoutStaysInsideTheWindow) {
+    RECT client;
+    GetClientRect(Main(), &client);
+    const RECT devices = Client_Rect(H("tvwDevices"));
+    const RECT features = Client_Rect(H("tvwFeatures"));
+    const RECT list = Client_Rect(H("lvwMain"));
+    const RECT status = Client_Rect(H("sbrMain"));
+    EXPECT_GT(devices.right - devices.left, Pixels(1000));
+    EXPECT_GE(list.right - list.left, Pixels(1000) - 1);
+    EXPECT_LE(list.right, client.right);
+    EXPECT_LT(devices.right, list.left);
+    EXPECT_GE(features.top, devices.bottom);
+    EXPECT_GE(features.bottom - features.top, Pixels(1000) - 1);
+    EXPECT_LE(features.bottom, status.top);
+    EXPECT_LE(devices.bottom, status.top);
+    // The first listing takes the stored width of the first column.
+    Click("Win32_OperatingSystem");
+    const int width = static_cast<int>(SendMessageW(H("lvwMain"), LVM_GETCOLUMNWIDTH, 0, 0));
+    EXPECT_NEAR(width, Pixels(2500), 1);
+    // A window too narrow for the panes leaves the list its width.
+    RECT outer;
+    GetWindowRect(Main(), &outer);
+    SetWindowPos(Main(), nullptr, 0, 0, Pixels(2900), outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
+    Pump(20);
+    const RECT narrow = Client_Rect(H("lvwMain"));
+    EXPECT_EQ(narrow.right - narrow.left, list.right - list.left);
+    SetWindowPos(Main(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
+    Pump(20);
+    // The divider, dragged back to the design width, gives the list the rest.
+    const int gap_x = devices.right + 1, y = (devices.top + devices.bottom) / 2;
+    SendMessageW(Main(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(gap_x, y));
+    SendMessageW(Main(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(Pixels(3700), y));
+    SendMessageW(Main(), WM_LBUTTONUP, 0, MAKELPARAM(Pixels(3700), y));
+    EXPECT_GT(Client_Rect(H("lvwMain")).right - Client_Rect(H("lvwMain")).left, client.right / 2);
+}
+
+TEST_F(CommandsWindowTest, B_HiddenBandsHideTheirToolbars) {
+    EXPECT_FALSE(IsWindowVisible(H("tlbHardware")));
+    EXPECT_FALSE(IsWindowVisible(H("tlbOS")));
+    EXPECT_TRUE(IsWindowVisible(H("tlbMain")));
+    // The main toolbar's first button is the one under the mouse there.
+    int opened = 0;
+    C().Register_Command("mnuFleManageComputers", [&](int) { ++opened; });
+    EXPECT_EQ(Click_Where_Button_Is("tlbMain", 0), H("tlbMain"));
+    EXPECT_EQ(opened, 1);
+}
+
+TEST_F(CommandsWindowTest, C_TheExitButtonAsks) {
+    boxes_.clear();
+    EXPECT_EQ(Click_Where_Button_Is("tlbMain", 8), H("tlbMain"));
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0], "Are you sure you want to close this program?");
+    EXPECT_TRUE(IsWindow(Main()));
+}
+
+TEST_F(CommandsWindowTest, D_CtrlShiftKeysAddDevicesFromAnyPane) {
+    std::vector<int> added;
+    C().Register_Command("mnuAddType", [&](int index) { added.push_back(index); });
+    // Each pane with a device selected: the tree's node, the group listing's row.
+    C().tvwDevices.Select(C().tvwDevices.Find("DEV1"));
+    SetFocus(H("tvwDevices"));
+    Ctrl_Shift_Key(H("tvwDevices"), 'G');
+    C().tvwDevices_NodeClick(C().tvwDevices.Find("DEV1"));
+    ListView_SetItemState(H("lvwMain"), 0, LVIS_SELECTED, LVIS_SELECTED);
+    SetFocus(H("lvwMain"));
+    Ctrl_Shift_Key(H("lvwMain"), 'C');
+    EXPECT_EQ(added, (std::vector<int>{1, 2}));
+}
+
+// Every icon of the listed group at a place of its own inside the pane,
+// and the last one found there by a hit test.
+void Expect_Icons_Each_In_Place(int count) {
+    ASSERT_EQ(List_Count(), count);
+    ASSERT_EQ(GetWindowLongW(H("lvwMain"), GWL_STYLE) & LVS_TYPEMASK, LVS_ICON);
+    RECT client;
+    GetClientRect(H("lvwMain"), &client);
+    std::vector<RECT> places;
+    for (int i = 0; i < count; ++i) {
+        RECT icon{};
+        icon.left = LVIR_ICON;
+        ASSERT_TRUE(SendMessageW(H("lvwMain"), LVM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&icon)));
+        for (const RECT& q : places) EXPECT_FALSE(icon.left == q.left && icon.top == q.top) << "item " << i;
+        // Inside the pane: it shows without scrolling.
+        EXPECT_GE(icon.top, client.top) << "item " << i;
+        EXPECT_LE(icon.bottom, client.bottom) << "item " << i;
+        EXPECT_LE(icon.right, client.right) << "item " << i;
+        places.push_back(icon);
+    }
+    const RECT& last = places.back();
+    LVHITTESTINFO hit{};
+    hit.pt = {(last.left + last.right) / 2, (last.top + last.bottom) / 2};
+    EXPECT_EQ(SendMessageW(H("lvwMain"), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), count - 1);
+}
+
+TEST_F(CommandsWindowTest, E_EveryIconOfALargeGroupHasItsOwnPlace) {
+    // After a long property list, after a small group, and again.
+    Click("Win32_OperatingSystem");
+    Click("Gadgets");
+    Expect_Icons_Each_In_Place(11);
+    Click("Software");
+    Click("Gadgets");
+    Expect_Icons_Each_In_Place(11);
+    Click("Gadgets");
+    Expect_Icons_Each_In_Place(11);
+}
+
+}  // namespace
+}  // namespace crv

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the optimised benchmark presets (no sanitizers) and runs every
+# benchmark: natively, then the Windows ones under Wine. Each benchmark prints
+# "GOAL" lines (the program's path against the bare limit of the same work,
+# measured in the same run); this gathers them into one table. Not a test:
+# CI does not run it. Run it on a quiet machine.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh >/dev/null || { echo "setup failed"; exit 1; }
+jobs=$(nproc)
+log=$(mktemp -d)
+trap 'rm -rf "$log"' EXIT
+
+build() {
+  cmake --preset "$1" >"$log/$1-configure.txt" 2>&1 &&
+    cmake --build --preset "$1" -j"$jobs" >"$log/$1-build.txt" 2>&1 ||
+    { echo "$1: build failed"; grep -E 'error' "$log/$1-build.txt" | head -n 20; exit 1; }
+}
+
+build bench-native
+for b in $(find build/bench-native -type f -name '*_benchmark' -perm -u+x | sort); do
+  echo "== $(basename "$b")"
+  "$b" | tee -a "$log/all.txt"
+done
+
+build bench-windows
+export WINEPREFIX="$PWD/build/bench-windows/wineprefix"
+export CORVALIN_TEST_DATA="Z:$PWD" CORVALIN_WINE_BUILD="$PWD/build/bench-windows"
+trap 'WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1; rm -rf "$log"' EXIT
+for b in $(find build/bench-windows -type f -name '*_benchmark.exe' | sort); do
+  echo "== $(basename "$b") (Wine)"
+  tools/wine-run "$b" 2>/dev/null | tr -d '\r' | tee -a "$log/all.txt"
+done
+
+echo
+printf '%-72s %9s %9s %9s  %s\n' goal min median target result
+grep '^GOAL' "$log/all.txt" | while IFS=$'\t' read -r _ goal min median target result; do
+  printf '%-72s %9s %9s %9s  %s\n' "$goal" "$min" "$median" "$target" "$result"
+done

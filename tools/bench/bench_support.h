@@ -1,0 +1,53 @@
+#pragma once
+// What every benchmark shares: the program's own path and the bare limit of
+// the same work run alternately in one process, and one "GOAL" line per goal
+// that tools/bench.sh gathers into its table. Benchmarks are not tests.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace crv::bench {
+
+using Clock = std::chrono::steady_clock;
+
+template <class F>
+double Seconds(F&& work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct Spread {
+    double min = 0;
+    double median = 0;
+};
+
+inline Spread Spread_Of(std::vector<double> values) {
+    if (values.empty()) return {};
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return {values.front(), n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2};
+}
+
+// Runs `program` and `bare` alternately `repetitions` times (at least 5) and
+// gives the spread of program / bare over the repetitions.
+template <class P, class B>
+Spread Ratio(int repetitions, P&& program, B&& bare) {
+    std::vector<double> ratios;
+    for (int i = 0; i < std::max(repetitions, 5); ++i) {
+        const double p = Seconds(program);
+        const double b = Seconds(bare);
+        ratios.push_back(b > 0 ? p / b : 0);
+    }
+    return Spread_Of(std::move(ratios));
+}
+
+// A goal met when the median is at most the target.
+inline void Goal(const char* goal, Spread measured, double target, const char* unit = "x") {
+    std::printf("GOAL\t%s\t%.3g\t%.3g\t%.3g%s\t%s\n", goal, measured.min, measured.median, target, unit,
+                measured.median <= target ? "pass" : "FAIL");
+    std::fflush(stdout);
+}
+
+}  // namespace crv::bench

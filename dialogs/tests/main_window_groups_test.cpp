@@ -19,6 +19,7 @@
 #include "dialogs/win/frm_find.h"
 #include "dialogs/win/frm_properties.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/tests/window_test_support.h"
 #include "platform/win/forms.h"
 #include "platform/win/settings_store.h"
 #include "platform/win/system.h"
@@ -32,59 +33,20 @@
 namespace crv {
 namespace {
 
-HWND H(const std::string& name) { return reinterpret_cast<HWND>(frmMain::Instance().Control_Handle(name)); }
 HWND Main_Window() { return reinterpret_cast<HWND>(frmMain::Instance().hWnd()); }
 
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
 void Key(HWND target, WPARAM key) {
     PostMessageW(target, WM_KEYDOWN, key, 1);
     PostMessageW(target, WM_KEYUP, key, 0xC0000001);
     Pump(30);
 }
-std::string List_Text(int row, int column) {
-    wchar_t buffer[1024] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 1024;
-    SendMessageW(H("lvwMain"), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return To_Utf8(buffer);
-}
-int List_Count() { return static_cast<int>(SendMessageW(H("lvwMain"), LVM_GETITEMCOUNT, 0, 0)); }
 std::vector<int> Selected_Rows() {
     std::vector<int> rows;
     for (int i = -1; (i = ListView_GetNextItem(H("lvwMain"), i, LVNI_SELECTED)) >= 0;) rows.push_back(i);
     return rows;
 }
-std::string Tree_Text(HWND tree, HTREEITEM item) {
-    wchar_t buffer[512] = {};
-    TVITEMW tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = buffer;
-    tv.cchTextMax = 512;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-    return To_Utf8(buffer);
-}
-HTREEITEM Tree_Find(HWND tree, HTREEITEM from, const std::string& text) {
-    for (HTREEITEM i = from; i; i = TreeView_GetNextSibling(tree, i)) {
-        if (Tree_Text(tree, i) == text) return i;
-        if (HTREEITEM found = Tree_Find(tree, TreeView_GetChild(tree, i), text)) return found;
-    }
-    return nullptr;
-}
-HTREEITEM Tree_Find(const std::string& text) {
-    return Tree_Find(H("tvwDevices"), TreeView_GetRoot(H("tvwDevices")), text);
+HTREEITEM Device_Item(const std::string& text) {
+    return Tree_Find(H("tvwDevices"), Tree_Root(H("tvwDevices")), text);
 }
 // A left click in the middle of a rectangle of a window, by the queue.
 void Click_At(HWND target, const RECT& r) {
@@ -115,8 +77,7 @@ protected:
         Pump(400);
     }
     static void TearDownTestSuite() {
-        frmMain::Instance().Unload();
-        Set_Main_Box_Answerer(nullptr);
+        Close_Main_Window();
         delete db_;
     }
     static MainController& C() { return frmMain::Instance().Controller(); }
@@ -148,7 +109,7 @@ std::vector<std::string> MainWindowGroupsTest::boxes_;
 
 TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesIt) {
     HWND tree = H("tvwDevices");
-    HTREEITEM network = Tree_Find("Network");
+    HTREEITEM network = Device_Item("Network");
     ASSERT_NE(network, nullptr);
     SetFocus(tree);
     Pump(20);
@@ -158,7 +119,7 @@ TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesI
     Context_Menu_On(network, {VK_DOWN, VK_RIGHT, VK_RETURN});
     const std::int32_t id = Get_Device_ID("NewGroup1", 1);
     ASSERT_GT(id, 0);
-    HTREEITEM added = Tree_Find("NewGroup1");
+    HTREEITEM added = Device_Item("NewGroup1");
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(TreeView_GetParent(tree, added), network);
 
@@ -173,7 +134,7 @@ TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesI
     ASSERT_NE(edit, nullptr);
     SetWindowTextW(edit, L"Branch O'Neil");
     Key(edit, VK_RETURN);
-    EXPECT_NE(Tree_Find("Branch O'Neil"), nullptr);
+    EXPECT_NE(Device_Item("Branch O'Neil"), nullptr);
     EXPECT_EQ(db_->Scalar("SELECT DEV_NAME FROM DEV_TBL WHERE DEV_ID=" + std::to_string(id)), "Branch O'Neil");
     bool listed = false;
     for (int r = 0; r < List_Count(); ++r) listed = listed || List_Text(r, 0) == "Branch O'Neil";
@@ -181,12 +142,12 @@ TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesI
 
     // Delete asks (answered Yes) and deletes the empty group.
     boxes_.clear();
-    TreeView_SelectItem(tree, Tree_Find("Branch O'Neil"));
+    TreeView_SelectItem(tree, Device_Item("Branch O'Neil"));
     SetFocus(tree);
     Key(tree, VK_DELETE);
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].substr(0, 53), "Are you sure you want to delete the selected item(s)?");
-    EXPECT_EQ(Tree_Find("Branch O'Neil"), nullptr);
+    EXPECT_EQ(Device_Item("Branch O'Neil"), nullptr);
     EXPECT_EQ(Get_Device_Type(id), 0);
 
     // Ctrl+Shift+C adds a computer under the selected group.
@@ -198,7 +159,7 @@ TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesI
     EXPECT_TRUE(mapped);
     const std::int32_t pc = Get_Device_ID("NewComputer1", 2);
     ASSERT_GT(pc, 0);
-    EXPECT_EQ(TreeView_GetParent(tree, Tree_Find("NewComputer1")), network);
+    EXPECT_EQ(TreeView_GetParent(tree, Device_Item("NewComputer1")), network);
 }
 
 TEST_F(MainWindowGroupsTest, B_AHeaderClickSortsTheListView) {

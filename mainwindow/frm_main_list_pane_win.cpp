@@ -12,17 +12,42 @@ namespace {
 // focus change of the thread (in-place editors and the combo box's own
 // children included) before it happens.
 HWND g_tracked = nullptr;
+HWND g_last_child = nullptr;
 std::function<void(HWND focus)> g_focus_to;
 HHOOK g_focus_hook = nullptr;
+constexpr UINT_PTR Focus_Subclass_Id = 0x46435453;
 
 LRESULT CALLBACK Focus_Hook(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_SETFOCUS && g_focus_to && IsWindow(g_tracked)) {
         HWND focus = reinterpret_cast<HWND>(wp);
         // Focus moving into another window (a dialog, a box) leaves the
-        // main window's last control as it was.
-        if (focus && (focus == g_tracked || IsChild(g_tracked, focus))) g_focus_to(focus);
+        // main window's last control as it was; focus on the window itself
+        // goes on to that control (below).
+        if (focus && IsChild(g_tracked, focus)) {
+            g_last_child = focus;
+            g_focus_to(focus);
+        }
     }
     return CallNextHookEx(g_focus_hook, code, wp, lp);
+}
+
+bool Can_Take_Focus(HWND child) {
+    return child && IsWindow(child) && IsChild(g_tracked, child) && IsWindowVisible(child) &&
+           IsWindowEnabled(child);
+}
+
+// The window activated again (a dialog or box closed, the user came back
+// from another program) gives the focus back to the control that had it.
+LRESULT CALLBACK Restore_Focus(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_SETFOCUS && hwnd == g_tracked) {
+        if (Can_Take_Focus(g_last_child)) {
+            SetFocus(g_last_child);
+            return 0;
+        }
+        if (g_focus_to) g_focus_to(hwnd);
+    }
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Restore_Focus, Focus_Subclass_Id);
+    return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -86,6 +111,7 @@ void frmMain::Impl::Wire_List_Pane_Events() {
     g_tracked = hwnd;
     g_focus_to = [this](HWND focus) { c.active_control = Control_Name_Of(focus); };
     if (!g_focus_hook) g_focus_hook = SetWindowsHookExW(WH_CBT, Focus_Hook, nullptr, GetCurrentThreadId());
+    SetWindowSubclass(hwnd, Restore_Focus, Focus_Subclass_Id, 0);
 }
 
 }  // namespace crv

@@ -252,6 +252,11 @@ TEST_F(MainWindowGroupsTest, D_DoubleClickOnAComputerRowOpensItsProperties) {
     frmProperties::on_opened = nullptr;
     EXPECT_EQ(opened_for, Get_Device_ID("PC9", 2));
     EXPECT_TRUE(IsWindowEnabled(Main_Window()));
+    // The window takes the focus back to the list, which stays the active control.
+    SetFocus(Main_Window());
+    Pump(20);
+    EXPECT_EQ(GetFocus(), H("lvwMain"));
+    EXPECT_EQ(C().active_control, "lvwMain");
     EXPECT_EQ(C().tvwFeatures.Nodes().front()->text, "PC9");
 }
 

@@ -167,6 +167,13 @@ void MainController::Changed(ViewPart part) {
     if (host_) host_->View_Changed(part);
 }
 
+void MainController::Progress_Tick() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_progress_ < std::chrono::milliseconds(50)) return;
+    last_progress_ = now;
+    Changed(ViewPart::Progress);
+}
+
 int MainController::Message_Box(const std::string& text, int flags) {
     if (!host_) return (flags & Mb_Yes_No) ? Answer_No : Answer_Ok;
     ++modal_depth_;

@@ -6,6 +6,7 @@
 // controls and forwards the controls' events here; boxes, the message pump,
 // the clock, the settings store and the other window-side services come in
 // through the one MainHost interface, which a test replaces.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -391,6 +392,9 @@ private:
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     void Work_Mode(bool online);
     void Refresh_Live_List();
+    // Shows a long loop's progress, at most every 50 ms: a repaint per row
+    // costs more than the row itself.
+    void Progress_Tick();
     // Puts a finished listing into the list pane (moved, or turned into
     // records when the listing direction asks for it); the buffer is spent.
     void Show_Listing(ListModel& buffer, bool vertical);
@@ -412,6 +416,7 @@ private:
     int listing_serial_ = 0;  // counts fillings of the pane
     bool relist_paused_ = false;
     int busy_depth_ = 0;
+    std::chrono::steady_clock::time_point last_progress_{};
     int modal_depth_ = 0;
     std::vector<std::function<void()>> deferred_;
     std::string dragged_key_;

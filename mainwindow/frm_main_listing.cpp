@@ -159,7 +159,7 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
         lvwTemp.Add_Item("Space0" + sep + ns_text, "    ");
         pr.listed_caption = "Listed " + ns_text;
         pr.value = (pr.value + 1) % 100;
-        frmMain.Changed(ViewPart::Progress);
+        frmMain.Progress_Tick();
         if (Cancel_Requested) break;
         if (host_ && host_->Input_Pending()) host_->Do_Events();
     }

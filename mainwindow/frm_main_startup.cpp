@@ -110,8 +110,14 @@ void MainController::Load_Device_Type_Menu() {
 }
 
 TreeNode* MainController::Find_First_Computer_Node() {
-    for (TreeNode* n : tvwDevices.Nodes())
+    for (TreeNode* n : tvwDevices.Nodes()) {
+        // A device keeps its type for life: a node the tree fill tagged with
+        // another type is no computer, and costs no store call (a network
+        // would otherwise make one for each group before its first computer).
+        const std::string type = Get_Field(n->tag, 1);
+        if (!type.empty() && type != "2") continue;
         if (Is_Computer_From_Key(n->key)) return n;
+    }
     return nullptr;
 }
 

@@ -82,9 +82,9 @@ bool frmMain::Impl::Create_Window() {
     Register_Form(hwnd, "frmMain");
     Set_Message_Filter([this](MSG& m) { return Translate_Accelerator(m); });
 
-    // The image lists first: every control takes its pictures by key.
+    // The image lists first: every control takes its pictures by key. The
+    // large icons serve only the icon view: they load when it is first used.
     Load_Standard_Icons(ilsMain);
-    Load_Standard_Icons(ilsListViewMain);
 
     clbMain.Create(hwnd, 10);
     for (const auto& def : Main_Toolbars()) {
@@ -99,6 +99,7 @@ bool frmMain::Impl::Create_Window() {
             bar->Create(clbMain.Handle(), 20 + static_cast<int>(toolbars.size()), true);
         }
         bar->Set_Image_List(&ilsMain);
+        std::vector<ToolbarButton> buttons;
         for (const auto& b : def.buttons) {
             ToolbarButton tb;
             tb.key = b.key;
@@ -106,8 +107,9 @@ bool frmMain::Impl::Create_Window() {
             tb.image = b.key;
             tb.style = b.check_button ? ButtonStyle::Check : ButtonStyle::Normal;
             tb.enabled = c.Command(Button_Name(def.name, b.key)).enabled;
-            bar->Add_Button(tb);
+            buttons.push_back(std::move(tb));
         }
+        bar->Add_Buttons(buttons);
         const std::string name = def.name;
         Toolbar* raw = bar.get();
         bar->on_button_click = [this, name, raw](const std::string& key) {
@@ -178,7 +180,15 @@ bool frmMain::Impl::Create_Window() {
     // Assign_Image_Lists.
     tvwDevices.Set_Image_List(&ilsMain);
     tvwFeatures.Set_Image_List(&ilsMain);
-    lvwMain.Set_Image_Lists(&ilsMain, &ilsListViewMain);
+    lvwMain.Set_Image_Lists(&ilsMain, nullptr);
+    lvwMain.Set_Large_Icons_On_Demand([this]() -> const ImageList* {
+        Load_Standard_Icons(ilsListViewMain);
+        return &ilsListViewMain;
+    });
+    // A large network's computers, and the features of closed categories,
+    // become tree items only as their parents open.
+    tvwDevices.Set_Children_On_Demand(true);
+    tvwFeatures.Set_Children_On_Demand(true);
     tvwDevices.Bind(&c.tvwDevices);
     tvwFeatures.Bind(&c.tvwFeatures);
     lvwMain.Bind(&c.lvwMain);

@@ -63,7 +63,15 @@ struct frmMain::Impl final : MainHost {
     // ---------------------------------------------------------------- host
     int Message_Box(const std::string& text, int flags) override;
     void Do_Events() override;
-    bool Input_Pending() override { return GetInputState() != 0; }
+    // The long loops ask after every row; the system is asked at most every
+    // 15 ms, since under Wine the question costs more than the row.
+    bool Input_Pending() override {
+        const DWORD now = GetTickCount();
+        if (now - last_input_check_ < 15) return false;
+        last_input_check_ = now;
+        return GetInputState() != 0;
+    }
+    DWORD last_input_check_ = GetTickCount() - 1000;
     LocalTime Now() override {
         SYSTEMTIME t;
         GetLocalTime(&t);

@@ -31,6 +31,12 @@ for b in $(find build/bench-windows -type f -name '*_benchmark.exe' | sort); do
   echo "== $(basename "$b") (Wine)"
   tools/wine-run "$b" 2>/dev/null | tr -d '\r' | tee -a "$log/all.txt"
 done
+# Those that start Wine themselves (a fresh wineserver for each start) run
+# from outside it, after the others.
+for s in $(find build/bench-windows -type f -name '*_benchmark' -perm -u+x | sort); do
+  echo "== $(basename "$s") (Wine, fresh wineservers)"
+  "$s" | tee -a "$log/all.txt"
+done
 
 echo
 printf '%-72s %9s %9s %9s  %s\n' goal min median target result

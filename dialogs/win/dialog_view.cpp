@@ -138,24 +138,34 @@ void Win32DialogHost::Save_Setting(const std::string& section, const std::string
     if (!crv::Save_Setting(Product_Name, section, key, value)) Clear_Error();
 }
 
-std::string Win32DialogHost::Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
-                                              const std::string& file_name) {
-    if (Save_Answerer()) return Save_Answerer()(filter);
+namespace {
+
+// The common Save or Open dialog; "" when cancelled.
+std::string Run_File_Dialog(HWND owner, bool save, const std::string& title, const std::string& filter,
+                            int filter_index, const std::string& file_name) {
     std::wstring wfilter = Dialog_Filter(filter);
     std::wstring wtitle = To_Wide(title);
     std::wstring buffer = To_Wide(file_name);
     buffer.resize(32768, L'\0');
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd;
+    ofn.hwndOwner = owner;
     ofn.lpstrFilter = wfilter.c_str();
     ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrTitle = wtitle.c_str();
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameW(&ofn)) return {};
+    ofn.Flags = (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST) | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return {};
     return To_Utf8(buffer.c_str());
+}
+
+}  // namespace
+
+std::string Win32DialogHost::Show_Save_Dialog(const std::string& title, const std::string& filter, int filter_index,
+                                              const std::string& file_name) {
+    if (Save_Answerer()) return Save_Answerer()(filter);
+    return Run_File_Dialog(hwnd, true, title, filter, filter_index, file_name);
 }
 
 std::string Win32DialogHost::Browse_For_Folder(const std::string& initial) {
@@ -195,21 +205,7 @@ Ansi_Encoder Win32DialogHost::Export_Encoder() { return Ansi_Code_Page_Encoder()
 std::string Win32DialogHost::Show_Open_Dialog(const std::string& title, const std::string& filter, int filter_index,
                                               const std::string& file_name) {
     if (Open_Answerer()) return Open_Answerer()(title);
-    std::wstring wfilter = Dialog_Filter(filter);
-    std::wstring wtitle = To_Wide(title);
-    std::wstring buffer = To_Wide(file_name);
-    buffer.resize(32768, L'\0');
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd;
-    ofn.lpstrFilter = wfilter.c_str();
-    ofn.nFilterIndex = static_cast<DWORD>(filter_index < 1 ? 1 : filter_index);
-    ofn.lpstrFile = buffer.data();
-    ofn.nMaxFile = static_cast<DWORD>(buffer.size());
-    ofn.lpstrTitle = wtitle.c_str();
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameW(&ofn)) return {};
-    return To_Utf8(buffer.c_str());
+    return Run_File_Dialog(hwnd, false, title, filter, filter_index, file_name);
 }
 
 DialogHost::FileRead Win32DialogHost::Read_File(const std::string& path, std::size_t max_bytes, std::string& bytes) {

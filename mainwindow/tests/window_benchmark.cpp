@@ -197,6 +197,36 @@ int main() {
         }
         C().listing_ready_probe = nullptr;
         std::printf("pane: %zu rows shown\n", shown);
+
+        // The window's listing handler alone at 1k, 10k and 100k rows: the
+        // time must grow linearly with the rows.
+        TreeNode* node = C().tvwFeatures.Find("Win32_BenchThing");
+        const TreeNode* root = C().tvwFeatures.Nodes().front();
+        const std::int32_t device_id = Number_Value(Get_Field(root->tag, 0));
+        const std::string wql = port.queries.back();
+        std::vector<double> per_size[3];
+        const int sizes[3] = {1000, 10000, 100000};
+        for (int r = 0; r < 5; ++r)
+            for (int k = 0; k < 3; ++k) {
+                std::vector<WmiInstance> some;
+                for (int i = 0; i < sizes[k] / 8; ++i)
+                    some.push_back(WmiInstance{"p" + std::to_string(i), "Win32_BenchThing",
+                                               {Wmi_Text("Caption", "c"), Wmi_Text("Name", "n" + std::to_string(i)),
+                                                Wmi_Text("Size", "9"), Wmi_Text("Status", "OK"),
+                                                Wmi_Uint32("Count", i), Wmi_Text("Model", "m")}});
+                port.Set_Objects(wql, std::move(some));
+                ListModel buffer;
+                per_size[k].push_back(bench::Seconds([&] {
+                    C().Node_Clicked_Event_Handler(device_id, root->text, Get_Feature_ID("Win32_BenchThing"),
+                                                   "Win32_BenchThing", node->image, C(), *node, buffer, "", true);
+                }));
+            }
+        std::vector<double> growth;
+        for (int r = 0; r < 5; ++r) growth.push_back(per_size[2][r] / per_size[1][r]);
+        std::printf("window listing, fake port: 1k %.4f s, 10k %.4f s, 100k %.4f s (medians)\n",
+                    bench::Spread_Of(per_size[0]).median, bench::Spread_Of(per_size[1]).median,
+                    bench::Spread_Of(per_size[2]).median);
+        bench::Goal("window listing 100k rows / 10k rows, fake port (linear: 10)", bench::Spread_Of(growth), 12.0);
         bench::Goal("100k rows: listing ready to first page painted (seconds)", bench::Spread_Of(seconds), 0.2, " s");
         Click_And_Paint("Win32_OperatingSystem");
         Set_Wmi_Port(previous);

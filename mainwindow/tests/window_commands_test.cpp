@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,19 +60,22 @@ HWND Click_Where_Button_Is(const std::string& toolbar, int index) {
     return target;
 }
 
-// Sends a key with Ctrl and Shift held to a control, through the window's
-// own message handling (accelerators included).
-void Ctrl_Shift_Key(HWND to, WPARAM key) {
+// Sends a key with the given modifiers held to a control, through the
+// window's own message handling (accelerators included).
+void Key_With(HWND to, WPARAM key, bool ctrl, bool shift) {
     BYTE state[256];
     GetKeyboardState(state);
     BYTE held[256];
     std::copy(std::begin(state), std::end(state), held);
-    held[VK_CONTROL] = held[VK_SHIFT] = 0x80;
+    held[VK_CONTROL] = ctrl ? 0x80 : 0;
+    held[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(held);
     PostMessageW(to, WM_KEYDOWN, key, 1);
     frmMain::Instance().Controller().Host()->Do_Events();
     SetKeyboardState(state);
 }
+
+void Ctrl_Shift_Key(HWND to, WPARAM key) { Key_With(to, key, true, true); }
 
 class CommandsWindowTest : public ::testing::Test {
 protected:
@@ -218,6 +222,41 @@ TEST_F(CommandsWindowTest, E_EveryIconOfALargeGroupHasItsOwnPlace) {
     Expect_Icons_Each_In_Place(11);
     Click("Gadgets");
     Expect_Icons_Each_In_Place(11);
+}
+
+
+TEST_F(CommandsWindowTest, F_EveryMenuShortcutRunsItsCommand) {
+    // Each shortcut a menu item shows, pressed in the device tree, reaches
+    // that item's command (a recorder stands in for its handler meanwhile).
+    std::vector<const MenuItem*> items;
+    std::function<void(const std::vector<MenuItem>&)> collect = [&](const std::vector<MenuItem>& list) {
+        for (const auto& m : list) {
+            if (!m.shortcut.empty() && m.children.empty()) items.push_back(&m);
+            collect(m.children);
+        }
+    };
+    collect(Main_Menu_Bar());
+    int pressed = 0;
+    for (const MenuItem* m : items) {
+        std::string key = m->shortcut;
+        const bool ctrl = key.rfind("Ctrl+", 0) == 0;
+        if (ctrl) key = key.substr(5);
+        WPARAM vk = 0;
+        if (key.size() == 1) vk = static_cast<WPARAM>(key[0]);
+        else if (key.size() >= 2 && key[0] == 'F') vk = static_cast<WPARAM>(VK_F1 + std::stoi(key.substr(1)) - 1);
+        // F2 and Del belong to the panes (label editing, delete).
+        if (vk == 0 || (!ctrl && vk == VK_F2)) continue;
+        const CommandHandler* real = C().Registry().Handler(m->name);
+        const CommandHandler original = real ? *real : CommandHandler{};
+        std::vector<int> runs;
+        C().Register_Command(m->name, [&](int index) { runs.push_back(index); });
+        SetFocus(H("tvwDevices"));
+        Key_With(H("tvwDevices"), vk, ctrl, false);
+        EXPECT_EQ(runs, std::vector<int>{m->index}) << m->shortcut << " " << m->name;
+        if (original) C().Register_Command(m->name, original);
+        ++pressed;
+    }
+    EXPECT_GE(pressed, 10);
 }
 
 }  // namespace

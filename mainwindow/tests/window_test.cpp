@@ -326,8 +326,12 @@ TEST_F(MainWindowTest, E_DeviceTreeGroupsRenameAndMove) {
     C().Fill_Device_Tree(C().tvwDevices);
     Pump(50);
     HWND tree = H("tvwDevices");
+    // The new group is closed: its computer becomes an item as the user opens it.
+    HTREEITEM sales_item = Tree_Find(tree, Tree_Root(tree), "Sales");
+    ASSERT_NE(sales_item, nullptr);
+    EXPECT_EQ(Tree_Find(tree, Tree_Root(tree), "PC-SALES"), nullptr);
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(sales_item));
     EXPECT_EQ(static_cast<int>(SendMessageW(tree, TVM_GETCOUNT, 0, 0)), static_cast<int>(C().tvwDevices.Count()));
-    ASSERT_NE(Tree_Find(tree, Tree_Root(tree), "Sales"), nullptr);
     ASSERT_NE(Tree_Find(tree, Tree_Root(tree), "PC-SALES"), nullptr);
 
     // A group click lists its members in the pane.
@@ -392,6 +396,66 @@ TEST_F(MainWindowTest, E2_TheVerticalDividerMovesThePanes) {
     SendMessageW(main, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, y));
     SendMessageW(main, WM_LBUTTONUP, 0, MAKELPARAM(2, y));
     EXPECT_EQ(client_rect(H("tvwDevices")).right, after.right);
+}
+
+// The tree's items grow with what the user can see, not with the network:
+// 5,000 computers in 50 closed groups make 50 group items, while the model
+// holds every node and each group opens with its own computers.
+TEST_F(MainWindowTest, E3_ALargeNetworkMakesItemsOnlyForWhatShows) {
+    const std::string last_id = db_->Scalar("SELECT MAX(DEV_ID) FROM DEV_TBL");
+    db_->Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_ALIAS, PARENT, DEV_TYPE_ID) WITH RECURSIVE n(i) AS (SELECT 1 "
+              "UNION ALL SELECT i+1 FROM n WHERE i<50) SELECT printf('Group %02d',i), '', 1, 1 FROM n");
+    db_->Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_ALIAS, PARENT, DEV_TYPE_ID) WITH RECURSIVE n(i) AS (SELECT 1 "
+              "UNION ALL SELECT i+1 FROM n WHERE i<5000) SELECT printf('PC%04d',i), '', (SELECT DEV_ID FROM "
+              "DEV_TBL WHERE DEV_TYPE_ID=1 AND DEV_NAME=printf('Group %02d',(i-1)%50+1)), 2 FROM n");
+    const std::size_t before = C().tvwDevices.Count();
+    C().Fill_Device_Tree(C().tvwDevices);
+    Pump(20);
+    HWND tree = H("tvwDevices");
+    auto items = [&] { return static_cast<std::size_t>(SendMessageW(tree, TVM_GETCOUNT, 0, 0)); };
+    ASSERT_GE(C().tvwDevices.Count(), before + 5050);
+    TreeNode* network = C().tvwDevices.Find("DEV1");
+    ASSERT_NE(network, nullptr);
+    ASSERT_GE(network->children.size(), 50u);
+    // The open root group and its direct members, nothing below them.
+    EXPECT_EQ(items(), C().tvwDevices.Roots().size() + network->children.size());
+    EXPECT_LT(items(), 70u);
+
+    // A group opened by the user shows its hundred computers, in order.
+    HTREEITEM seven = Tree_Find(tree, Tree_Root(tree), "Group 07");
+    ASSERT_NE(seven, nullptr);
+    EXPECT_EQ(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(seven)), 0);
+    const std::size_t shown = items();
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(seven));
+    EXPECT_EQ(items(), shown + 100);
+    HTREEITEM first = reinterpret_cast<HTREEITEM>(
+        SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(seven)));
+    EXPECT_EQ(Tree_Text(tree, first), "PC0007");
+
+    // Selecting a computer of a closed group shows it there, selected.
+    TreeNode* pc = nullptr;
+    for (TreeNode* n : C().tvwDevices.Nodes())
+        if (n->text == "PC0012") pc = n;
+    ASSERT_NE(pc, nullptr);
+    ASSERT_NE(pc->parent, nullptr);
+    EXPECT_EQ(pc->parent->text, "Group 12");
+    C().tvwDevices.Select(pc);
+    Pump(20);
+    HTREEITEM selected = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(Tree_Text(tree, selected), "PC0012");
+    EXPECT_EQ(items(), shown + 200);
+    EXPECT_TRUE(pc->parent->expanded);
+
+    // A click on a group lists its members from the store.
+    C().tvwDevices_NodeClick(pc->parent);
+    Pump(20);
+    EXPECT_EQ(List_Count(), 100);
+
+    db_->Exec("DELETE FROM DEV_TBL WHERE DEV_ID>" + last_id);
+    C().Fill_Device_Tree(C().tvwDevices);
+    Pump(20);
+    EXPECT_EQ(C().tvwDevices.Count(), before);
 }
 
 TEST_F(MainWindowTest, F_Screenshot) {

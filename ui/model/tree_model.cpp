@@ -100,6 +100,7 @@ bool TreeModel::Move(TreeNode* node, TreeNode* new_parent) {
     if (!node) return false;
     for (TreeNode* p = new_parent; p; p = p->parent)
         if (p == node) return false;  // never under its own subtree
+    if (listener_) listener_->Node_Moving(*node);
     Detach(node);
     node->parent = new_parent;
     (new_parent ? new_parent->children : roots_).push_back(node);

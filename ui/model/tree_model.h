@@ -39,7 +39,9 @@ public:
     virtual void Node_Removing(TreeNode& node) = 0;  // before its subtree goes
     virtual void Node_Changed(TreeNode& node) = 0;   // text, image, check, expansion
     virtual void Tree_Cleared() = 0;
-    // After Move re-parented a node (its subtree went with it).
+    // Before Move takes a node from its parent, and after it re-parented it
+    // (its subtree went with it).
+    virtual void Node_Moving(TreeNode& /*node*/) {}
     virtual void Node_Moved(TreeNode& /*node*/) {}
     // After Select changed the selected node (nullptr: none).
     virtual void Node_Selected(TreeNode* /*node*/) {}

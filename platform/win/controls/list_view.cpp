@@ -1,6 +1,7 @@
 #include "platform/win/controls/list_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win/controls/drag.h"
 #include "platform/win/controls/image_list.h"
@@ -81,6 +82,11 @@ void ListViewControl::Set_Image_Lists(const ImageList* small_icons, const ImageL
     Redraw_Rows();
 }
 
+void ListViewControl::Set_Large_Icons_On_Demand(std::function<const ImageList*()> load) {
+    load_large_icons_ = std::move(load);
+    if (model_ && model_->view == ListViewMode::Icon) Refresh();
+}
+
 void ListViewControl::Make_Bold_Font() {
     if (!hwnd_) return;
     base_font_ = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
@@ -102,6 +108,10 @@ void ListViewControl::Apply_Styles() {
     DWORD want = style & ~static_cast<DWORD>(LVS_TYPEMASK | LVS_NOCOLUMNHEADER | LVS_SINGLESEL);
     bool checkboxes = false;
     if (model_) {
+        if (model_->view == ListViewMode::Icon && load_large_icons_) {
+            large_icons_ = std::exchange(load_large_icons_, nullptr)();
+            ListView_SetImageList(hwnd_, large_icons_ ? large_icons_->Handle() : nullptr, LVSIL_NORMAL);
+        }
         want |= View_Style(model_->view);
         if (model_->hide_column_headers) want |= LVS_NOCOLUMNHEADER;
         if (!model_->multi_select) want |= LVS_SINGLESEL;

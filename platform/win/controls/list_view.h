@@ -42,6 +42,11 @@ public:
     // Small icons serve the report, small-icon and list views, large icons the
     // icon view. The lists must outlive the control's use of them.
     void Set_Image_Lists(const ImageList* small_icons, const ImageList* large_icons);
+    // The large icons come from `load` when the icon view is first shown
+    // (loading them costs start-up time most sessions never repay); until
+    // then the control holds none.
+    void Set_Large_Icons_On_Demand(std::function<const ImageList*()> load);
+    bool Large_Icons_Loaded() const { return large_icons_ != nullptr; }
 
     // Applies the model: columns (rebuilt when keys, captions or alignment
     // changed; widths applied when they differ), row count, view mode, check
@@ -113,6 +118,7 @@ private:
     ListModel* model_ = nullptr;
     const ImageList* small_icons_ = nullptr;
     const ImageList* large_icons_ = nullptr;
+    std::function<const ImageList*()> load_large_icons_;
     HFONT bold_font_ = nullptr;
     HFONT base_font_ = nullptr;
     std::vector<ListColumn> shown_columns_;

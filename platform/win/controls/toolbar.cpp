@@ -50,17 +50,23 @@ void Toolbar::Fill(TBBUTTON& out, std::size_t definition) const {
     out.iString = -1;
 }
 
-void Toolbar::Add_Button(const ToolbarButton& button) {
-    buttons_.push_back(button);
-    if (!hwnd_) return;
-    TBBUTTON tb;
-    Fill(tb, buttons_.size() - 1);
-    std::wstring caption = Wide(button.caption);
-    if (!caption.empty() && button.style != ButtonStyle::Separator) {
-        caption.push_back(L'\0');
-        tb.iString = SendMessageW(hwnd_, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+void Toolbar::Add_Button(const ToolbarButton& button) { Add_Buttons({button}); }
+
+void Toolbar::Add_Buttons(const std::vector<ToolbarButton>& buttons) {
+    std::vector<TBBUTTON> added(buttons.size());
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const ToolbarButton& button = buttons[i];
+        buttons_.push_back(button);
+        if (!hwnd_) continue;
+        Fill(added[i], buttons_.size() - 1);
+        std::wstring caption = Wide(button.caption);
+        if (!caption.empty() && button.style != ButtonStyle::Separator) {
+            caption.push_back(L'\0');
+            added[i].iString = SendMessageW(hwnd_, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+        }
     }
-    SendMessageW(hwnd_, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
+    if (!hwnd_ || added.empty()) return;
+    SendMessageW(hwnd_, TB_ADDBUTTONSW, added.size(), reinterpret_cast<LPARAM>(added.data()));
     SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
 }
 

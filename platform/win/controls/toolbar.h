@@ -39,6 +39,8 @@ public:
     // The list must outlive the toolbar's use of it.
     void Set_Image_List(const ImageList* images);
     void Add_Button(const ToolbarButton& button);
+    // Appends several buttons in one go (one layout of the bar for all).
+    void Add_Buttons(const std::vector<ToolbarButton>& buttons);
     // Buttons as the toolbar shows them now (a restored arrangement may
     // differ from the order they were added in).
     std::size_t Button_Count() const;

@@ -95,37 +95,52 @@ TreeNode* TreeViewControl::Hit_Test(int x, int y) const {
 void TreeViewControl::Apply(TreeNode& node, HTREEITEM item) {
     std::wstring text = Wide(node.text);
     TVITEMW tvi{};
-    tvi.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+    tvi.mask = TVIF_HANDLE | TVIF_TEXT;
     tvi.hItem = item;
     tvi.pszText = text.data();
+    Describe(node, tvi);
+    SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi));
+    bool shown_expanded = (TreeView_GetItemState(hwnd_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    if (node.Has_Children() && node.expanded != shown_expanded) {
+        if (node.expanded) Show_Children(node);
+        TreeView_Expand(hwnd_, item, node.expanded ? TVE_EXPAND : TVE_COLLAPSE);
+    }
+}
+
+void TreeViewControl::Describe(const TreeNode& node, TVITEMW& tvi) const {
+    tvi.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
     int image = images_ ? images_->Index_Of(node.image) : -1;
-    int selected = images_ && !node.selected_image.empty() ? images_->Index_Of(node.selected_image) : image;
     tvi.iImage = image;
-    tvi.iSelectedImage = selected;
+    tvi.iSelectedImage = images_ && !node.selected_image.empty() ? images_->Index_Of(node.selected_image) : image;
     tvi.stateMask = TVIS_BOLD;
     tvi.state = node.bold ? TVIS_BOLD : 0;
     if (Checkboxes()) {
         tvi.stateMask |= TVIS_STATEIMAGEMASK;
         tvi.state |= INDEXTOSTATEIMAGEMASK(node.checked ? 2 : 1);
     }
-    SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi));
-    bool shown_expanded = (TreeView_GetItemState(hwnd_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
-    if (node.Has_Children() && node.expanded != shown_expanded)
-        TreeView_Expand(hwnd_, item, node.expanded ? TVE_EXPAND : TVE_COLLAPSE);
+    if (on_demand_) {
+        // The button shows before the children are items.
+        tvi.mask |= TVIF_CHILDREN;
+        tvi.cChildren = node.Has_Children() ? 1 : 0;
+    }
 }
 
-HTREEITEM TreeViewControl::Insert(TreeNode& node) {
+HTREEITEM TreeViewControl::Insert(TreeNode& node, HTREEITEM after) {
     HTREEITEM parent = TVI_ROOT;
     if (node.parent) {
         parent = Item_Of(node.parent);
-        if (!parent) return nullptr;  // its parent is not shown (yet)
+        // Its parent is not shown (yet), or its children wait for an expand.
+        if (!parent || !Children_Shown(node.parent)) return nullptr;
     }
     const std::vector<TreeNode*>& siblings = node.parent ? node.parent->children : model_->Roots();
-    HTREEITEM after = TVI_LAST;
-    auto it = std::find(siblings.begin(), siblings.end(), &node);
-    if (it == siblings.begin()) {
+    if (after) {
+        // The caller knows the place.
+    } else if (!siblings.empty() && siblings.back() == &node) {
+        after = TVI_LAST;  // the common case, without a search
+    } else if (auto it = std::find(siblings.begin(), siblings.end(), &node); it == siblings.begin()) {
         after = TVI_FIRST;
     } else if (it != siblings.end()) {
+        after = TVI_LAST;
         // The nearest earlier sibling the control already shows.
         for (auto prev = it; prev != siblings.begin();) {
             --prev;
@@ -135,31 +150,71 @@ HTREEITEM TreeViewControl::Insert(TreeNode& node) {
             }
             if (prev == siblings.begin()) after = TVI_FIRST;
         }
+    } else {
+        after = TVI_LAST;
     }
     std::wstring text = Wide(node.text);
     TVINSERTSTRUCTW ins{};
     ins.hParent = parent;
     ins.hInsertAfter = after;
+    // One message makes the whole item: text, images, state and button.
     ins.item.mask = TVIF_TEXT | TVIF_PARAM;
     ins.item.pszText = text.data();
     ins.item.lParam = reinterpret_cast<LPARAM>(&node);
+    Describe(node, ins.item);
     auto item = reinterpret_cast<HTREEITEM>(SendMessageW(hwnd_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
     if (!item) return nullptr;
     items_[&node] = item;
-    Apply(node, item);
+    if (on_demand_ && node.expanded && node.Has_Children()) {
+        Show_Children(node);
+        TreeView_Expand(hwnd_, item, TVE_EXPAND);
+    }
     return item;
 }
 
-void TreeViewControl::Insert_Subtree(TreeNode& node) {
-    HTREEITEM item = Insert(node);
-    if (!item) return;
-    for (TreeNode* child : node.children) Insert_Subtree(*child);
+void TreeViewControl::Insert_Subtree(TreeNode& node, HTREEITEM after) {
+    HTREEITEM item = Insert(node, after);
+    if (!item || on_demand_) return;  // on demand, Insert showed what is expanded
+    for (TreeNode* child : node.children) Insert_Subtree(*child, TVI_LAST);
     if (node.expanded && node.Has_Children()) TreeView_Expand(hwnd_, item, TVE_EXPAND);
 }
 
 void TreeViewControl::Forget_Subtree(TreeNode& node) {
     items_.erase(&node);
+    children_shown_.erase(&node);
     for (TreeNode* child : node.children) Forget_Subtree(*child);
+}
+
+bool TreeViewControl::Children_Shown(const TreeNode* node) const {
+    return !on_demand_ || !node || children_shown_.count(node) > 0;
+}
+
+void TreeViewControl::Show_Children(TreeNode& node) {
+    if (Children_Shown(&node) || !Item_Of(&node)) return;
+    children_shown_.insert(&node);
+    const bool was_syncing = syncing_;
+    syncing_ = true;
+    for (TreeNode* child : node.children) Insert_Subtree(*child, TVI_LAST);
+    syncing_ = was_syncing;
+}
+
+HTREEITEM TreeViewControl::Ensure_Item(TreeNode* node) {
+    if (!node) return nullptr;
+    if (HTREEITEM item = Item_Of(node)) return item;
+    if (!node->parent || !Ensure_Item(node->parent)) return nullptr;
+    Show_Children(*node->parent);
+    return Item_Of(node);
+}
+
+void TreeViewControl::Update_Button(const TreeNode* node, bool has_children) {
+    // The button was given explicitly: it follows the children by hand.
+    HTREEITEM item = on_demand_ && node ? Item_Of(node) : nullptr;
+    if (!item) return;
+    TVITEMW tvi{};
+    tvi.mask = TVIF_HANDLE | TVIF_CHILDREN;
+    tvi.hItem = item;
+    tvi.cChildren = has_children ? 1 : 0;
+    SendMessageW(hwnd_, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tvi));
 }
 
 void TreeViewControl::Rebuild() {
@@ -168,9 +223,10 @@ void TreeViewControl::Rebuild() {
     Begin_Update();
     TreeView_DeleteAllItems(hwnd_);
     items_.clear();
+    children_shown_.clear();
     if (model_) {
-        for (TreeNode* root : model_->Roots()) Insert_Subtree(*root);
-        if (model_->selected) TreeView_SelectItem(hwnd_, Item_Of(model_->selected));
+        for (TreeNode* root : model_->Roots()) Insert_Subtree(*root, TVI_LAST);
+        if (model_->selected) TreeView_SelectItem(hwnd_, Ensure_Item(model_->selected));
     }
     syncing_ = false;
     End_Update();
@@ -179,9 +235,19 @@ void TreeViewControl::Rebuild() {
 void TreeViewControl::Node_Added(TreeNode& node) {
     if (!hwnd_) return;
     syncing_ = true;
-    Insert(node);
-    if (node.parent && node.parent->expanded) {
-        if (HTREEITEM parent = Item_Of(node.parent)) TreeView_Expand(hwnd_, parent, TVE_EXPAND);
+    TreeNode* parent = node.parent;
+    if (parent && !Children_Shown(parent)) {
+        // Its siblings wait for the parent's expand: so does it.
+        if (parent->expanded)
+            Show_Children(*parent);
+        else if (parent->children.size() == 1)
+            Update_Button(parent, true);
+    } else {
+        Insert(node);
+        if (parent && parent->children.size() == 1) Update_Button(parent, true);
+    }
+    if (parent && parent->expanded) {
+        if (HTREEITEM item = Item_Of(parent)) TreeView_Expand(hwnd_, item, TVE_EXPAND);
     }
     syncing_ = false;
 }
@@ -196,6 +262,7 @@ void TreeViewControl::Node_Removing(TreeNode& node) {
     syncing_ = true;
     if (item) TreeView_DeleteItem(hwnd_, item);
     Forget_Subtree(node);
+    if (node.parent && node.parent->children.size() == 1) Update_Button(node.parent, false);
     syncing_ = false;
     // The control moves the selection to a neighbour: the model follows.
     if (selection_goes) model_->selected = Node_Of(TreeView_GetSelection(hwnd_));
@@ -215,20 +282,34 @@ void TreeViewControl::Tree_Cleared() {
     syncing_ = true;
     TreeView_DeleteAllItems(hwnd_);
     items_.clear();
+    children_shown_.clear();
     syncing_ = false;
 }
+
+void TreeViewControl::Node_Moving(TreeNode& node) { moving_from_ = node.parent; }
 
 void TreeViewControl::Node_Moved(TreeNode& node) {
     if (!hwnd_) return;
     syncing_ = true;
     if (HTREEITEM item = Item_Of(&node)) TreeView_DeleteItem(hwnd_, item);
     Forget_Subtree(node);
-    Insert_Subtree(node);
-    if (node.parent && node.parent->expanded) {
-        if (HTREEITEM parent = Item_Of(node.parent)) TreeView_Expand(hwnd_, parent, TVE_EXPAND);
+    if (moving_from_ && moving_from_->children.empty()) Update_Button(moving_from_, false);
+    moving_from_ = nullptr;
+    TreeNode* parent = node.parent;
+    if (parent && !Children_Shown(parent)) {
+        if (parent->expanded)
+            Show_Children(*parent);
+        else if (parent->children.size() == 1)
+            Update_Button(parent, true);
+    } else {
+        Insert_Subtree(node);
+        if (parent && parent->children.size() == 1) Update_Button(parent, true);
+    }
+    if (parent && parent->expanded) {
+        if (HTREEITEM item = Item_Of(parent)) TreeView_Expand(hwnd_, item, TVE_EXPAND);
     }
     if (model_ && model_->selected) {
-        HTREEITEM selected = Item_Of(model_->selected);
+        HTREEITEM selected = Ensure_Item(model_->selected);
         if (selected && TreeView_GetSelection(hwnd_) != selected) TreeView_SelectItem(hwnd_, selected);
     }
     syncing_ = false;
@@ -237,7 +318,7 @@ void TreeViewControl::Node_Moved(TreeNode& node) {
 void TreeViewControl::Node_Selected(TreeNode* node) {
     if (!hwnd_) return;
     syncing_ = true;
-    TreeView_SelectItem(hwnd_, node ? Item_Of(node) : nullptr);
+    TreeView_SelectItem(hwnd_, node ? Ensure_Item(node) : nullptr);
     syncing_ = false;
 }
 
@@ -253,6 +334,7 @@ void TreeViewControl::Expand(TreeNode* node, bool expand) {
     if (!node) return;
     node->expanded = expand;
     if (HTREEITEM item = Item_Of(node)) {
+        if (expand) Show_Children(*node);
         syncing_ = true;
         TreeView_Expand(hwnd_, item, expand ? TVE_EXPAND : TVE_COLLAPSE);
         syncing_ = false;
@@ -260,12 +342,13 @@ void TreeViewControl::Expand(TreeNode* node, bool expand) {
 }
 
 void TreeViewControl::Ensure_Visible(TreeNode* node) {
-    if (HTREEITEM item = Item_Of(node)) TreeView_EnsureVisible(hwnd_, item);
+    if (HTREEITEM item = Ensure_Item(node)) TreeView_EnsureVisible(hwnd_, item);
 }
 
 bool TreeViewControl::Start_Label_Edit(TreeNode* node) {
-    HTREEITEM item = Item_Of(node);
+    HTREEITEM item = Ensure_Item(node);
     if (!item || !(GetWindowLongW(hwnd_, GWL_STYLE) & TVS_EDITLABELS)) return false;
+    TreeView_EnsureVisible(hwnd_, item);
     SetFocus(hwnd_);
     return SendMessageW(hwnd_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item)) != 0;
 }
@@ -331,6 +414,14 @@ bool TreeViewControl::On_Notify(NMHDR& header, LRESULT& result) {
             if (HTREEITEM item = TreeView_GetSelection(hwnd_))
                 PostMessageW(hwnd_, Message_Read_Check, reinterpret_cast<WPARAM>(item), 0);
         return false;
+    }
+    case TVN_ITEMEXPANDINGW: {
+        // Children on demand become items as their parent opens.
+        auto& change = reinterpret_cast<NMTREEVIEWW&>(header);
+        if ((change.action & TVE_EXPAND) != 0)
+            if (TreeNode* node = Node_Of(change.itemNew.hItem)) Show_Children(*node);
+        result = FALSE;
+        return true;
     }
     case TVN_ITEMEXPANDEDW: {
         auto& change = reinterpret_cast<NMTREEVIEWW&>(header);

@@ -2,7 +2,10 @@
 // A tree view that mirrors a crv::TreeModel: every node of the model is one
 // item of the control (keys and tags stay in the model; the control maps
 // nodes to HTREEITEMs), with images by key, check boxes, bold, expansion and
-// the selection kept in step both ways. Labels can be edited in place with
+// the selection kept in step both ways. With children on demand, a node's
+// children become items only once it is expanded (or one of them is
+// selected, shown or edited): a large collapsed tree costs what the user can
+// see, while the model stays complete. Labels can be edited in place with
 // callbacks before and after that can refuse the edit, and text dragged from
 // our own controls can be dropped on a node.
 #include <windows.h>
@@ -11,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/win/controls/control.h"
 #include "ui/model/tree_model.h"
@@ -39,7 +43,13 @@ public:
     void Set_Checkboxes(bool on);
     bool Checkboxes() const;
     void Set_Label_Edit(bool on);
+    // Children become items only when their parent is first expanded. Set
+    // before Bind.
+    void Set_Children_On_Demand(bool on) { on_demand_ = on; }
+    // The items the control holds now.
+    std::size_t Item_Count() const { return items_.size(); }
 
+    // The node's item; nullptr while the node is not an item (yet).
     HTREEITEM Item_Of(const TreeNode* node) const;
     TreeNode* Node_Of(HTREEITEM item) const;
     // Node under a point of the client area (on its label, icon or check box).
@@ -90,20 +100,34 @@ private:
     void Node_Removing(TreeNode& node) override;
     void Node_Changed(TreeNode& node) override;
     void Tree_Cleared() override;
+    void Node_Moving(TreeNode& node) override;
     void Node_Moved(TreeNode& node) override;
     void Node_Selected(TreeNode* node) override;
 
     bool On_Notify(NMHDR& header, LRESULT& result) override;
     bool On_Own_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-    HTREEITEM Insert(TreeNode& node);
-    void Insert_Subtree(TreeNode& node);
+    HTREEITEM Insert(TreeNode& node, HTREEITEM after = nullptr);
+    void Insert_Subtree(TreeNode& node, HTREEITEM after = nullptr);
     void Forget_Subtree(TreeNode& node);
+    // True when the node's children are items (always, unless on demand).
+    bool Children_Shown(const TreeNode* node) const;
+    // Makes the node's children items.
+    void Show_Children(TreeNode& node);
+    // Makes the node an item, and its ancestors' children; its item.
+    HTREEITEM Ensure_Item(TreeNode* node);
+    // The expand button of a node whose children wait (on demand).
+    void Update_Button(const TreeNode* node, bool has_children);
     void Apply(TreeNode& node, HTREEITEM item);
+    // Images, state and (on demand) the button of the node's item.
+    void Describe(const TreeNode& node, TVITEMW& tvi) const;
     void Read_Check(HTREEITEM item);
 
     TreeModel* model_ = nullptr;
     const ImageList* images_ = nullptr;
     std::unordered_map<const TreeNode*, HTREEITEM> items_;
+    std::unordered_set<const TreeNode*> children_shown_;  // on demand only
+    bool on_demand_ = false;
+    const TreeNode* moving_from_ = nullptr;
     bool syncing_ = false;
     bool accept_drops_ = false;
     bool editing_ = false;

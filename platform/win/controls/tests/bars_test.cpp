@@ -187,6 +187,38 @@ TEST_F(BarsTest, ToolbarButtonsByKeyWithStateImagesAndTooltips) {
     EXPECT_GE(toolbar.Ideal_Size().cx, last.right);
 }
 
+// Buttons added in one go come out as those added one by one: in order, with
+// their images, states and captions, and the bar sized to hold them.
+TEST_F(BarsTest, ButtonsAddedTogetherMatchButtonsAddedOneByOne) {
+    Toolbar together;
+    ASSERT_TRUE(together.Create(rebar.Handle(), 302));
+    together.Set_Image_List(&images);
+    ToolbarButton shut{"Shutdown", "Off", "Shutdown Computer", "Shutdown"};
+    shut.enabled = false;
+    ToolbarButton online{"OnlineOffline", "", "Work Online/Offline", "OnlineOffline", ButtonStyle::Check};
+    online.checked = true;
+    together.Add_Buttons({{"Refresh", "", "Refresh", "Refresh"}, {"", "", "", "", ButtonStyle::Separator}, shut, online});
+    HWND h = together.Handle();
+    ASSERT_EQ(SendMessageW(h, TB_BUTTONCOUNT, 0, 0), 4);
+    EXPECT_EQ(together.Index_Of("Shutdown"), std::optional<std::size_t>(2));
+    TBBUTTON tb{};
+    SendMessageW(h, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&tb));
+    EXPECT_EQ(tb.iBitmap, images.Index_Of("Refresh"));
+    SendMessageW(h, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&tb));
+    EXPECT_TRUE(tb.fsStyle & BTNS_SEP);
+    SendMessageW(h, TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&tb));
+    EXPECT_EQ(tb.iBitmap, images.Index_Of("Shutdown"));
+    EXPECT_FALSE(together.Is_Enabled("Shutdown"));
+    wchar_t caption[64] = {};
+    SendMessageW(h, TB_GETBUTTONTEXTW, tb.idCommand, reinterpret_cast<LPARAM>(caption));
+    EXPECT_STREQ(caption, L"Off");
+    EXPECT_TRUE(together.Is_Checked("OnlineOffline"));
+    EXPECT_TRUE(together.Is_Enabled("OnlineOffline"));
+    EXPECT_GE(together.Ideal_Size().cx, together.Button_Rect(3).right);
+    together.Add_Buttons({});
+    EXPECT_EQ(SendMessageW(h, TB_BUTTONCOUNT, 0, 0), 4);
+}
+
 TEST_F(BarsTest, ToolbarClicksReportTheKeyAndCheckButtonsFlipFirst) {
     HWND h = toolbar.Handle();
     std::vector<std::string> clicks;

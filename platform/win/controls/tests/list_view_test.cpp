@@ -179,6 +179,41 @@ TEST_F(ListViewTest, IconsByKeyFromTheListOfTheViewAndIndent) {
     EXPECT_NE(large_icons->Index_Of("Computer"), large_icons->Index_Of("Info"));
 }
 
+// The large icons load once, when the icon view is first shown, and serve
+// it as if they had been there from the start.
+TEST_F(ListViewTest, LargeIconsOnDemandLoadWithTheFirstIconView) {
+    ImageList late(32);
+    int loads = 0;
+    list.Set_Image_Lists(small_icons.get(), nullptr);
+    list.Set_Large_Icons_On_Demand([&]() -> const ImageList* {
+        ++loads;
+        Load_Standard_Icons(late);
+        return &late;
+    });
+    Fill(2);
+    model.Item(0).icon = "Computer";
+    model.view = ListViewMode::SmallIcon;
+    model.Notify();
+    HWND h = list.Handle();
+    EXPECT_EQ(loads, 0);
+    EXPECT_FALSE(list.Large_Icons_Loaded());
+    EXPECT_EQ(SendMessageW(h, LVM_GETIMAGELIST, LVSIL_NORMAL, 0), 0);
+
+    model.view = ListViewMode::Icon;
+    model.Notify();
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(list.Large_Icons_Loaded());
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(SendMessageW(h, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)), late.Handle());
+    EXPECT_EQ(Item_Info(h, 0, LVIF_IMAGE).iImage, late.Index_Of("Computer"));
+    EXPECT_NE(late.Index_Of("Computer"), -1);
+
+    model.view = ListViewMode::Report;
+    model.Notify();
+    model.view = ListViewMode::Icon;
+    model.Notify();
+    EXPECT_EQ(loads, 1);
+}
+
 TEST_F(ListViewTest, SelectionIsKeptInStepBothWays) {
     Fill(10);
     model.multi_select = true;

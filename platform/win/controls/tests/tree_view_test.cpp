@@ -311,5 +311,81 @@ TEST_F(TreeViewTest, TextDraggedFromAListDropsOnTheNodeUnderThePointer) {
     EXPECT_EQ(target, b);
 }
 
+// The expand button an item shows (cChildren as the control holds it).
+int Button_Of(HWND tree, HTREEITEM item) {
+    TVITEMW tvi{};
+    tvi.mask = TVIF_CHILDREN | TVIF_HANDLE;
+    tvi.hItem = item;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi));
+    return tvi.cChildren;
+}
+
+// Children on demand: a closed node's children are no items until it opens,
+// is shown through one of them, or takes part in a change; the model holds
+// everything, and what the user sees is the same.
+TEST_F(TreeViewTest, ChildrenOnDemandBecomeItemsAsTheirParentOpens) {
+    HWND h = tree.Handle();
+    tree.Set_Children_On_Demand(true);
+    tree.Bind(&model);
+    EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(tree.Item_Count(), 3u);
+    EXPECT_EQ(tree.Item_Of(pc), nullptr);
+    EXPECT_EQ(Children(h, tree.Item_Of(root)), (std::vector<std::wstring>{L"Group A", L"Group B"}));
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(a)), 1);
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(b)), 0);
+
+    // Opened as the user does, through the control.
+    TreeView_Expand(h, tree.Item_Of(a), TVE_EXPAND);
+    EXPECT_EQ(Children(h, tree.Item_Of(a)), (std::vector<std::wstring>{L"PC-ONE"}));
+    EXPECT_EQ(tree.Node_Of(tree.Item_Of(pc)), pc);
+    EXPECT_TRUE(a->expanded);
+
+    // A large closed group costs one item, whatever it holds.
+    TreeNode* big = model.Add_Child(root, "DEV10", "Big", "Group");
+    for (int i = 0; i < 500; ++i)
+        model.Add_Child(big, "DEV" + std::to_string(100 + i), "PC-" + std::to_string(i), "Computer");
+    EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 5);
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(big)), 1);
+    EXPECT_EQ(model.Count(), 505u);
+
+    // Selecting, showing or editing a node inside makes its item, in place.
+    TreeNode* deep = model.Find("DEV420");
+    model.Select(deep);
+    ASSERT_NE(tree.Item_Of(deep), nullptr);
+    EXPECT_EQ(TreeView_GetSelection(h), tree.Item_Of(deep));
+    EXPECT_EQ(SendMessageW(h, TVM_GETCOUNT, 0, 0), 505);
+    EXPECT_EQ(Text_Of(h, TreeView_GetPrevSibling(h, tree.Item_Of(deep))), L"PC-319");
+    TreeNode* inner = model.Add_Child(b, "DEV7", "PC-IN-B", "Computer");
+    EXPECT_EQ(tree.Item_Of(inner), nullptr);
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(b)), 1);
+    tree.Set_Label_Edit(true);
+    ASSERT_TRUE(tree.Start_Label_Edit(inner));
+    EXPECT_NE(tree.Item_Of(inner), nullptr);
+    tree.End_Label_Edit(true);
+
+    // Removing a closed group's last child takes its button away.
+    TreeNode* lone = model.Add_Child(pc, "DEV8", "Disk", "Device");
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(pc)), 1);
+    model.Remove(lone);
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(pc)), 0);
+
+    // A move into a closed group waits there; the group it left loses its button.
+    TreeNode* c = model.Add_Child(root, "DEV9", "Group C", "Group");
+    ASSERT_TRUE(model.Move(pc, c));
+    EXPECT_EQ(tree.Item_Of(pc), nullptr);
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(c)), 1);
+    EXPECT_EQ(Button_Of(h, tree.Item_Of(a)), 0);
+    tree.Expand(c);
+    EXPECT_EQ(Children(h, tree.Item_Of(c)), (std::vector<std::wstring>{L"PC-ONE"}));
+
+    // A node already expanded in the model shows its children as it is made.
+    model.Clear();
+    TreeNode* open = model.Add_Root("DEV1", "All Devices", "Group");
+    open->expanded = true;
+    model.Add_Child(open, "DEV2", "Group A", "Group");
+    EXPECT_EQ(Children(h, tree.Item_Of(open)), (std::vector<std::wstring>{L"Group A"}));
+    EXPECT_TRUE(TreeView_GetItemState(h, tree.Item_Of(open), TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
 }  // namespace
 }  // namespace crv

@@ -1,0 +1,69 @@
+// Start-up against a large network costs the store what it costs against a
+// single computer: the device tree reads every device in one query, and the
+// search for the first computer asks the store about no group. Counted in
+// store connections, not timed.
+#include "mainwindow/tests/controller_fixture.h"
+
+namespace crv::test {
+namespace {
+
+// Counts the store's connections while it lives (each one looks for the
+// data file once).
+class ConnectionCounter {
+public:
+    ConnectionCounter() : saved_(Store_Environment()) {
+        StoreEnvironment counting = saved_;
+        counting.is_ordinary_file = [this, inner = saved_.is_ordinary_file](const std::string& path) {
+            ++count;
+            return inner(path);
+        };
+        Set_Store_Environment(counting);
+    }
+    ~ConnectionCounter() { Set_Store_Environment(saved_); }
+    int count = 0;
+
+private:
+    StoreEnvironment saved_;
+};
+
+int Start_Up_Connections(MainController& c) {
+    ConnectionCounter counter;
+    c.Initialize_Main_Window(true);
+    c.Select_Default_Computer();
+    return counter.count;
+}
+
+TEST_F(ControllerTest, StartUpStoreCallsDoNotGrowWithTheNetwork) {
+    const int one_computer = Start_Up_Connections(c_);
+    ASSERT_GT(one_computer, 0);
+    ASSERT_GT(c_.tvwFeatures.Count(), 0u);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, "PC7");
+
+    // 50 groups under the root group, 5,000 computers spread over them; they
+    // sort before PC7's fellow members of the root group.
+    db_.Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_ALIAS, PARENT, DEV_TYPE_ID) WITH RECURSIVE n(i) AS (SELECT 1 "
+             "UNION ALL SELECT i+1 FROM n WHERE i<50) SELECT printf('Group %02d',i), '', 1, 1 FROM n");
+    db_.Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_ALIAS, PARENT, DEV_TYPE_ID) WITH RECURSIVE n(i) AS (SELECT 1 "
+             "UNION ALL SELECT i+1 FROM n WHERE i<5000) SELECT printf('PC%04d',i), '', (SELECT DEV_ID FROM "
+             "DEV_TBL WHERE DEV_TYPE_ID=1 AND DEV_NAME=printf('Group %02d',(i-1)%50+1)), 2 FROM n");
+    MainController network;
+    network.Set_Host(&host_);
+    const int large = Start_Up_Connections(network);
+    EXPECT_EQ(large, one_computer);
+
+    // The model holds every device, each under its group, and the same
+    // computer becomes the root.
+    EXPECT_EQ(network.tvwDevices.Count(), 1u + 50u + 1u + 5000u);
+    const TreeNode* pc = network.tvwDevices.Find("DEV" + db_.Scalar("SELECT DEV_ID FROM DEV_TBL WHERE "
+                                                                    "DEV_NAME='PC0123'"));
+    ASSERT_NE(pc, nullptr);
+    ASSERT_NE(pc->parent, nullptr);
+    EXPECT_EQ(pc->parent->text, "Group 23");
+    EXPECT_EQ(pc->parent->children.size(), 100u);
+    ASSERT_NE(network.Find_First_Computer_Node(), nullptr);
+    EXPECT_EQ(network.Find_First_Computer_Node()->text, "PC7");
+    EXPECT_EQ(network.tvwFeatures.Nodes().front()->text, "PC7");
+}
+
+}  // namespace
+}  // namespace crv::test

@@ -5,6 +5,7 @@
 // Cancel). The Win32 views implement both; tests answer them instead.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/maker.h"
@@ -89,6 +90,13 @@ public:
     virtual std::string From_Ansi(const std::string& bytes) = 0;
     // Upper case by the system's rules for every letter, not only A to Z.
     virtual std::string Upper_Case(const std::string& text) = 0;
+
+    // ---- input box (computer properties) ----
+    // A modal box with a prompt, a title and a text field that starts with
+    // `default_text` and takes at most max_length characters; the text on
+    // OK, nullopt on Cancel.
+    virtual std::optional<std::string> Input_Box(const std::string& prompt, const std::string& title,
+                                                 const std::string& default_text, std::size_t max_length) = 0;
 };
 
 // The main window as the scan dialog sees it.

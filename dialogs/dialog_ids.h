@@ -108,3 +108,16 @@
 // frmDownload
 #define IDD_DOWNLOAD 2170
 #define IDC_DL_LBLMESSAGE 1701
+
+// Input box, frmProperties, frmFind
+#define IDD_INPUT_BOX 2111
+#define IDD_PROPERTIES 2112
+#define IDD_FIND 2113
+#define IDC_IB_PROMPT 1201
+#define IDC_IB_TEXT 1202
+#define IDC_PR_LVWPROPERTIES 1211
+#define IDC_PR_LBLRETRIEVEPROPS 1212
+#define IDC_PR_CMDSAVE 1213
+#define IDC_PR_CMDCLOSE 1214
+#define IDC_FD_TXTFIND 1221
+#define IDC_FD_CMDFIND 1222

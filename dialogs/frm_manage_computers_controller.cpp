@@ -211,8 +211,9 @@ void ManageComputersController::cmdDelete_Click() {
     for (std::size_t i = lvwComputer.Item_Count(); i-- > 0;) {
         ListItem& row = lvwComputer.Item(i);
         if (!row.checked) continue;
-        // The question names the computers only, so what hangs on them stays.
-        if (!Delete_Device(static_cast<std::int32_t>(Text_Number(row.tag)), false)) continue;
+        // Its scans, asset records and report rows go with it: no window
+        // could reach them once the computer is gone.
+        if (!Delete_Device(static_cast<std::int32_t>(Text_Number(row.tag)), true)) continue;
         if (lvwComputer.Item_Count() == 17 && lvwComputer.Column_Count() >= 3)
             lvwComputer.Column(2).width_twips += 17 * twips_per_pixel_x;
         Forget_Row(row);

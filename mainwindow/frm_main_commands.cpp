@@ -151,16 +151,15 @@ void MainController::mnuDeleteScan_Click() {
                     Mb_Yes_No | Mb_Question) != Answer_Yes)
         return;
     StoreDate d;
-    const bool ok = Parse_Scan_Date(date, d.year, d.month, d.day) &&
-                    Delete_Scan(d, Number_Value(Get_Field(root->tag, 0)));
+    const std::int32_t id = Number_Value(Get_Field(root->tag, 0));
+    const bool ok = Parse_Scan_Date(date, d.year, d.month, d.day) && Delete_Scan(d, id);
     if (!ok) {
         Clear_Error();
         Message_Box("Failed to delete the selected scan!", Mb_Exclamation);
         return;
     }
-    cboScanDate.items.erase(cboScanDate.items.begin() + cboScanDate.list_index);
-    cboScanDate.list_index = cboScanDate.items.empty() ? -1 : 0;
-    Changed(ViewPart::Scan_Dates);
+    // The dates as the store now holds them, the newest selected.
+    Fill_Scan_Dates(id);
 }
 
 }  // namespace crv

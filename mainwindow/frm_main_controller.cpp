@@ -134,6 +134,7 @@ void MainController::Register_All_Commands() {
     Register_Remote_Operation_Commands();
     Register_Tabular_Report_Commands();
     Register_Update_Commands();
+    Register_Group_Commands();
     Refresh_Commands();
 }
 

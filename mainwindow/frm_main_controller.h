@@ -7,6 +7,7 @@
 // the clock, the settings store and the other window-side services come in
 // through the one MainHost interface, which a test replaces.
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -102,6 +103,10 @@ public:
     }
     // The code-page conversion of export files (none by default: a write fails).
     virtual Ansi_Encoder Export_Encoder() { return {}; }
+    // ---- group management and list pane (frm_main_groups.cpp, frm_main_list_pane.cpp) ----
+    // Scroll a list pane row or a device tree node into view.
+    virtual void Ensure_Row_Visible(std::size_t /*index*/) {}
+    virtual void Ensure_Device_Visible(const TreeNode& /*node*/) {}
 };
 
 // Command state by name (Command_Name / Button_Name).
@@ -341,7 +346,40 @@ public:
     // messages, its text in the "Version" panel.
     void Startup_Update_Check();
 
+    // ---- group management (frm_main_groups.cpp) ----
+    // Adds a device of the Add menu member's type under the selected group.
+    void mnuAddType_Click(int Index);
+    void mnuGroupEdit_Click();
+    // Deletes the selected devices, each with all its stored information.
+    void mnuGroupDelete_Click();
+    // The computer the Properties command opens (the dialogs register
+    // "mnuGDProperties" and open it): the selected device, 0 for a group or
+    // no selection.
+    std::int32_t Properties_Device_ID();
+    bool Delete_Device_By_Key(const std::string& strKey);
+    void Remove_Device_From_Views(const std::string& strKey);
+    // The active pane's selected device: the device tree's node, or the
+    // group listing's first selected row; false when there is none.
+    bool Selected_Device(std::string& key, std::string& tag) const;
+    // The list pane shows the members of a group.
+    bool Group_Listing_Shown() const;
+    // A device renamed in the tree shows its new name in the group listing.
+    void Show_Device_Name(const std::string& strKey, const std::string& strName);
+
+    // ---- list pane events (frm_main_list_pane.cpp) ----
+    void lvwMain_ColumnClick(std::size_t column);
+    void lvwMain_DblClick();
+    void lvwMain_KeyDown(int key_code, int shift);
+    // True when the key was used (Enter goes no further).
+    bool lvwMain_KeyPress(int key_ascii);
+    void lvwMain_MouseUp(int button, int shift, int x, int y);
+    std::string lvwMain_OLEStartDrag(int& allowed_effects);
+    void lvwMain_LostFocus();
+    void Save_Tabular_Column_Widths();
+
 private:
+    void Register_Group_Commands();
+
     // The one list of topic registrations (frm_main_controller.cpp). A new
     // topic adds its member here and one line to that list.
     void Register_All_Commands();

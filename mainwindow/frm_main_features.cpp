@@ -69,13 +69,17 @@ void MainController::Show_Listing(ListModel& buffer, bool vertical) {
 void MainController::Register_Feature_Commands() {
     Register_Command("mnuFleSystemSummary", [this](int) { mnuFleSystemSummary_Click(); });
     // The hardware and operating-system buttons open the feature node whose
-    // key is their tooltip; none there: nothing happens.
+    // key is their tooltip, selected first so that commands reading the
+    // selected node act on the feature shown; none there: nothing happens.
     for (const char* name : {"tlbHardware", "tlbOS"}) {
         const ToolbarDef* bar = Find_Toolbar(name);
         for (const auto& b : bar->buttons) {
             const std::string node_key = b.tooltip;
             Register_Command(b.command, [this, node_key](int) {
-                if (TreeNode* n = tvwFeatures.Find(node_key)) tvwFeatures_NodeClick(n);
+                if (TreeNode* n = tvwFeatures.Find(node_key)) {
+                    tvwFeatures.Select(n);
+                    tvwFeatures_NodeClick(n);
+                }
             });
             // Enabled only while the feature tree holds that node.
             CommandRule present;

@@ -251,6 +251,7 @@ void frmMain::Impl::Wire_Events() {
         ctl->on_mouse_move = reset_pointer;
     for (const char* t : {"tlbPower", "tlbScan", "tlbServices", "tlbTabularReport"})
         toolbars[t]->on_mouse_move = reset_pointer;
+    Wire_List_Pane_Events();
 }
 
 void frmMain::Impl::Sync_Fonts() {
@@ -317,6 +318,9 @@ LRESULT CALLBACK frmMain::Impl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         self->Splitter_Button_Up();
         return 0;
     case WM_INITMENUPOPUP:
+        // Items that act on a selection follow the one there is now.
+        self->c.Refresh_Commands();
+        self->Sync_Commands();
         // The Operations menu drops down.
         if (reinterpret_cast<HMENU>(wp) == self->Popup_Of("mnuOperations")) self->c.mnuOperations_Click();
         break;

@@ -170,6 +170,15 @@ struct frmMain::Impl final : MainHost {
     // ---------------------------------------------------------------- state to controls (frm_main_win.cpp)
     void Sync_Fonts();
 
+    // ---------------------------------------------------------------- list pane and focus (frm_main_list_pane_win.cpp)
+    // The list pane's events, and the active control followed for every
+    // control of the window that takes the focus.
+    void Wire_List_Pane_Events();
+    // The control of the window that holds `focus` (itself or an ancestor), by name.
+    std::string Control_Name_Of(HWND focus) const;
+    void Ensure_Row_Visible(std::size_t index) override;
+    void Ensure_Device_Visible(const TreeNode& node) override;
+
     // ---------------------------------------------------------------- events
     bool Close();
 

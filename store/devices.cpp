@@ -46,6 +46,22 @@ std::int32_t Single_Number(const std::string& sql) {
 
 }  // namespace
 
+std::string Next_Decimal(const std::string& digits) {
+    std::string next;
+    for (char c : digits)
+        if (c < '0' || c > '9') return "1";  // not a whole number: counts as 0
+    next = digits;
+    // Add one from the right, carrying; no fixed-width number to overflow.
+    std::size_t i = next.size();
+    while (i > 0 && next[i - 1] == '9') next[--i] = '0';
+    if (i == 0)
+        next.insert(next.begin(), '1');
+    else
+        ++next[i - 1];
+    const std::size_t first = next.find_first_not_of('0');
+    return first == std::string::npos ? "1" : next.substr(first);
+}
+
 bool Get_Device_List(std::int32_t& rowCount, SqlResult& devices, std::int32_t typeFilter) {
     std::string sql = std::string(Device_Columns) +
                       " FROM DEV_TBL DL LEFT JOIN DEV_TYPE DT ON DT.DEV_TYPE_ID=DL.DEV_TYPE_ID";
@@ -222,11 +238,30 @@ std::int32_t Count_Group_Members(std::int32_t groupId, std::int32_t& rowCount) {
 
 bool Get_Last_Name_Number(std::int32_t typeId, const std::string& prefix, SqlResult& result,
                           std::int32_t& rowCount) {
-    std::string quoted = Double_Quotes(prefix);
+    // Only names that start with the prefix in its own letter case and go on
+    // with digits alone carry a number; the longest digit run without its
+    // leading zeros, then the greatest, is the highest number, exactly, at
+    // any length ("NewGroup1.5" or "newgroup7" carry none).
+    std::int64_t length = 0;  // SQLite counts characters, not bytes
+    for (char c : prefix)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++length;
+    const std::string quoted = Sql_Quote(prefix);
+    const std::string rest = "SUBSTR(DEV_NAME," + Num(length + 1) + ")";
     StoreSession session;
-    return session.Run("SELECT REPLACE(DEV_NAME,'" + quoted + "','') AS DEV_NAME1 FROM DEV_TBL WHERE DEV_NAME LIKE '" +
-                           quoted + "%' AND DEV_TYPE_ID=" + Num(typeId) + " ORDER BY ABS(DEV_NAME1) DESC LIMIT 1",
+    return session.Run("SELECT LTRIM(" + rest + ",'0') AS DEV_NAME1 FROM DEV_TBL WHERE DEV_TYPE_ID=" + Num(typeId) +
+                           " AND SUBSTR(DEV_NAME,1," + Num(length) + ")=" +
+                           quoted + " AND " + rest + "<>'' AND " + rest +
+                           " NOT GLOB '*[^0-9]*' ORDER BY LENGTH(DEV_NAME1) DESC, DEV_NAME1 DESC LIMIT 1",
                        result, rowCount);
+}
+
+void Get_Next_New_Name(std::int32_t typeId, const std::string& base, std::string& name) {
+    const std::string prefix = "New" + base;
+    SqlResult result;
+    std::int32_t rows = 0;
+    std::string digits;
+    if (Get_Last_Name_Number(typeId, prefix, result, rows) && rows > 0) digits = result.Text(1, 0);
+    name = prefix + Next_Decimal(digits);
 }
 
 bool Get_Device_Types(SqlResult& types) {
@@ -268,7 +303,7 @@ bool Get_Group_Inventory(std::int32_t groupId, std::int32_t& rowCount, SqlResult
 bool Get_Device_Details(std::int32_t deviceId, SqlResult& details) {
     StoreSession session;
     std::int32_t rows = 0;
-    // Records saved within the same clock tick: the later save wins.
+    // The current record is the newest by DEV_SPEC_ID, as in the group listing.
     return session.Run(
         "SELECT DT.DEV_ID, DS.DEV_SPEC_ID, DT.DEV_NAME AS DeviceName, DT.DEV_ALIAS AS Alias, DT.DEV_DOMAIN AS "
         "Domain, DT.DEV_MAC AS MACAddress, DT.DEV_IP AS IPAddress, DS.MANUFACTURER AS Manufacturer, DS.MODEL AS "
@@ -277,7 +312,7 @@ bool Get_Device_Details(std::int32_t deviceId, SqlResult& details) {
         "Specification1, DS.SPECS2 AS Specification2, DS.SPECS3 AS Specification3, DS.SPECS4 AS Specification4, "
         "DS.SPECS5 AS Specification5, DS.REMARKS AS Remarks FROM DEV_TBL DT LEFT JOIN DEV_SPECS DS ON "
         "DS.[DEV_ID]=DT.DEV_ID WHERE DT.DEV_ID = " +
-            Num(deviceId) + " ORDER BY DS.[ADDED_DATE] DESC, DS.DEV_SPEC_ID DESC LIMIT 1",
+            Num(deviceId) + " ORDER BY DS.DEV_SPEC_ID DESC LIMIT 1",
         details, rows);
 }
 
@@ -290,9 +325,17 @@ bool Save_Device_Details(std::int32_t deviceId, const std::string& alias, const 
                          const std::string& specs3, const std::string& specs4, const std::string& specs5,
                          const std::string& remarks, const std::string& addedBy) {
     StoreSession session;
-    // Device row and asset record change together or not at all.
-    return session.Begin() &&
-           session.Run("UPDATE DEV_TBL SET DEV_ALIAS=" + Sql_Quote(alias) + ", DEV_DOMAIN=" + Sql_Quote(domain) +
+    // Device row and asset record change together or not at all, and a
+    // computer deleted meanwhile gets no orphaned asset record.
+    if (!session.Begin()) return false;
+    SqlResult found;
+    std::int32_t rows = 0;
+    if (!session.Run("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_ID=" + Num(deviceId), found, rows)) return false;
+    if (found.Number(1, 0) == 0) {
+        session.Fail(1, "The computer " + Num(deviceId) + " is no longer in the inventory; its details were not saved.");
+        return false;
+    }
+    return session.Run("UPDATE DEV_TBL SET DEV_ALIAS=" + Sql_Quote(alias) + ", DEV_DOMAIN=" + Sql_Quote(domain) +
                        ", DEV_MAC=" + Sql_Quote(macAddress) + ", DEV_IP=" + Sql_Quote(ipAddress) +
                        " WHERE DEV_ID=" + Num(deviceId)) &&
            session.Run("INSERT INTO DEV_SPECS (DEV_ID, MANUFACTURER, MODEL, SERIAL_NO, ASSET_TAG, TAG, USER_ID, "

@@ -59,10 +59,17 @@ bool Set_Device_MAC(std::int32_t deviceId, const std::string& macList, bool only
 bool Get_Device_MAC(std::int32_t deviceId, std::vector<std::string>& macAddresses);
 // Direct members of every type (0 on failure); rowCount gets the data rows.
 std::int32_t Count_Group_Members(std::int32_t groupId, std::int32_t& rowCount);
-// One column DEV_NAME1: the highest-numbered name of that type starting with
-// the prefix, with the prefix removed.
+// One column DEV_NAME1: the highest whole number that follows the prefix
+// (same letter case) in a name of that type, as decimal digits without
+// leading zeros; no row when no name is the prefix followed by digits alone.
 bool Get_Last_Name_Number(std::int32_t typeId, const std::string& prefix, SqlResult& result,
                           std::int32_t& rowCount);
+// The default name of a new device: "New" & base & one above the highest
+// number already used after that prefix for the type ("NewGroup1" first).
+void Get_Next_New_Name(std::int32_t typeId, const std::string& base, std::string& name);
+// Decimal digits plus one, at any length ("" and "0" give "1", "99" "100");
+// any other character makes the text count as 0.
+std::string Next_Decimal(const std::string& digits);
 // 0 DEV_TYPE_ID, 1 DEV_TYPE_NAME of the active types.
 bool Get_Device_Types(SqlResult& types);
 std::int32_t Get_Device_Type(std::int32_t deviceId);  // 0 when unknown

@@ -94,6 +94,20 @@ struct TestDialogHost : DialogHost {
         save_dialog_offered = file_name;
         save_dialog_filter = filter;
         return {save_dialog_answer, save_dialog_index ? save_dialog_index : filter_index};
+    // ---- input box: answers from a queue (empty: Cancel), records each ----
+    struct Input {
+        std::string prompt, title, default_text;
+        std::size_t max_length;
+    };
+    std::vector<Input> inputs;
+    std::deque<std::optional<std::string>> input_answers;
+    std::optional<std::string> Input_Box(const std::string& prompt, const std::string& title,
+                                         const std::string& default_text, std::size_t max_length) override {
+        inputs.push_back({prompt, title, default_text, max_length});
+        if (input_answers.empty()) return std::nullopt;
+        std::optional<std::string> a = input_answers.front();
+        input_answers.pop_front();
+        return a;
     }
 };
 

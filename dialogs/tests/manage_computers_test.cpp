@@ -128,10 +128,14 @@ TEST_F(ManageComputersTest, SeventeenRowRuleAndDeletingCheckedRowsOnly) {
     Add("PC91");
     EXPECT_EQ(c_.lvwComputer.Column(2).width_twips, wide - 17 * 15);
 
-    // A scan of PC10 stays with the store's rule for a plain delete.
+    // A scan and an asset record of PC10 go with it; PC90's stay.
     std::int32_t pc10 = Get_Device_ID("PC10", 2);
-    db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc10) +
-             ", 1, '2024-01-01')");
+    std::int32_t pc90 = Get_Device_ID("PC90", 2);
+    for (std::int32_t id : {pc10, pc90}) {
+        db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(id) +
+                 ", 1, '2024-01-01')");
+        db_.Exec("INSERT INTO DEV_SPECS (DEV_ID, MODEL) VALUES (" + std::to_string(id) + ", 'm')");
+    }
 
     host_.answers = {box::Answer_No};
     c_.lvwComputer.Item(0).checked = true;
@@ -155,7 +159,10 @@ TEST_F(ManageComputersTest, SeventeenRowRuleAndDeletingCheckedRowsOnly) {
     EXPECT_EQ(Get_Device_ID("PC10", 2), 0);
     EXPECT_EQ(Get_Device_ID("PC91", 2), 0);
     EXPECT_GT(Get_Device_ID("PC90", 2), 0);
-    EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM SCAN_HEAD WHERE DEV_ID=" + std::to_string(pc10)), "1");
+    EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM SCAN_HEAD WHERE DEV_ID=" + std::to_string(pc10)), "0");
+    EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_SPECS WHERE DEV_ID=" + std::to_string(pc10)), "0");
+    EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM SCAN_HEAD WHERE DEV_ID=" + std::to_string(pc90)), "1");
+    EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_SPECS WHERE DEV_ID=" + std::to_string(pc90)), "1");
 }
 
 TEST_F(ManageComputersTest, KeyboardPathAndValidators) {

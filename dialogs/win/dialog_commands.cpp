@@ -7,6 +7,7 @@
 #include "dialogs/win/frm_manage_computers.h"
 #include "dialogs/win/report_commands.h"
 #include "mainwindow/frm_main_controller.h"
+#include "core/common.h"
 #include "store/devices.h"
 
 namespace crv {
@@ -23,11 +24,14 @@ void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
                              [m, owner_of](int) { frmFullExport::ShowThisForm("FullExport", "", *m, owner_of()); });
     main.Register_Command("mnuStartScan", [m, owner_of](int) {
         if (m->tvwFeatures.Count() == 0) return;
+        // The computer by its id: after a rename its old name may be
+        // another's, and a root that names no stored computer has no scans.
         const std::string tag = m->tvwFeatures.Nodes().front()->tag;
+        if (Get_Device_Type(Number_Value(Get_Field(tag, 0))) != 2) return;
         frmFullExport::ShowThisForm("NewScan", tag, *m, owner_of());
         if (m->tvwFeatures.Count() == 0) return;
-        const std::int32_t id = Get_Device_ID(m->tvwFeatures.Nodes().front()->text, 2);
-        if (id > 0) m->Fill_Scan_Dates(id);
+        const std::int32_t id = Number_Value(Get_Field(m->tvwFeatures.Nodes().front()->tag, 0));
+        if (id > 0 && Get_Device_Type(id) == 2) m->Fill_Scan_Dates(id);
     });
     Attach_Report_Commands(main, owner);
     // The report customiser; a save or a width reset shows the selected
@@ -40,6 +44,7 @@ void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner) {
             },
             owner_of());
     });
+    Attach_Properties_Find_Commands(main, owner);
 }
 
 }  // namespace crv

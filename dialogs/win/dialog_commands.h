@@ -13,5 +13,8 @@ class MainController;
 
 // `owner` gives the main window's handle when a command runs.
 void Attach_Dialog_Commands(MainController& main, std::function<HWND()> owner);
+// Edit > Group/Devices > Properties (and the trees' and list's double
+// click) and View > Find Item; Attach_Dialog_Commands calls it.
+void Attach_Properties_Find_Commands(MainController& main, std::function<HWND()> owner);
 
 }  // namespace crv

@@ -5,8 +5,10 @@
 // through someone else's loop.
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "dialogs/dialog_host.h"
@@ -56,6 +58,10 @@ public:
     virtual HWND Control_By_Name(const std::string& name) = 0;
 
     HWND hwnd = nullptr;
+
+    // ---- input box ----
+    std::optional<std::string> Input_Box(const std::string& prompt, const std::string& title,
+                                         const std::string& default_text, std::size_t max_length) override;
 };
 
 // Text of a window / control as UTF-8, and back.
@@ -100,5 +106,20 @@ public:
 // dropped. Returns the dialog's window (nullptr when it cannot be created).
 HWND Show_Modeless_Dialog(std::unique_ptr<ModelessDialogHost> view, int template_id, const char* form_name,
                           HWND owner);
+// ---- input box ----
+// Shows the input box (IDD_INPUT_BOX) modally over `owner`: the prompt, the
+// title, a text field holding `default_text` that takes at most max_length
+// characters. The text on OK, nullopt on Cancel, Esc or the close box.
+std::optional<std::string> Show_Input_Box(HWND owner, const std::string& prompt, const std::string& title,
+                                          const std::string& default_text, std::size_t max_length);
+// Runs once an input box is built (tests fill it and press its buttons).
+void Set_Input_Box_Opened_Hook(std::function<void(HWND box)> hook);
+
+// ---- modeless hosting (find dialog) ----
+// Keeps a modeless dialog's keyboard (Tab, Enter, Esc, mnemonics) working
+// whichever loop pumps its messages: the program's, a listing's or a
+// test's. Its keys never reach the main window's shortcuts. Call once the
+// dialog exists; it is forgotten when destroyed.
+void Host_Modeless_Dialog(HWND dialog);
 
 }  // namespace crv

@@ -306,9 +306,13 @@ TEST_F(ControllerTest, ViewSettingsFontAndListingDirection) {
     EXPECT_TRUE(c_.Command("mnuOperationsProcess").enabled);
     EXPECT_FALSE(c_.Command("mnuOperationsProcessKill").enabled);
     EXPECT_FALSE(c_.Command("tlbProcess.KillProcess").enabled);
-    // The window-wide keys add a member of the first and second device type.
+    // The window-wide keys add a member of the first and second device type,
+    // under the group selected in the device tree.
     int added = -1;
     c_.Register_Command("mnuAddType", [&](int index) { added = index; });
+    for (const auto& k : Window_Accelerators()) EXPECT_FALSE(c_.Run_Command(k.command, k.index)) << k.shortcut;
+    c_.active_control = "tvwDevices";
+    c_.tvwDevices.Select(c_.tvwDevices.Find("DEV1"));
     for (const auto& k : Window_Accelerators()) EXPECT_TRUE(c_.Run_Command(k.command, k.index)) << k.shortcut;
     EXPECT_EQ(added, 2);
     EXPECT_EQ(Window_Accelerators().front().shortcut, "Ctrl+Shift+G");

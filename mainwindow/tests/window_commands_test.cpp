@@ -176,8 +176,12 @@ TEST_F(CommandsWindowTest, C_TheExitButtonAsks) {
 TEST_F(CommandsWindowTest, D_CtrlShiftKeysAddDevicesFromAnyPane) {
     std::vector<int> added;
     C().Register_Command("mnuAddType", [&](int index) { added.push_back(index); });
+    // Each pane with a device selected: the tree's node, the group listing's row.
+    C().tvwDevices.Select(C().tvwDevices.Find("DEV1"));
     SetFocus(H("tvwDevices"));
     Ctrl_Shift_Key(H("tvwDevices"), 'G');
+    C().tvwDevices_NodeClick(C().tvwDevices.Find("DEV1"));
+    ListView_SetItemState(H("lvwMain"), 0, LVIS_SELECTED, LVIS_SELECTED);
     SetFocus(H("lvwMain"));
     Ctrl_Shift_Key(H("lvwMain"), 'C');
     EXPECT_EQ(added, (std::vector<int>{1, 2}));

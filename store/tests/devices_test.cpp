@@ -281,5 +281,74 @@ TEST(Devices, NewestAssetRecordIsCurrentAndNewRowsTakeTheDefaults) {
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_SPECS"), "2");
 }
 
+TEST(Devices, NextNewNameCountsWholeNumbersPerTypeWithoutOverflow) {
+    TestDatabase db;
+    auto group = [](const std::string& name) { return Add_Device(name, "", "", 0, 0, 0, 0, "", 1, 1, "", "me"); };
+    std::string name;
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup1");
+    group("NewGroup1.5");  // not a whole number: counts as 0
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup1");
+    group("NewGroup1");
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup2");  // 1.5 does not hide the 1
+    group("NewGroup9");
+    group("newgroup70");  // other letter case
+    group("NewGroup 80");
+    group("NewGroup1e5");
+    Add_Computer("NewGroup500");  // another type
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup10");
+    group("NewGroup0099");
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup100");
+    group("NewGroup99999999999");
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup100000000000");
+    group("NewGroup99999999999999999999999");  // beyond 64 bits
+    Get_Next_New_Name(1, "Group", name);
+    EXPECT_EQ(name, "NewGroup100000000000000000000000");
+    Get_Next_New_Name(2, "Computer", name);
+    EXPECT_EQ(name, "NewComputer1");
+
+    // A caption with a quote and letters beyond ASCII.
+    Add_Device("NewGerät's3", "", "", 0, 0, 0, 0, "", 1, 3, "", "me");
+    Get_Next_New_Name(3, "Gerät's", name);
+    EXPECT_EQ(name, "NewGerät's4");
+    EXPECT_TRUE(db.reporter.boxes.empty());
+
+    EXPECT_EQ(Next_Decimal(""), "1");
+    EXPECT_EQ(Next_Decimal("0"), "1");
+    EXPECT_EQ(Next_Decimal("009"), "10");
+    EXPECT_EQ(Next_Decimal("1299"), "1300");
+    EXPECT_EQ(Next_Decimal("9223372036854775807"), "9223372036854775808");
+    EXPECT_EQ(Next_Decimal("1.5"), "1");
+    EXPECT_EQ(Next_Decimal("-3"), "1");
+}
+
+TEST(Devices, CurrentAssetRecordIsTheHighestKeyAndAGoneComputerGetsNone) {
+    TestDatabase db;
+    std::int32_t id = Add_Computer("PC");
+    for (const char* maker : {"Older", "Newer"})
+        ASSERT_TRUE(Save_Device_Details(id, "", "", "", "", maker, "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                        "", ""));
+    // A clock set back between the saves must not bring the older one back.
+    db.Exec("UPDATE DEV_SPECS SET ADDED_DATE='2999-01-01 00:00:00.000' WHERE MANUFACTURER='Older'");
+    SqlResult details;
+    ASSERT_TRUE(Get_Device_Details(id, details));
+    EXPECT_EQ(details.Text(1, details.Column_Index("Manufacturer").value()), "Newer");
+    SqlResult inventory;
+    std::int32_t rows = 0;
+    ASSERT_TRUE(Get_Group_Inventory(1, rows, inventory, 0));
+    EXPECT_EQ(inventory.Text(1, 5), "Newer");
+
+    ASSERT_TRUE(Delete_Device(id, true));
+    EXPECT_FALSE(Save_Device_Details(id, "alias", "", "", "", "Ghost", "", "", "", "", "", "", "", "", "", "", "", "",
+                                     "", "", ""));
+    EXPECT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_SPECS WHERE DEV_ID=" + std::to_string(id)), "0");
+}
+
 }  // namespace
 }  // namespace crv

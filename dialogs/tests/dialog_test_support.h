@@ -94,6 +94,8 @@ struct TestDialogHost : DialogHost {
         save_dialog_offered = file_name;
         save_dialog_filter = filter;
         return {save_dialog_answer, save_dialog_index ? save_dialog_index : filter_index};
+    }
+
     // ---- input box: answers from a queue (empty: Cancel), records each ----
     struct Input {
         std::string prompt, title, default_text;

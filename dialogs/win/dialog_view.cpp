@@ -226,13 +226,12 @@ INT_PTR CALLBACK Modeless_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(init->view));
         init->view->hwnd = hwnd;
         Register_Form(hwnd, init->form_name);
-        Register_Modeless_Dialog(hwnd);
+        Host_Modeless_Dialog(hwnd);
         init->view->Init();
         return TRUE;
     }
     if (!view) return FALSE;
     if (msg == WM_NCDESTROY) {
-        Unregister_Modeless_Dialog(hwnd);
         SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         view->Dialog_Message(msg, wp, lp);
         delete view;

@@ -89,8 +89,8 @@ class Control;
 void Replace_Placeholder(HWND dialog, Control& control, int id, const std::function<void()>& create);
 
 // The view of a modeless dialog: the window owns it (it is deleted with the
-// window), Close destroys the window, and the message loop gives the window
-// its dialog keys.
+// window), Close destroys the window, and its keys are hosted
+// (Host_Modeless_Dialog).
 class ModelessDialogHost : public Win32DialogHost {
 public:
     void Close() override;

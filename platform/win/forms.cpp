@@ -92,34 +92,12 @@ void Set_Quit_When_Last_Form_Closes(bool quit) { quit_when_last_closes = quit; }
 
 void Set_Message_Filter(MessageFilter filter) { message_filter = std::move(filter); }
 
-namespace {
-std::vector<HWND>& Modeless_Dialogs() {
-    static std::vector<HWND> dialogs;
-    return dialogs;
-}
-
-bool Modeless_Dialog_Message(MSG& msg) {
-    if (Modeless_Dialogs().empty() || !msg.hwnd) return false;
-    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    for (HWND dialog : Modeless_Dialogs())
-        if (dialog == root) return IsDialogMessageW(dialog, &msg) != FALSE;
-    return false;
-}
-}  // namespace
-
-void Register_Modeless_Dialog(HWND dialog) {
-    if (dialog) Modeless_Dialogs().push_back(dialog);
-}
-
-void Unregister_Modeless_Dialog(HWND dialog) { std::erase(Modeless_Dialogs(), dialog); }
-
 int Run_Message_Loop() {
     MSG msg;
     for (;;) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(msg.wParam);
         if (got == -1) return -1;
-        if (Modeless_Dialog_Message(msg)) continue;
         if (message_filter && message_filter(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -40,10 +40,4 @@ void Set_Message_Filter(MessageFilter filter);
 // Runs the thread's message loop until WM_QUIT; returns its exit code.
 int Run_Message_Loop();
 
-// A modeless dialog's keys (Tab, Enter, Esc, mnemonics) go to it through
-// IsDialogMessage in the message loop, ahead of the message filter, while it
-// is registered; unregister it when it is destroyed.
-void Register_Modeless_Dialog(HWND dialog);
-void Unregister_Modeless_Dialog(HWND dialog);
-
 }  // namespace crv

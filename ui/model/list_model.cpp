@@ -3,6 +3,9 @@
 #include <algorithm>
 
 namespace crv {
+
+std::string_view KeyIndex::Key_Of(const ListItem* item) { return item->key; }
+
 namespace {
 const std::string empty_text;
 }
@@ -58,11 +61,11 @@ void ListModel::Refresh_Positions() const {
     for (std::size_t i = positions_valid_; i < items_.size(); ++i) {
         const ListItem& row = *items_[i];
         if (row.key.empty()) continue;
-        auto it = key_index_.find(row.key);
         // Keys are unique, but a caller may have changed a row's key after
         // adding it: such a row is simply not indexed under its new key.
-        if (it != key_index_.end() && it->second.item == &row) {
-            it->second.position = i;
+        KeyIndex::Entry* e = key_index_.Find(row.key);
+        if (e && e->item == &row) {
+            e->position = i;
             ++index_work_;
         }
     }
@@ -70,7 +73,7 @@ void ListModel::Refresh_Positions() const {
 }
 
 ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<std::size_t> position) {
-    if (!key.empty() && key_index_.count(key)) return nullptr;
+    if (!key.empty() && key_index_.Find(key)) return nullptr;
     auto item = std::make_unique<ListItem>();
     item->key = std::move(key);
     item->text = std::move(text);
@@ -79,7 +82,7 @@ ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<s
     const bool appended = at == items_.size();
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
     if (!raw->key.empty()) {
-        key_index_.emplace(raw->key, KeyEntry{raw, at});
+        key_index_.Insert(raw->key, raw, at);
         ++index_work_;
     }
     if (appended) {
@@ -91,28 +94,28 @@ ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<s
 }
 
 std::optional<std::size_t> ListModel::Index_Of(const std::string& key) const {
-    auto it = key_index_.find(key);
-    if (it == key_index_.end()) return std::nullopt;
-    if (it->second.position >= positions_valid_) Refresh_Positions();
-    return it->second.position;
+    KeyIndex::Entry* e = key_index_.Find(key);
+    if (!e) return std::nullopt;
+    if (e->position >= positions_valid_) Refresh_Positions();
+    return e->position;
 }
 
 ListItem* ListModel::Find_Item(const std::string& key) {
-    auto it = key_index_.find(key);
-    return it == key_index_.end() ? nullptr : it->second.item;
+    const KeyIndex::Entry* e = key_index_.Find(key);
+    return e ? e->item : nullptr;
 }
 
 const ListItem* ListModel::Find_Item(const std::string& key) const {
-    auto it = key_index_.find(key);
-    return it == key_index_.end() ? nullptr : it->second.item;
+    const KeyIndex::Entry* e = key_index_.Find(key);
+    return e ? e->item : nullptr;
 }
 
 bool ListModel::Remove_Item(std::size_t index) {
     if (index >= items_.size()) return false;
     const ListItem& row = *items_[index];
     if (!row.key.empty()) {
-        auto it = key_index_.find(row.key);
-        if (it != key_index_.end() && it->second.item == &row) key_index_.erase(it);
+        KeyIndex::Entry* e = key_index_.Find(row.key);
+        if (e && e->item == &row) key_index_.Erase(e);
     }
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
     Invalidate_From(index);
@@ -130,13 +133,13 @@ void ListModel::Take_Rows_From(ListModel& source) {
     index_work_ += source.index_work_;
     source.columns_.clear();
     source.items_.clear();
-    source.key_index_.clear();
+    source.key_index_.Clear();
     source.positions_valid_ = 0;
 }
 
 void ListModel::Clear_Items() {
     items_.clear();
-    key_index_.clear();
+    key_index_.Clear();
     positions_valid_ = 0;
 }
 

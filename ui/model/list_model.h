@@ -8,8 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "ui/model/key_index.h"
 
 namespace crv {
 
@@ -92,7 +93,7 @@ public:
     // Makes room for this many rows (a bulk copy).
     void Reserve_Items(std::size_t count) {
         items_.reserve(count);
-        key_index_.reserve(count);
+        key_index_.Reserve(count);
     }
     // Key-index entries written so far (insertions and position updates): a
     // listing that inserts each row near the end keeps this within a small
@@ -130,10 +131,6 @@ private:
     // index holds the row and a position that is trusted only below
     // positions_valid_: an insertion or removal invalidates just the rows
     // after it, and the listings insert near the end.
-    struct KeyEntry {
-        ListItem* item;
-        std::size_t position;
-    };
     void Invalidate_From(std::size_t index) {
         if (index < positions_valid_) positions_valid_ = index;
     }
@@ -141,9 +138,9 @@ private:
 
     std::vector<ListColumn> columns_;
     std::vector<std::unique_ptr<ListItem>> items_;
-    // Keyed by a view of the row's own key text, which never moves with the
-    // row: one copy of each key, not two.
-    mutable std::unordered_map<std::string_view, KeyEntry> key_index_;
+    // Keyed by the row's own key text, which never moves with the row: one
+    // copy of each key, not two.
+    mutable KeyIndex key_index_;
     mutable std::size_t positions_valid_ = 0;
     mutable std::uint64_t index_work_ = 0;
     ListModelListener* listener_ = nullptr;

@@ -71,6 +71,27 @@ TEST(ListModelIndex, InsertingAfterTheCurrentHeaderCostsAConstantPerRow) {
     EXPECT_EQ(list.Index_Of("Size\x0B" "777"), 5u * 776 + 3);
 }
 
+// Removals leave marks in the index that later insertions and growth must
+// step over or clear: every key stays findable, every removed one stays gone.
+TEST(ListModelIndex, KeysStayFindableThroughRemovalsAndRegrowth) {
+    ListModel list;
+    for (int round = 0; round < 4; ++round) {
+        for (int i = 0; i < 500; ++i)
+            ASSERT_NE(list.Add_Item("r" + std::to_string(round) + "-" + std::to_string(i), "x"), nullptr);
+        for (std::size_t i = list.Item_Count(); i-- > 0;)
+            if (i % 2 == 0) ASSERT_TRUE(list.Remove_Item(i));
+    }
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+        ASSERT_EQ(list.Index_Of(list.Item(i).key), i);
+        ASSERT_EQ(list.Add_Item(list.Item(i).key, "dup"), nullptr);
+    }
+    std::size_t gone = 0;
+    for (int round = 0; round < 4; ++round)
+        for (int i = 0; i < 500; ++i)
+            gone += list.Find_Item("r" + std::to_string(round) + "-" + std::to_string(i)) == nullptr;
+    EXPECT_EQ(gone + list.Item_Count(), 2000u);
+}
+
 TEST(ListModelIndex, TakingRowsMovesColumnsRowsAndIndexAndLeavesTheSourceEmpty) {
     ListModel source;
     source.Add_Column("k", "Key", 100);

@@ -123,14 +123,6 @@ void MainController::mnuAutoCheckUpdates_Click() {
     Changed(ViewPart::Commands);
 }
 
-void MainController::mnuToolbars_Click(int index) {
-    SqlResult settings;
-    if (!Get_Settings(settings)) return;
-    CommandState& c = Command(Command_Name("mnuToolbars", index));
-    c.checked = !c.checked;
-    Changed(ViewPart::Commands);
-}
-
 void MainController::mnuOptimizeDB_Click() {
     if (Optimize_Database())
         Message_Box("Successfully optimized data.", Mb_Information);

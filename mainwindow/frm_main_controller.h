@@ -26,6 +26,7 @@ namespace crv {
 
 class DatagramSender;
 class UpdateHost;
+class SqlResult;
 
 // Set by the Cancel button (cmdCancel_Click); tested by the long loops and
 // the feature handler, which clears it when it starts.
@@ -86,6 +87,9 @@ public:
     // Opens the submenu of that name (mnuGroup, mnuOperationsProcess ...) as
     // a pop-up menu at the pointer; its items dispatch like menu items.
     virtual void Popup_Menu(const std::string& name) = 0;
+    // Shows or hides a band of the coolbar clbMain ("Hardware", "OS", ...)
+    // together with its toolbar.
+    virtual void Show_Toolbar_Band(const std::string& /*band*/, bool /*visible*/) {}
     // Opens a web page or mail link with the associated program.
     virtual void Open_Page(const std::string& address) = 0;
     // Closes the main window as the user would (its unload runs).
@@ -224,7 +228,6 @@ public:
     void mnuOptimizeDB_Click();
     void mnuDeleteScan_Click();
     void mnuAutoCheckUpdates_Click();
-    void mnuToolbars_Click(int index);
 
     // ---- start-up and timers (frm_main_startup.cpp) ----
     // Everything of the window's initialisation that is not geometry:
@@ -296,6 +299,13 @@ public:
     void Apply_Font_Size(int size);
     void mnuFontSize_Click(int index);
     void mnuLevel_Click(int index);
+    // View > Tools Visible item n (Hardware, OS, Power, Process, Services,
+    // Tabular) shows or hides its coolbar band; bit n of the settings row's
+    // TLB_VISIBILITY keeps the choice.
+    void mnuToolbars_Click(int index);
+    // The bands and check marks as the settings row says (a row that cannot
+    // be read gives the shipped choice: Hardware and OS hidden).
+    void Apply_Toolbar_Visibility(const SqlResult& settings);
     // Empties the list pane (columns, rows, descriptor) and stops its refresh.
     void Clear_List_Pane();
 

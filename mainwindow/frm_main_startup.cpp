@@ -71,6 +71,7 @@ void MainController::Apply_View_Settings() {
         vertical = flag("VERTICAL_LISTING");
         auto_check = flag("AUTO_CHECK_UPDATES");
     }
+    Apply_Toolbar_Visibility(settings);
     if (online)
         mnuWorkOnline_Click();
     else

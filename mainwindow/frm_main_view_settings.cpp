@@ -1,6 +1,8 @@
 // View settings and modes: refresh, listing direction, work online or
-// offline, font size and level.
+// offline, font size, level and the visible toolbars.
 #include "mainwindow/frm_main_controller.h"
+
+#include <iterator>
 
 #include "core/common.h"
 #include "core/error.h"
@@ -9,6 +11,25 @@
 #include "store/settings.h"
 
 namespace crv {
+
+namespace {
+
+// The coolbar band of Tools Visible item n.
+constexpr const char* kToolbarBands[] = {"Hardware", "OS", "Power", "Process", "Services", "TabularReport"};
+constexpr int kToolbarItems = static_cast<int>(std::size(kToolbarBands));
+// What the database ships with: every toolbar but Hardware and OS.
+constexpr std::int32_t kShippedToolbarMask = 60;
+
+// TLB_VISIBILITY of the settings row; the shipped mask when the row or a
+// number in it is missing.
+std::int32_t Stored_Toolbar_Mask(const SqlResult& settings) {
+    const auto column = settings.Column_Index("TLB_VISIBILITY");
+    if (!column || settings.Data_Row_Count() < 1) return kShippedToolbarMask;
+    if (settings.Text(1, *column).find_first_of("0123456789") == std::string::npos) return kShippedToolbarMask;
+    return static_cast<std::int32_t>(settings.Number(1, *column));
+}
+
+}  // namespace
 
 void MainController::Register_View_Commands() {
     Register_Command("mnuViewRefresh", [this](int) { mnuViewRefresh_Click(); });
@@ -158,6 +179,27 @@ void MainController::mnuFontSize_Click(int index) {
 void MainController::mnuLevel_Click(int index) {
     // The level governs nothing yet; the items only show the choice.
     for (int i = 0; i < 4; ++i) Command(Command_Name("mnuLevel", i)).checked = i == index;
+    Changed(ViewPart::Commands);
+}
+
+void MainController::Apply_Toolbar_Visibility(const SqlResult& settings) {
+    const std::int32_t mask = Stored_Toolbar_Mask(settings);
+    for (int n = 0; n < kToolbarItems; ++n) {
+        const bool shown = (mask & (1 << n)) != 0;
+        Command(Command_Name("mnuToolbars", n)).checked = shown;
+        if (host_) host_->Show_Toolbar_Band(kToolbarBands[n], shown);
+    }
+    Changed(ViewPart::Commands);
+}
+
+void MainController::mnuToolbars_Click(int index) {
+    if (index < 0 || index >= kToolbarItems) return;
+    SqlResult settings;
+    if (!Get_Settings(settings) || settings.Data_Row_Count() < 1) return;
+    CommandState& c = Command(Command_Name("mnuToolbars", index));
+    c.checked = !c.checked;
+    Set_Toolbar_Visibility(Set_Mask_Bit(Stored_Toolbar_Mask(settings), 1 << index, c.checked));
+    if (host_) host_->Show_Toolbar_Band(kToolbarBands[index], c.checked);
     Changed(ViewPart::Commands);
 }
 

@@ -114,6 +114,10 @@ struct frmMain::Impl final : MainHost {
     void Begin_Feature_Label_Edit() override {
         if (c.tvwFeatures.selected) tvwFeatures.Start_Label_Edit(c.tvwFeatures.selected);
     }
+    void Show_Toolbar_Band(const std::string& band, bool visible) override {
+        clbMain.Show_Band(band, visible);
+        if (loaded) Arrange_Panes();  // the coolbar may have gained or lost a row
+    }
     void Open_Page(const std::string& address) override { crv::Open_With_Shell(address); }
     void Close_Window() override {
         if (hwnd) PostMessageW(hwnd, WM_CLOSE, 0, 0);

@@ -135,7 +135,7 @@ CREATE TABLE SETTINGS_TBL (
     VERTICAL_LISTING    TEXT    DEFAULT 'True',
     AUTO_CHECK_UPDATES  TEXT    DEFAULT 'False',
     LAST_OPTIMIZE       TEXT,
-    TLB_VISIBILITY      INTEGER DEFAULT 63
+    TLB_VISIBILITY      INTEGER DEFAULT 60
 );
 
 -- The tabular report grid: TR_ID -5 to 0 are the column metadata rows, from 1

@@ -64,4 +64,9 @@ bool Set_Vertical_Listing(bool value) { return Write_Flag("VERTICAL_LISTING", va
 
 bool Set_Auto_Check_Updates(bool value) { return Write_Flag("AUTO_CHECK_UPDATES", value); }
 
+bool Set_Toolbar_Visibility(std::int32_t mask) {
+    StoreSession session;
+    return session.Run("UPDATE SETTINGS_TBL SET TLB_VISIBILITY=" + std::to_string(mask) + " WHERE SETTINGS_ID=1");
+}
+
 }  // namespace crv

@@ -14,5 +14,7 @@ bool Get_Auto_Check_Updates();
 bool Set_Work_Online(bool value);
 bool Set_Vertical_Listing(bool value);
 bool Set_Auto_Check_Updates(bool value);
+// The toolbar visibility mask TLB_VISIBILITY (bit n: Tools Visible item n).
+bool Set_Toolbar_Visibility(std::int32_t mask);
 
 }  // namespace crv

@@ -79,6 +79,8 @@ struct TestHost : MainHost {
     int closes = 0;
     void Popup_Menu(const std::string& name) override { popups.push_back(name); }
     void Open_Page(const std::string& address) override { pages.push_back(address); }
+    std::map<std::string, bool> bands;  // coolbar band -> shown, as last asked
+    void Show_Toolbar_Band(const std::string& band, bool visible) override { bands[band] = visible; }
     void Close_Window() override { ++closes; }
     std::function<void()> on_unload_forms;
     void Unload_All_Forms() override {

@@ -319,5 +319,61 @@ TEST_F(ControllerTest, ViewSettingsFontAndListingDirection) {
     EXPECT_EQ(Window_Accelerators().front().index, 1);
 }
 
+// Tools Visible: each item shows or hides its band, its check mark says
+// which, and bit n of TLB_VISIBILITY keeps item n across a restart.
+TEST_F(ControllerTest, ToolsVisibleShowsHidesAndRemembersEachToolbar) {
+    auto mask = [&] { return db_.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL WHERE SETTINGS_ID=1"); };
+    auto checked = [&](MainController& c, int n) { return c.Checked(Command_Name("mnuToolbars", n)); };
+    Start();
+    // The shipped database: Hardware and OS hidden, the other four shown.
+    const std::map<std::string, bool> shipped{{"Hardware", false}, {"OS", false}, {"Power", true},
+                                              {"Process", true},   {"Services", true}, {"TabularReport", true}};
+    EXPECT_EQ(host_.bands, shipped);
+    for (int n = 0; n < 6; ++n) EXPECT_EQ(checked(c_, n), n >= 2) << n;
+
+    ASSERT_TRUE(c_.Run_Command("mnuToolbars", 0));
+    EXPECT_TRUE(checked(c_, 0));
+    EXPECT_TRUE(host_.bands["Hardware"]);
+    EXPECT_EQ(mask(), "61");
+    ASSERT_TRUE(c_.Run_Command("mnuToolbars", 5));
+    EXPECT_FALSE(checked(c_, 5));
+    EXPECT_FALSE(host_.bands["TabularReport"]);
+    EXPECT_EQ(mask(), "29");
+
+    // A restart applies the stored choice.
+    TestHost again;
+    MainController restarted;
+    restarted.Set_Host(&again);
+    restarted.Initialize_Main_Window(true);
+    const std::map<std::string, bool> stored{{"Hardware", true}, {"OS", false}, {"Power", true},
+                                             {"Process", true},  {"Services", true}, {"TabularReport", false}};
+    EXPECT_EQ(again.bands, stored);
+    EXPECT_TRUE(checked(restarted, 0));
+    EXPECT_FALSE(checked(restarted, 5));
+
+    // The second click hides the band again and clears only its bit.
+    ASSERT_TRUE(c_.Run_Command("mnuToolbars", 0));
+    EXPECT_FALSE(checked(c_, 0));
+    EXPECT_FALSE(host_.bands["Hardware"]);
+    EXPECT_EQ(mask(), "28");
+}
+
+TEST_F(ControllerTest, ToolsVisibleWithoutAUsableMask) {
+    // A mask that is no number reads as the shipped one.
+    db_.Exec("UPDATE SETTINGS_TBL SET TLB_VISIBILITY='a;b'");
+    Start();
+    EXPECT_FALSE(host_.bands["Hardware"]);
+    EXPECT_TRUE(host_.bands["Power"]);
+    ASSERT_TRUE(c_.Run_Command("mnuToolbars", 1));
+    EXPECT_TRUE(host_.bands["OS"]);
+    EXPECT_EQ(db_.Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL"), "62");
+    // Without the settings row the item changes nothing.
+    db_.Exec("DELETE FROM SETTINGS_TBL");
+    host_.bands.clear();
+    ASSERT_TRUE(c_.Run_Command("mnuToolbars", 1));
+    EXPECT_TRUE(c_.Checked(Command_Name("mnuToolbars", 1)));
+    EXPECT_TRUE(host_.bands.empty());
+}
+
 }  // namespace
 }  // namespace crv::test

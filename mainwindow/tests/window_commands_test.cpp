@@ -1,6 +1,7 @@
 // The real main window under Wine, driven through its controls: the stored
-// layout kept inside the window, the coolbar's hidden bands, toolbar clicks
-// where the mouse lands, window-wide keys and the icon view of a group.
+// layout kept inside the window, the coolbar's hidden bands and the menu
+// that shows them, toolbar clicks where the mouse lands, window-wide keys
+// and the icon view of a group.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -257,6 +258,61 @@ TEST_F(CommandsWindowTest, F_EveryMenuShortcutRunsItsCommand) {
         ++pressed;
     }
     EXPECT_GE(pressed, 10);
+}
+
+// The submenu of the menu bar whose item has that caption ("" when none).
+HMENU Submenu_Of(HMENU menu, const std::wstring& caption) {
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        HMENU sub = GetSubMenu(menu, i);
+        if (!sub) continue;
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        if (caption == text) return sub;
+        if (HMENU found = Submenu_Of(sub, caption)) return found;
+    }
+    return nullptr;
+}
+
+TEST_F(CommandsWindowTest, G_ToolsVisibleShowsAndHidesTheHardwareToolbar) {
+    HMENU tools = Submenu_Of(GetMenu(Main()), L"Tools Visible");
+    ASSERT_NE(tools, nullptr);
+    ASSERT_EQ(GetMenuItemCount(tools), 6);
+    const UINT hardware = GetMenuItemID(tools, 0);
+    auto checked = [&](int position) {
+        return (GetMenuState(tools, static_cast<UINT>(position), MF_BYPOSITION) & MF_CHECKED) != 0;
+    };
+    auto mask = [&] { return db_->Scalar("SELECT TLB_VISIBILITY FROM SETTINGS_TBL WHERE SETTINGS_ID=1"); };
+    // The check marks say which bands show.
+    EXPECT_FALSE(checked(0));
+    EXPECT_FALSE(checked(1));
+    EXPECT_TRUE(checked(2));
+    EXPECT_TRUE(IsWindowVisible(H("tlbPower")));
+    ASSERT_FALSE(IsWindowVisible(H("tlbHardware")));
+
+    SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(hardware, 0), 0);
+    Pump(50);
+    EXPECT_TRUE(IsWindowVisible(H("tlbHardware")));
+    REBARBANDINFOW band{};
+    band.cbSize = sizeof(band);
+    band.fMask = RBBIM_STYLE;
+    SendMessageW(H("clbMain"), RB_GETBANDINFOW, 1, reinterpret_cast<LPARAM>(&band));
+    EXPECT_EQ(band.fStyle & RBBS_HIDDEN, 0u);
+    EXPECT_TRUE(checked(0));
+    EXPECT_EQ(mask(), "61");
+    // The list pane moves below the taller coolbar.
+    EXPECT_GE(Client_Rect(H("lvwMain")).top, Client_Rect(H("tlbHardware")).bottom);
+
+    // Refresh builds the window again from the stored choice.
+    ASSERT_TRUE(C().Run_Command("mnuViewRefresh"));
+    Pump(50);
+    EXPECT_TRUE(IsWindowVisible(H("tlbHardware")));
+    EXPECT_TRUE(checked(0));
+
+    SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(hardware, 0), 0);
+    Pump(50);
+    EXPECT_FALSE(IsWindowVisible(H("tlbHardware")));
+    EXPECT_FALSE(checked(0));
+    EXPECT_EQ(mask(), "60");
 }
 
 }  // namespace

@@ -192,18 +192,18 @@ std::string Adapter_Value(const WmiInstance& instance) {
 // One instance's rows; without an instance (the class could not be read)
 // the rows stand with empty values.
 void Add_Instance_Rows(ListModel& list, const SummaryClass& cls, const WmiInstance* instance) {
-    for (const SummaryRow& spec : cls.rows) {
-        ListItem* row = Add_ListItem_Indented(list, 0, Row_Key(spec.key_prefix, list),
-                                              "    " + std::string(spec.label), "", "Info3", 1);
+    for (const SummaryRow& wanted : cls.rows) {
+        ListItem* row = Add_ListItem_Indented(list, 0, Row_Key(wanted.key_prefix, list),
+                                              "    " + std::string(wanted.label), "", "Info3", 1);
         if (!row) {
             // Only a key the caller's earlier rows already use gets here.
             Clear_Error();
             continue;
         }
         if (!instance) continue;
-        switch (spec.kind) {
+        switch (wanted.kind) {
             case ValueKind::Formatted:
-                row->Set_Sub_Item(1, Formatted_Value(*instance, spec.property, list));
+                row->Set_Sub_Item(1, Formatted_Value(*instance, wanted.property, list));
                 break;
             case ValueKind::ServicePack:
                 row->Set_Sub_Item(1, Service_Pack_Value(*instance));

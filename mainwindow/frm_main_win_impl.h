@@ -80,15 +80,7 @@ struct frmMain::Impl final : MainHost {
         return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     }
     std::string Local_Computer_Name() override { return Get_Local_Computer_Name(); }
-    std::string Environment_Value(const std::string& name) override {
-        std::wstring wname = To_Wide(name);
-        DWORD n = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
-        if (n == 0) return {};
-        std::wstring value(n, L'\0');
-        n = GetEnvironmentVariableW(wname.c_str(), value.data(), n);
-        value.resize(n);
-        return To_Utf8(value);
-    }
+    std::string Environment_Value(const std::string& name) override { return Get_Environment_Value(name); }
     std::string Get_Setting(const std::string& s, const std::string& k, const std::string& d) override {
         return crv::Get_Setting(Product_Name, s, k, d);
     }

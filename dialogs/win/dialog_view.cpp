@@ -114,15 +114,7 @@ DialogTime Win32DialogHost::Now() {
 
 std::string Win32DialogHost::Local_Computer_Name() { return Get_Local_Computer_Name(); }
 
-std::string Win32DialogHost::Environment_Value(const std::string& name) {
-    std::wstring wname = To_Wide(name);
-    DWORD n = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
-    if (n == 0) return {};
-    std::wstring value(n, L'\0');
-    n = GetEnvironmentVariableW(wname.c_str(), value.data(), n);
-    value.resize(n);
-    return To_Utf8(value);
-}
+std::string Win32DialogHost::Environment_Value(const std::string& name) { return Get_Environment_Value(name); }
 
 std::string Win32DialogHost::Get_Setting(const std::string& section, const std::string& key,
                                          const std::string& default_value) {

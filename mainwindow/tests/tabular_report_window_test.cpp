@@ -17,6 +17,7 @@
 #include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_customize_report.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/tests/window_test_support.h"
 #include "platform/win/forms.h"
 #include "platform/win/settings_store.h"
 #include "platform/win/system.h"
@@ -30,20 +31,7 @@
 namespace crv {
 namespace {
 
-HWND H(const std::string& name) { return reinterpret_cast<HWND>(frmMain::Instance().Control_Handle(name)); }
 MainController& C() { return frmMain::Instance().Controller(); }
-
-void Pump(int ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    do {
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(5);
-    } while (GetTickCount() < end);
-}
 
 std::string Menu_Text(HMENU menu, int position) {
     wchar_t buffer[256] = {};
@@ -75,38 +63,11 @@ void Menu_Click(std::vector<std::string> path) {
     Pump(20);
 }
 
-std::string List_Text(int row, int column) {
-    wchar_t buffer[1024] = {};
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = 1024;
-    SendMessageW(H("lvwMain"), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return To_Utf8(buffer);
-}
-int List_Count() { return static_cast<int>(SendMessageW(H("lvwMain"), LVM_GETITEMCOUNT, 0, 0)); }
 // The value shown beside a property caption in a live listing.
 std::string Live_Value(const std::string& caption) {
     for (int r = 0; r < List_Count(); ++r)
         if (List_Text(r, 0) == "    " + caption) return List_Text(r, 1);
     return "<none>";
-}
-std::string Tree_Item_Text(HWND tree, HTREEITEM item) {
-    wchar_t buffer[512] = {};
-    TVITEMW tv{};
-    tv.mask = TVIF_TEXT;
-    tv.hItem = item;
-    tv.pszText = buffer;
-    tv.cchTextMax = 512;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
-    return To_Utf8(buffer);
-}
-void Select_Feature(const std::string& key) {
-    TreeNode* n = C().tvwFeatures.Find(key);
-    ASSERT_NE(n, nullptr) << key;
-    C().tvwFeatures.Select(n);
-    C().tvwFeatures_NodeClick(n);
-    Pump(20);
 }
 
 TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
@@ -136,7 +97,7 @@ TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
     Pump(400);
 
     // Add New Report from the Operations menu on the report group.
-    Select_Feature("Tabu_0");
+    Click_Feature("Tabu_0");
     Menu_Click({"&Operations", "Tabular Report", "Add New Report"});
     TreeNode* group = C().tvwFeatures.Find("Tabu_0");
     ASSERT_EQ(group->children.size(), 1u);
@@ -146,7 +107,7 @@ TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
     EXPECT_EQ(report->text, "TABULAR_REPORT(1)");
 
     // Customise it: the local computer and three properties of two classes.
-    Select_Feature(key);
+    Click_Feature(key);
     const std::vector<std::string> columns{"OS_CAPTION", "OS_VERSION", "CS_MANUFACTURER"};
     frmCustomizeReport::on_opened = [&](HWND dlg, CustomizeReportController& c) {
         EXPECT_EQ(Window_Text(dlg), "Customize Report - TABULAR_REPORT(1) - Corvalin");
@@ -184,16 +145,16 @@ TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
     for (int col = 2; col <= 4; ++col) cells.push_back(List_Text(0, col));
 
     // The same values as the live listings of the two classes.
-    Select_Feature("Win32_OperatingSystem");
+    Click_Feature("Win32_OperatingSystem");
     const std::string caption = Live_Value("Caption"), version = Live_Value("Version");
-    Select_Feature("Win32_ComputerSystem");
+    Click_Feature("Win32_ComputerSystem");
     const std::string maker = Live_Value("Manufacturer");
     // Columns in grid order: CS_MANUFACTURER comes before the OS columns.
     EXPECT_EQ(cells, (std::vector<std::string>{maker, caption, version}));
     EXPECT_FALSE(caption.empty());
 
     // Rename through the feature tree: F2, a name with blanks around it.
-    Select_Feature(key);
+    Click_Feature(key);
     HWND tree = H("tvwFeatures");
     SetFocus(tree);
     SendMessageW(tree, WM_KEYDOWN, VK_F2, 0);
@@ -207,7 +168,7 @@ TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->text, "Inventory");
     HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    EXPECT_EQ(Tree_Item_Text(tree, item), "Inventory");
+    EXPECT_EQ(Tree_Text(tree, item), "Inventory");
     EXPECT_EQ(db.Scalar("SELECT REPORT_NAME FROM TAB_REPORT_NAMES_TBL WHERE TN_ID=" + std::to_string(report_id)),
               "Inventory");
     EXPECT_EQ(C().Find_Feature_Node_By_Text("Inventory"), report);

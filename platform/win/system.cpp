@@ -14,6 +14,16 @@ std::string Get_Local_Computer_Name() {
     return To_Utf8(std::wstring_view(buffer, size));
 }
 
+std::string Get_Environment_Value(const std::string& name) {
+    const std::wstring wname = To_Wide(name);
+    DWORD n = GetEnvironmentVariableW(wname.c_str(), nullptr, 0);
+    if (n == 0) return {};
+    std::wstring value(n, L'\0');
+    n = GetEnvironmentVariableW(wname.c_str(), value.data(), n);
+    value.resize(n);
+    return To_Utf8(value);
+}
+
 std::string Get_System_Directory() {
     const UINT needed = GetSystemDirectoryW(nullptr, 0);
     if (needed == 0) return {};

@@ -7,6 +7,8 @@ namespace crv {
 
 // The local computer's name, or "" when it cannot be read.
 std::string Get_Local_Computer_Name();
+// The value of an environment variable of this process, or "" when unset.
+std::string Get_Environment_Value(const std::string& name);
 // The Windows system directory without a trailing backslash, or "".
 std::string Get_System_Directory();
 // The code of the running Windows version (see OS_Version_Code), 0 on failure.

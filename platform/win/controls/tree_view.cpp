@@ -235,6 +235,11 @@ void TreeViewControl::Rebuild() {
 void TreeViewControl::Node_Added(TreeNode& node) {
     if (!hwnd_) return;
     syncing_ = true;
+    Place(node, false);
+    syncing_ = false;
+}
+
+void TreeViewControl::Place(TreeNode& node, bool subtree) {
     TreeNode* parent = node.parent;
     if (parent && !Children_Shown(parent)) {
         // Its siblings wait for the parent's expand: so does it.
@@ -243,13 +248,15 @@ void TreeViewControl::Node_Added(TreeNode& node) {
         else if (parent->children.size() == 1)
             Update_Button(parent, true);
     } else {
-        Insert(node);
+        if (subtree)
+            Insert_Subtree(node);
+        else
+            Insert(node);
         if (parent && parent->children.size() == 1) Update_Button(parent, true);
     }
     if (parent && parent->expanded) {
         if (HTREEITEM item = Item_Of(parent)) TreeView_Expand(hwnd_, item, TVE_EXPAND);
     }
-    syncing_ = false;
 }
 
 void TreeViewControl::Node_Removing(TreeNode& node) {
@@ -295,19 +302,7 @@ void TreeViewControl::Node_Moved(TreeNode& node) {
     Forget_Subtree(node);
     if (moving_from_ && moving_from_->children.empty()) Update_Button(moving_from_, false);
     moving_from_ = nullptr;
-    TreeNode* parent = node.parent;
-    if (parent && !Children_Shown(parent)) {
-        if (parent->expanded)
-            Show_Children(*parent);
-        else if (parent->children.size() == 1)
-            Update_Button(parent, true);
-    } else {
-        Insert_Subtree(node);
-        if (parent && parent->children.size() == 1) Update_Button(parent, true);
-    }
-    if (parent && parent->expanded) {
-        if (HTREEITEM item = Item_Of(parent)) TreeView_Expand(hwnd_, item, TVE_EXPAND);
-    }
+    Place(node, true);
     if (model_ && model_->selected) {
         HTREEITEM selected = Ensure_Item(model_->selected);
         if (selected && TreeView_GetSelection(hwnd_) != selected) TreeView_SelectItem(hwnd_, selected);

@@ -109,6 +109,9 @@ private:
     HTREEITEM Insert(TreeNode& node, HTREEITEM after = nullptr);
     void Insert_Subtree(TreeNode& node, HTREEITEM after = nullptr);
     void Forget_Subtree(TreeNode& node);
+    // Shows a node that arrived under its parent (with its subtree when it
+    // moved there), or keeps it waiting for the parent's expand.
+    void Place(TreeNode& node, bool subtree);
     // True when the node's children are items (always, unless on demand).
     bool Children_Shown(const TreeNode* node) const;
     // Makes the node's children items.

@@ -1,6 +1,7 @@
 // The list pane's events as the list view reports them, and the window's
 // active control: whichever of its controls last took the focus.
 #include "mainwindow/frm_main_win_impl.h"
+#include "platform/win/window_hook.h"
 
 #include <functional>
 
@@ -46,8 +47,8 @@ LRESULT CALLBACK Restore_Focus(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
         }
         if (g_focus_to) g_focus_to(hwnd);
     }
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Restore_Focus, Focus_Subclass_Id);
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) Unhook_Window(hwnd, Restore_Focus, Focus_Subclass_Id);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -111,7 +112,7 @@ void frmMain::Impl::Wire_List_Pane_Events() {
     g_tracked = hwnd;
     g_focus_to = [this](HWND focus) { c.active_control = Control_Name_Of(focus); };
     if (!g_focus_hook) g_focus_hook = SetWindowsHookExW(WH_CBT, Focus_Hook, nullptr, GetCurrentThreadId());
-    SetWindowSubclass(hwnd, Restore_Focus, Focus_Subclass_Id, 0);
+    Hook_Window(hwnd, Restore_Focus, Focus_Subclass_Id, 0);
 }
 
 }  // namespace crv

@@ -14,6 +14,7 @@
 #include "platform/win/shell.h"
 #include "platform/win/system.h"
 #include "platform/win/text.h"
+#include "platform/win/window_hook.h"
 
 namespace crv {
 
@@ -43,12 +44,12 @@ LRESULT CALLBACK Escape_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
             return 0;
         }
     }
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Escape_Subclass, 0x45534321);
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) Unhook_Window(hwnd, Escape_Subclass, 0x45534321);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 BOOL CALLBACK Watch_Child(HWND child, LPARAM busy) {
-    SetWindowSubclass(child, Escape_Subclass, 0x45534321, static_cast<DWORD_PTR>(busy));
+    Hook_Window(child, Escape_Subclass, 0x45534321, static_cast<DWORD_PTR>(busy));
     return TRUE;
 }
 }  // namespace

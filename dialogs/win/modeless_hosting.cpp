@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialogs/win/dialog_view.h"
+#include "platform/win/window_hook.h"
 
 namespace crv {
 
@@ -51,9 +52,9 @@ void Forget(HWND dialog) {
 LRESULT CALLBACK Hosted_Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
     if (msg == WM_NCDESTROY) {
         Forget(hwnd);
-        RemoveWindowSubclass(hwnd, Hosted_Subclass, Subclass_Id);
+        Unhook_Window(hwnd, Hosted_Subclass, Subclass_Id);
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ void Host_Modeless_Dialog(HWND dialog) {
     if (!dialog || std::find(Hosted().begin(), Hosted().end(), dialog) != Hosted().end()) return;
     if (!g_hook) g_hook = SetWindowsHookExW(WH_GETMESSAGE, Message_Hook, nullptr, GetCurrentThreadId());
     Hosted().push_back(dialog);
-    SetWindowSubclass(dialog, Hosted_Subclass, Subclass_Id, 0);
+    Hook_Window(dialog, Hosted_Subclass, Subclass_Id, 0);
 }
 
 }  // namespace crv

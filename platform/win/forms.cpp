@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/win/window_hook.h"
+
 namespace crv {
 namespace {
 
@@ -33,21 +35,21 @@ LRESULT CALLBACK Form_Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, U
     if (msg == WM_DESTROY) {
         if (FormEntry* e = Find_Entry(hwnd)) e->closing = true;
     } else if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, Form_Subclass_Proc, id);
+        Unhook_Window(hwnd, Form_Subclass_Proc, id);
         auto& forms = Forms();
         const auto before = forms.size();
         forms.erase(std::remove_if(forms.begin(), forms.end(), [&](const FormEntry& e) { return e.hwnd == hwnd; }),
                     forms.end());
         if (before != forms.size() && forms.empty() && quit_when_last_closes) PostQuitMessage(0);
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 }  // namespace
 
 bool Register_Form(HWND hwnd, std::string name) {
     if (!hwnd || !IsWindow(hwnd) || Find_Entry(hwnd)) return false;
-    if (!SetWindowSubclass(hwnd, Form_Subclass_Proc, Form_Subclass_Id, 0)) return false;
+    if (!Hook_Window(hwnd, Form_Subclass_Proc, Form_Subclass_Id, 0)) return false;
     Forms().push_back({hwnd, std::move(name)});
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/win/controls/wide.h"
+#include "platform/win/window_hook.h"
 
 namespace crv {
 
@@ -79,8 +80,8 @@ Control::~Control() {
 }
 
 void Control::Detach() {
-    if (hwnd_) RemoveWindowSubclass(hwnd_, Own_Proc, 1);
-    if (hooked_parent_) RemoveWindowSubclass(hooked_parent_, Parent_Proc, reinterpret_cast<UINT_PTR>(this));
+    if (hwnd_) Unhook_Window(hwnd_, Own_Proc, 1);
+    if (hooked_parent_) Unhook_Window(hooked_parent_, Parent_Proc, reinterpret_cast<UINT_PTR>(this));
     hwnd_ = nullptr;
     hooked_parent_ = nullptr;
 }
@@ -88,10 +89,10 @@ void Control::Detach() {
 bool Control::Attach(HWND hwnd) {
     if (!hwnd) return false;
     hwnd_ = hwnd;
-    SetWindowSubclass(hwnd, Own_Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+    Hook_Window(hwnd, Own_Proc, 1, reinterpret_cast<DWORD_PTR>(this));
     hooked_parent_ = GetParent(hwnd);
     if (hooked_parent_)
-        SetWindowSubclass(hooked_parent_, Parent_Proc, reinterpret_cast<UINT_PTR>(this),
+        Hook_Window(hooked_parent_, Parent_Proc, reinterpret_cast<UINT_PTR>(this),
                           reinterpret_cast<DWORD_PTR>(this));
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     if (hooked_parent_) {
@@ -102,17 +103,17 @@ bool Control::Attach(HWND hwnd) {
     return true;
 }
 
-LRESULT Control::Default(UINT msg, WPARAM wp, LPARAM lp) { return DefSubclassProc(hwnd_, msg, wp, lp); }
+LRESULT Control::Default(UINT msg, WPARAM wp, LPARAM lp) { return Hook_Next(hwnd_, msg, wp, lp); }
 
 LRESULT CALLBACK Control::Own_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<Control*>(data);
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, Own_Proc, 1);
+        Unhook_Window(hwnd, Own_Proc, 1);
         if (self->hooked_parent_)
-            RemoveWindowSubclass(self->hooked_parent_, Parent_Proc, reinterpret_cast<UINT_PTR>(self));
+            Unhook_Window(self->hooked_parent_, Parent_Proc, reinterpret_cast<UINT_PTR>(self));
         self->hooked_parent_ = nullptr;
         self->hwnd_ = nullptr;
-        return DefSubclassProc(hwnd, msg, wp, lp);
+        return Hook_Next(hwnd, msg, wp, lp);
     }
     LRESULT result = 0;
     if (self->On_Own_Message(msg, wp, lp, result)) return result;
@@ -143,7 +144,7 @@ LRESULT CALLBACK Control::Own_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UI
         break;
     case WM_LBUTTONDBLCLK:
         if (self->on_double_click) {
-            result = DefSubclassProc(hwnd, msg, wp, lp);
+            result = Hook_Next(hwnd, msg, wp, lp);
             if (self->on_double_click) self->on_double_click();
             return result;
         }
@@ -152,17 +153,17 @@ LRESULT CALLBACK Control::Own_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UI
         if (self->on_key_down && self->on_key_down(static_cast<int>(wp), Current_Shift_State())) return 0;
         break;
     case WM_SETFOCUS:
-        result = DefSubclassProc(hwnd, msg, wp, lp);
+        result = Hook_Next(hwnd, msg, wp, lp);
         if (self->on_got_focus) self->on_got_focus();
         return result;
     case WM_KILLFOCUS:
-        result = DefSubclassProc(hwnd, msg, wp, lp);
+        result = Hook_Next(hwnd, msg, wp, lp);
         if (self->on_lost_focus) self->on_lost_focus();
         return result;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK Control::Parent_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
@@ -182,14 +183,14 @@ LRESULT CALLBACK Control::Parent_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
             return result;
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, Parent_Proc, id);
+        Unhook_Window(hwnd, Parent_Proc, id);
         self->hooked_parent_ = nullptr;
         break;
     default:
         if (self->hwnd_) self->On_Parent_Message(msg, wp, lp);
         break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 HWND Control::Parent() const { return hwnd_ ? GetParent(hwnd_) : nullptr; }

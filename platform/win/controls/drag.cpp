@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win/window_hook.h"
+
 namespace crv {
 
 namespace {
@@ -36,13 +38,13 @@ LRESULT CALLBACK Drag_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR i
         if (s.active && reinterpret_cast<HWND>(lp) != hwnd) End_Text_Drag(POINT{}, true);
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, Drag_Proc, id);
+        Unhook_Window(hwnd, Drag_Proc, id);
         if (s.active && s.source == hwnd) s = DragState{};
         break;
     default:
         break;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 }  // namespace
@@ -61,7 +63,7 @@ void Begin_Text_Drag(HWND source, std::string text) {
     s.active = true;
     s.source = source;
     s.text = std::move(text);
-    SetWindowSubclass(source, Drag_Proc, 0x44524147, 0);
+    Hook_Window(source, Drag_Proc, 0x44524147, 0);
     SetCapture(source);
 }
 
@@ -72,7 +74,7 @@ void End_Text_Drag(POINT screen_point, bool cancel) {
     if (!s.active) return;
     DragState ended = std::move(s);
     s = DragState{};
-    RemoveWindowSubclass(ended.source, Drag_Proc, 0x44524147);
+    Unhook_Window(ended.source, Drag_Proc, 0x44524147);
     if (GetCapture() == ended.source) ReleaseCapture();
     if (cancel) return;
     LPARAM where = MAKELPARAM(static_cast<short>(screen_point.x), static_cast<short>(screen_point.y));

@@ -75,6 +75,7 @@ void frmMain::Impl::Build_Menu(HMENU parent, const std::vector<MenuItem>& items,
             AppendMenuW(parent, MF_STRING, static_cast<UINT_PTR>(id), To_Wide(caption).c_str());
             commands_by_id[id] = {m.name, m.index};
             ids_by_command[Command_Name(m.name, m.index)] = id;
+            if (parent == menu_bar) bar_ids.insert(id);
             ACCEL a;
             if (!m.shortcut.empty() && Parse_Shortcut(m.shortcut, a)) {
                 a.cmd = static_cast<WORD>(id);
@@ -118,19 +119,31 @@ void frmMain::Impl::On_Command(int id) {
 
 void frmMain::Impl::Sync_Commands() {
     Sync_Report_Menu();
+    // Drop-down items are drawn when they open; only a change on the bar
+    // itself needs the bar drawn again (a redraw costs milliseconds under
+    // Wine, and every click on a feature comes here).
+    bool bar_changed = false;
+    auto note = [&](bool on_bar, UINT before, UINT flag, bool now) {
+        if (on_bar && before != static_cast<UINT>(-1) && ((before & flag) != 0) != now) bar_changed = true;
+    };
     for (const auto& [name, state] : c.Commands()) {
         auto id = ids_by_command.find(name);
         if (id != ids_by_command.end()) {
-            EnableMenuItem(menu_bar, static_cast<UINT>(id->second),
-                           MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED));
-            CheckMenuItem(menu_bar, static_cast<UINT>(id->second),
-                          MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+            const UINT item = static_cast<UINT>(id->second);
+            const bool on_bar = bar_ids.count(id->second) != 0;
+            note(on_bar, EnableMenuItem(menu_bar, item, MF_BYCOMMAND | (state.enabled ? MF_ENABLED : MF_GRAYED)),
+                 MF_GRAYED, !state.enabled);
+            note(on_bar, CheckMenuItem(menu_bar, item, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED)),
+                 MF_CHECKED, state.checked);
             continue;
         }
         auto popup = popups.find(name);
         if (popup != popups.end()) {
-            EnableMenuItem(popup->second.first, static_cast<UINT>(popup->second.second),
-                           MF_BYPOSITION | (state.enabled ? MF_ENABLED : MF_GRAYED));
+            const auto [parent, position] = popup->second;
+            note(parent == menu_bar,
+                 EnableMenuItem(parent, static_cast<UINT>(position),
+                                MF_BYPOSITION | (state.enabled ? MF_ENABLED : MF_GRAYED)),
+                 MF_GRAYED, !state.enabled);
             continue;
         }
         auto dot = name.find('.');
@@ -149,7 +162,7 @@ void frmMain::Impl::Sync_Commands() {
     const CommandState* add = c.Find_Command(Command_Name("mnuAddType", 0));
     for (int id : add_type_ids)
         EnableMenuItem(menu_bar, static_cast<UINT>(id), MF_BYCOMMAND | (add && add->enabled ? MF_ENABLED : MF_GRAYED));
-    if (hwnd) DrawMenuBar(hwnd);
+    if (hwnd && bar_changed) DrawMenuBar(hwnd);
 }
 
 void frmMain::Impl::Sync_Add_Menu() {

@@ -40,7 +40,35 @@ int frmMain::Impl::Message_Box(const std::string& text, int flags) {
     return Show_Message_Box(text, static_cast<unsigned>(flags), hwnd);
 }
 
+namespace {
+constexpr UINT_PTR Progress_Timer_Id = 0x50524f47;  // "PROG"
+}
+
+void frmMain::Impl::Show_Progress_Panel(bool now) {
+    const bool shown = IsWindowVisible(picMain) != FALSE;
+    if (!c.progress.visible) {
+        if (progress_asked_) KillTimer(hwnd, Progress_Timer_Id);
+        progress_asked_.reset();
+        if (shown) ShowWindow(picMain, SW_HIDE);
+        return;
+    }
+    if (shown) return;
+    if (!progress_asked_) {
+        progress_asked_ = GetTickCount();
+        // For work that returns to the message loop before it reports again.
+        SetTimer(hwnd, Progress_Timer_Id, 100, nullptr);
+    }
+    if (!now && GetTickCount() - *progress_asked_ < 100) return;
+    KillTimer(hwnd, Progress_Timer_Id);
+    progress_asked_.reset();
+    Arrange_Panes();
+    ShowWindow(picMain, SW_SHOWNA);
+    UpdateWindow(picMain);
+}
+
 void frmMain::Impl::Do_Events() {
+    // Whatever runs now may paint: a progress panel asked for shows first.
+    Show_Progress_Panel(true);
     MSG m;
     while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
         if (m.message == WM_QUIT) {
@@ -298,6 +326,13 @@ LRESULT CALLBACK frmMain::Impl::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         if (wp != SIZE_MINIMIZED) self->Arrange_Panes();
         break;
+    case WM_TIMER:
+        if (wp == Progress_Timer_Id) {
+            KillTimer(h, Progress_Timer_Id);
+            self->Show_Progress_Panel(true);
+            return 0;
+        }
+        break;
     case WM_COMMAND:
         if (HIWORD(wp) == 0 || HIWORD(wp) == 1) {
             self->On_Command(LOWORD(wp));
@@ -350,10 +385,7 @@ void frmMain::Impl::View_Changed(ViewPart part) {
         pbrMain.Set_Value(c.progress.value);
         lblListedCount.Set_Text(c.progress.listed_caption);
         UpdateWindow(lblListedCount.Handle());
-        if (static_cast<bool>(IsWindowVisible(picMain)) != c.progress.visible) {
-            if (c.progress.visible) Arrange_Panes();
-            ShowWindow(picMain, c.progress.visible ? SW_SHOWNA : SW_HIDE);
-        }
+        Show_Progress_Panel(false);
         break;
     case ViewPart::Scan_Dates:
         cboScanDate.Clear();

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 
 #include <map>
+#include <optional>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +55,7 @@ struct frmMain::Impl final : MainHost {
     std::map<int, std::pair<std::string, int>> commands_by_id;
     std::map<std::string, int> ids_by_command;
     std::map<std::string, std::pair<HMENU, int>> popups;  // popup items: parent menu and position
+    std::set<int> bar_ids;  // command items on the menu bar itself
     std::vector<int> add_type_ids;
     // Pane geometry in twips: the left column's width, the device tree's height.
     double left_width = 3700;
@@ -74,6 +77,12 @@ struct frmMain::Impl final : MainHost {
         return GetInputState() != 0;
     }
     DWORD last_input_check_ = GetTickCount() - 1000;
+    // The progress panel is asked for by every listing, but shown only once
+    // it can be seen: a listing that ends within a moment hides it again
+    // before any paint, and showing and hiding it costs more than a short
+    // listing under Wine. `now` shows an asked-for panel at once.
+    void Show_Progress_Panel(bool now);
+    std::optional<DWORD> progress_asked_;
     LocalTime Now() override {
         SYSTEMTIME t;
         GetLocalTime(&t);

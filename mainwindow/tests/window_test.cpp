@@ -25,6 +25,7 @@
 #include "store/settings.h"
 #include "store/tests/test_database.h"
 #include "wmi/com/com_wmi.h"
+#include "wmi/fake_wmi.h"
 
 namespace crv {
 namespace {
@@ -128,6 +129,57 @@ TEST_F(MainWindowTest, B_OperatingSystemAndAHardwareClassShowRealRows) {
     const int name = List_Find("    Name");
     ASSERT_GE(name, 0);
     EXPECT_FALSE(List_Text(name, 1).empty());
+}
+
+int progress_shows = 0;
+LRESULT CALLBACK Count_Shows(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_SHOWWINDOW && wp) ++progress_shows;
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// Every listing asks for the progress panel; it shows only for one that
+// lasts (a quick one would hide it again before any paint) and hides when
+// the listing ends.
+TEST_F(MainWindowTest, B1_TheProgressPanelShowsOnlyForListingsThatLast) {
+    HWND panel = H("picMain");
+    ASSERT_NE(panel, nullptr);
+    FakeWmiPort port;
+    port.local_name = local_;
+    WmiPort* previous = Set_Wmi_Port(&port);
+    Click("Win32_Processor");  // learns the query the window sends
+    ASSERT_FALSE(port.queries.empty());
+    const std::string wql = port.queries.back();
+    auto objects = [](int n) {
+        std::vector<WmiInstance> out;
+        for (int i = 0; i < n; ++i)
+            out.push_back(WmiInstance{"p" + std::to_string(i), "Win32_Processor",
+                                      {Wmi_Text("Name", "cpu " + std::to_string(i)), Wmi_Text("Status", "OK")}});
+        return out;
+    };
+    SetWindowSubclass(panel, Count_Shows, 1, 0);
+    auto timed_click = [&] {
+        progress_shows = 0;
+        const DWORD start = GetTickCount();
+        C().tvwFeatures_NodeClick(C().tvwFeatures.Find("Win32_Processor"));
+        return GetTickCount() - start;
+    };
+
+    port.Set_Objects(wql, objects(1));
+    const DWORD quick = timed_click();
+    EXPECT_FALSE(IsWindowVisible(panel));
+    EXPECT_EQ(List_Text(List_Find("    Name"), 1), "cpu 0");
+    if (quick < 80) EXPECT_EQ(progress_shows, 0) << quick << " ms";
+
+    port.Set_Objects(wql, objects(150000));
+    const DWORD slow = timed_click();
+    EXPECT_FALSE(IsWindowVisible(panel));
+    EXPECT_EQ(List_Text(List_Find("    Name"), 1), "cpu 0");
+    if (slow >= 300) EXPECT_EQ(progress_shows, 1) << slow << " ms";
+    EXPECT_TRUE(slow >= 300 || progress_shows <= 1);
+
+    RemoveWindowSubclass(panel, Count_Shows, 1);
+    Set_Wmi_Port(previous);
+    Pump(20);
 }
 
 TEST_F(MainWindowTest, B2_TheRootShowsTheSystemSummary) {

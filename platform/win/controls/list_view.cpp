@@ -125,8 +125,7 @@ void ListViewControl::Apply_Styles() {
         ListView_SetExtendedListViewStyleEx(hwnd_, LVS_EX_CHECKBOXES, checkboxes ? LVS_EX_CHECKBOXES : 0);
 }
 
-void ListViewControl::Apply_Columns() {
-    static const ListColumn none{};
+bool ListViewControl::Columns_Shown() const {
     const std::size_t count = model_ ? model_->Column_Count() : 0;
     bool same = count == shown_columns_.size();
     for (std::size_t i = 0; same && i < count; ++i) {
@@ -134,7 +133,13 @@ void ListViewControl::Apply_Columns() {
         const ListColumn& have = shown_columns_[i];
         same = want.key == have.key && want.text == have.text && want.alignment == have.alignment;
     }
-    if (!same) {
+    return same;
+}
+
+void ListViewControl::Apply_Columns() {
+    static const ListColumn none{};
+    const std::size_t count = model_ ? model_->Column_Count() : 0;
+    if (!Columns_Shown()) {
         while (ListView_DeleteColumn(hwnd_, 0)) {
         }
         shown_columns_.clear();
@@ -188,8 +193,13 @@ void ListViewControl::Read_Selection() {
 void ListViewControl::Refresh() {
     if (!hwnd_) return;
     syncing_ = true;
-    Begin_Update();
     const DWORD view_before = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)) & LVS_TYPEMASK;
+    // Painting is held only while the columns or the view are rebuilt: the
+    // list recomputes its scroll bars and header when painting resumes,
+    // which under Wine costs more than all the rest of a refresh. New rows
+    // alone are painted once, at the next paint.
+    const bool hold = !Columns_Shown() || (model_ && View_Style(model_->view) != view_before);
+    if (hold) Begin_Update();
     Apply_Styles();
     Apply_Columns();
     std::size_t count = model_ ? model_->Item_Count() : 0;
@@ -207,7 +217,8 @@ void ListViewControl::Refresh() {
         ListView_Arrange(hwnd_, LVA_ALIGNTOP);
     Apply_Selection();
     syncing_ = false;
-    End_Update();
+    if (hold) End_Update();
+    else InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ListViewControl::Redraw_Rows() {

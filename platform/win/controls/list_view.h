@@ -110,6 +110,7 @@ private:
     bool Get_Display_Info(NMLVDISPINFOW& info);
     LRESULT Custom_Draw(NMLVCUSTOMDRAW& draw);
     void Apply_Columns();
+    bool Columns_Shown() const;
     void Apply_Styles();
     void Apply_Selection();
     void Read_Selection();

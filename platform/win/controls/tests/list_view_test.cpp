@@ -458,9 +458,21 @@ TEST_F(ListViewTest, AnOwnersPaintingLockSurvivesModelUpdates) {
     HWND h = list.Handle();
     SetWindowSubclass(h, Log_Redraw, 77, 0);
     redraw_log.clear();
-    model.Notify();  // unlocked: painting is held during the update, then resumed
+    // New columns: painting is held while they are rebuilt, then resumed.
+    model.Add_Column("More", "More", 720);
+    model.Notify();
     ASSERT_FALSE(redraw_log.empty());
+    EXPECT_EQ(redraw_log.front(), static_cast<WPARAM>(FALSE));
     EXPECT_EQ(redraw_log.back(), static_cast<WPARAM>(TRUE));
+    EXPECT_GT(list.Column_Width_Twips(3), 0);
+    // New rows alone are shown without holding painting at all.
+    redraw_log.clear();
+    model.Add_Item("K8", "Row 8");
+    model.Notify();
+    EXPECT_TRUE(redraw_log.empty());
+    EXPECT_EQ(SendMessageW(h, LVM_GETITEMCOUNT, 0, 0), 4);
+    model.Remove_Item(3);
+    model.Notify();
 
     list.Set_Redraw(false);
     redraw_log.clear();

@@ -148,7 +148,11 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     const std::string device = root->text;
     const std::string scan_date = cboScanDate.Text();
     const std::string key = node->key;
-    const std::int32_t feature_id = Get_Feature_ID(key);
+    // A catalogue node carries the FEATURE_ID it was read with (ids never
+    // change once given); the root carries the device, a report its own id.
+    const std::int32_t tagged_id =
+        node->parent && !Starts_With(key, "Tabu_") ? Number_Value(node->tag) : 0;
+    const std::int32_t feature_id = tagged_id > 0 ? tagged_id : Get_Feature_ID(key);
     const std::string image = node->image;
     const bool online = Checked("mnuWorkOnline");
     const bool vertical = Checked("mnuViewVertical");

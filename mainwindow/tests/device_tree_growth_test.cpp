@@ -65,5 +65,23 @@ TEST_F(ControllerTest, StartUpStoreCallsDoNotGrowWithTheNetwork) {
     EXPECT_EQ(network.tvwFeatures.Nodes().front()->text, "PC7");
 }
 
+// A click on a live class of another computer costs the store four
+// connections, whatever was clicked before: the device's kind, the class's
+// properties, the device's credentials, and whether its name is this
+// computer's. The feature's id comes with its node.
+TEST_F(ControllerTest, AClickOnALiveClassOpensTheStoreFourTimes) {
+    Set_Online(true);
+    Start();
+    for (const char* key : {"Win32_Processor", "Win32_OperatingSystem", "Win32_Processor"}) {
+        ConnectionCounter counter;
+        Click(key);
+        EXPECT_EQ(counter.count, 4) << key;
+        ASSERT_GT(c_.lvwMain.Column_Count(), 1u);
+        EXPECT_EQ(Get_Field(c_.lvwMain.Column(0).tag, 2), std::to_string(Get_Feature_ID(key))) << key;
+        EXPECT_EQ(Get_Field(c_.lvwMain.Column(0).tag, 3), key);
+    }
+    EXPECT_FALSE(Query_Of("Win32_OperatingSystem").empty());
+}
+
 }  // namespace
 }  // namespace crv::test

@@ -7,6 +7,9 @@
 //   and paints the same rows in an owner-data list;
 // - listing: per class, the window's live listing beside a bare ExecQuery
 //   loop that selects the same properties, worst ratio first.
+// Under Wine no class has the thousand instances the listing goal speaks of:
+// the benchmark's own prefix gets a thousand demand-start services (never
+// started; their program does not exist) while it runs, and loses them after.
 // Not a test.
 #include <windows.h>
 #include <commctrl.h>
@@ -25,6 +28,7 @@
 #include "platform/win/settings_store.h"
 #include "platform/win/system.h"
 #include "platform/win/text.h"
+#include "platform/win/window_hook.h"
 #include "store/devices.h"
 #include "store/features.h"
 #include "store/settings.h"
@@ -52,11 +56,11 @@ void Pump() {
 bench::Clock::time_point painted{};
 LRESULT CALLBACK Watch_Paint(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
     if (msg == WM_PAINT) {
-        LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT r = Hook_Next(hwnd, msg, wp, lp);
         painted = bench::Clock::now();
         return r;
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return Hook_Next(hwnd, msg, wp, lp);
 }
 
 // Clicks the feature and returns once the pane's first page is painted.
@@ -151,6 +155,34 @@ std::size_t Bare_Query(IWbemServices* services, const std::string& wql, std::vec
     return objects;
 }
 
+struct BenchServices {
+    SC_HANDLE manager = nullptr;
+    std::vector<std::wstring> names;
+    explicit BenchServices(int count) {
+        manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        if (!manager) return;
+        for (int i = 0; i < count; ++i) {
+            const std::wstring name = L"CorvalinBench" + std::to_wstring(i);
+            SC_HANDLE s = CreateServiceW(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+                                         SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                                         L"C:\\windows\\corvalin-bench-absent.exe", nullptr, nullptr, nullptr,
+                                         nullptr, nullptr);
+            if (!s && GetLastError() == ERROR_SERVICE_EXISTS) s = OpenServiceW(manager, name.c_str(), DELETE);
+            if (!s) continue;
+            names.push_back(name);
+            CloseServiceHandle(s);
+        }
+    }
+    ~BenchServices() {
+        for (const std::wstring& name : names)
+            if (SC_HANDLE s = OpenServiceW(manager, name.c_str(), DELETE)) {
+                DeleteService(s);
+                CloseServiceHandle(s);
+            }
+        if (manager) CloseServiceHandle(manager);
+    }
+};
+
 }  // namespace
 
 int main() {
@@ -170,7 +202,9 @@ int main() {
         Pump();
         Sleep(10);
     }
-    SetWindowSubclass(H("lvwMain"), Watch_Paint, 1, 0);
+    // Through the program's own hooks: a common-controls subclass would add a
+    // window-property read to every message the list gets under Wine.
+    Hook_Window(H("lvwMain"), Watch_Paint, 1, 0);
     C().tmrExpand.enabled = false;
 
     // ---- pane: 100,000 rows through the fake port ----
@@ -244,6 +278,8 @@ int main() {
     CoSetProxyBlanket(services, RPC_C_AUTHN_DEFAULT, RPC_C_AUTHZ_DEFAULT, COLE_DEFAULT_PRINCIPAL,
                       RPC_C_AUTHN_LEVEL_PKT_PRIVACY, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
     BareWindow bare;
+    BenchServices services_for_listing(1000);
+    std::printf("services added for the listing: %zu\n", services_for_listing.names.size());
 
     struct Result {
         std::string key;
@@ -292,12 +328,13 @@ int main() {
     }
     std::sort(results.begin(), results.end(),
               [](const Result& a, const Result& b) { return a.listing.median > b.listing.median; });
-    // The goal speaks of classes with 1,000 instances or more; under Wine no
-    // class has that many, so these show the per-object overhead at small counts.
+    // The goal speaks of classes with 1,000 instances or more (the services
+    // here); the smaller classes show the fixed cost of a listing.
     for (const Result& r : results) {
         const std::string goal =
             "window listing " + r.key + " (" + std::to_string(r.objects) + " objects) / bare ExecQuery loop";
-        bench::Goal(goal.c_str(), r.listing, 1.10);
+        if (r.objects >= 1000) bench::Goal(goal.c_str(), r.listing, 1.10);
+        else bench::Info(goal.c_str(), r.listing);
     }
     services->Release();
     locator->Release();

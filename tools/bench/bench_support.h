@@ -50,4 +50,10 @@ inline void Goal(const char* goal, Spread measured, double target, const char* u
     std::fflush(stdout);
 }
 
+// A measured line that no goal speaks of, shown beside the goals.
+inline void Info(const char* what, Spread measured, const char* unit = "x") {
+    std::printf("GOAL\t%s\t%.3g\t%.3g\t-%s\tinfo\n", what, measured.min, measured.median, unit);
+    std::fflush(stdout);
+}
+
 }  // namespace crv::bench

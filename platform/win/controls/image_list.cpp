@@ -15,7 +15,22 @@ ImageList::ImageList(int size) : size_(size > 0 ? size : 16) {
 }
 
 ImageList::~ImageList() {
+    Forget_Icons();
     if (handle_) ImageList_Destroy(handle_);
+}
+
+void ImageList::Forget_Icons() {
+    for (HICON icon : icons_)
+        if (icon) DestroyIcon(icon);
+    icons_.clear();
+}
+
+HICON ImageList::Icon(int index) const {
+    if (!handle_ || index < 0 || static_cast<std::size_t>(index) >= keys_.size()) return nullptr;
+    if (icons_.size() < keys_.size()) icons_.resize(keys_.size(), nullptr);
+    HICON& icon = icons_[static_cast<std::size_t>(index)];
+    if (!icon) icon = ImageList_GetIcon(handle_, index, ILD_NORMAL);
+    return icon;
 }
 
 std::string ImageList::Fold(const std::string& key) {
@@ -28,7 +43,10 @@ std::string ImageList::Fold(const std::string& key) {
 bool ImageList::Add_Icon(const std::string& key, HICON icon) {
     if (!handle_ || !icon || key.empty()) return false;
     auto it = index_.find(Fold(key));
-    if (it != index_.end()) return ImageList_ReplaceIcon(handle_, it->second, icon) >= 0;
+    if (it != index_.end()) {
+        Forget_Icons();
+        return ImageList_ReplaceIcon(handle_, it->second, icon) >= 0;
+    }
     int index = ImageList_ReplaceIcon(handle_, -1, icon);
     if (index < 0) return false;
     index_.emplace(Fold(key), index);

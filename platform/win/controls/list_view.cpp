@@ -10,6 +10,11 @@
 
 namespace crv {
 
+namespace {
+// An image index past any list's end (see Get_Display_Info).
+constexpr int Image_Drawn_After = 0x7FFF;
+}  // namespace
+
 using controls_detail::Wide;
 
 namespace {
@@ -331,6 +336,9 @@ bool ListViewControl::Get_Display_Info(NMLVDISPINFOW& info) {
             const ImageList* images = large ? large_icons_ : small_icons_;
             if (images) image = images->Index_Of(large ? item.icon : item.small_icon);
         }
+        // Painted after the row instead: an index past the list's end keeps
+        // the row laid out as with its image, and the list draws nothing.
+        if (image >= 0 && Own_Icon(static_cast<std::size_t>(lvi.iItem), lvi.iSubItem)) image = Image_Drawn_After;
         lvi.iImage = image >= 0 ? image : I_IMAGENONE;
     }
     if (lvi.mask & LVIF_INDENT) lvi.iIndent = item.indent;
@@ -343,10 +351,34 @@ bool ListViewControl::Get_Display_Info(NMLVDISPINFOW& info) {
     return true;
 }
 
+HICON ListViewControl::Own_Icon(std::size_t index, int sub_item) const {
+    // Selected and ghosted rows keep the image list's own blending; so do
+    // requests that are no paint (LVM_GETITEM answers what the row shows).
+    if (!own_icons_ || painting_ == 0 || sub_item != 0 || !model_ || !small_icons_ ||
+        model_->view != ListViewMode::Report || index >= model_->Item_Count())
+        return nullptr;
+    const ListItem& item = model_->Item(index);
+    if (item.ghosted || item.small_icon.empty()) return nullptr;
+    if (ListView_GetItemState(hwnd_, static_cast<int>(index), LVIS_SELECTED) & LVIS_SELECTED) return nullptr;
+    return small_icons_->Icon(small_icons_->Index_Of(item.small_icon));
+}
+
 LRESULT ListViewControl::Custom_Draw(NMLVCUSTOMDRAW& draw) {
     switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPOSTPAINT: {
+        const std::size_t index = draw.nmcd.dwItemSpec;
+        if (HICON icon = Own_Icon(index, 0)) {
+            RECT r{};
+            r.left = LVIR_ICON;
+            if (SendMessageW(hwnd_, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r))) {
+                const int side = small_icons_->Size();
+                DrawIconEx(draw.nmcd.hdc, r.left, r.top, icon, side, side, 0, nullptr, DI_NORMAL);
+            }
+        }
+        return CDRF_DODEFAULT;
+    }
     case CDDS_ITEMPREPAINT:
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
         std::size_t index = draw.nmcd.dwItemSpec;
@@ -355,7 +387,7 @@ LRESULT ListViewControl::Custom_Draw(NMLVCUSTOMDRAW& draw) {
         bool report = model_->view == ListViewMode::Report;
         if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && report) {
             if (item.fore_color) draw.clrText = item.fore_color;
-            return CDRF_NOTIFYSUBITEMDRAW;
+            return CDRF_NOTIFYSUBITEMDRAW | (Own_Icon(index, 0) ? CDRF_NOTIFYPOSTPAINT : 0);
         }
         bool bold = item.bold;
         if ((draw.nmcd.dwDrawStage & CDDS_SUBITEM) && draw.iSubItem > 0)
@@ -451,6 +483,12 @@ bool ListViewControl::On_Notify(NMHDR& header, LRESULT& result) {
 
 bool ListViewControl::On_Own_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     switch (msg) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+        ++painting_;
+        result = Default(msg, wp, lp);
+        --painting_;
+        return true;
     case WM_NOTIFY: {
         // The header's notifications: widths the user dragged go back to the model.
         auto* header = reinterpret_cast<NMHDR*>(lp);

@@ -55,6 +55,11 @@ public:
     void Refresh();
     // Repaints the rows only (texts, icons, bold changed, count unchanged).
     void Redraw_Rows();
+    // In the report view the control paints the small icons of rows that are
+    // neither selected nor ghosted itself, from icons made once (see
+    // ImageList::Icon), instead of leaving each to the image list; `off`
+    // leaves them all to the image list, as the other views always do.
+    void Set_Own_Icon_Painting(bool on) { own_icons_ = on; }
 
     // Writes the control's column widths back into the model (twips).
     void Read_Column_Widths();
@@ -109,6 +114,7 @@ private:
     bool On_Own_Message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     bool Get_Display_Info(NMLVDISPINFOW& info);
     LRESULT Custom_Draw(NMLVCUSTOMDRAW& draw);
+    HICON Own_Icon(std::size_t index, int sub_item) const;
     void Apply_Columns();
     bool Columns_Shown() const;
     void Apply_Styles();
@@ -125,6 +131,8 @@ private:
     std::vector<ListColumn> shown_columns_;
     std::size_t shown_count_ = 0;
     bool syncing_ = false;
+    bool own_icons_ = true;
+    int painting_ = 0;  // inside WM_PAINT / WM_PRINTCLIENT
     std::wstring text_buffer_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <algorithm>
 #include <string>
 
@@ -177,6 +179,81 @@ TEST_F(ListViewTest, IconsByKeyFromTheListOfTheViewAndIndent) {
     model.Notify();
     EXPECT_EQ(Item_Info(h, 0, LVIF_IMAGE).iImage, large_icons->Index_Of("Computer"));
     EXPECT_NE(large_icons->Index_Of("Computer"), large_icons->Index_Of("Info"));
+}
+
+// The client area as the control paints it, pixel by pixel.
+std::vector<std::uint32_t> Render(HWND h) {
+    RECT rc{};
+    GetClientRect(h, &rc);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = rc.right;
+    bi.bmiHeader.biHeight = -rc.bottom;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bmp) {
+        DeleteDC(dc);
+        return {};
+    }
+    HGDIOBJ old = SelectObject(dc, bmp);
+    SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(rc.right) * rc.bottom);
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// Pixels whose colour differs by more than rounding (2 in any of red, green
+// and blue: two ways of blending the same icon may round apart).
+std::size_t Differing_Pixels(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+    if (a.size() != b.size()) return std::max(a.size(), b.size());
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (int shift : {0, 8, 16}) {
+            const int x = static_cast<int>((a[i] >> shift) & 0xFF), y = static_cast<int>((b[i] >> shift) & 0xFF);
+            if (x - y > 2 || y - x > 2) {
+                ++n;
+                break;
+            }
+        }
+    return n;
+}
+
+// The report view paints the icons of plain rows itself: the rows must look
+// exactly as the image list would have drawn them, indents, a selected row
+// and a ghosted one included.
+TEST_F(ListViewTest, OwnIconPaintingLooksLikeTheImageListsOwn) {
+    Fill(4);
+    model.Item(0).small_icon = "Info";
+    model.Item(0).indent = 1;
+    model.Item(1).small_icon = "Computer";
+    model.Item(2).small_icon = "Info";
+    model.Item(2).selected = true;
+    model.Item(3).small_icon = "Computer";
+    model.Item(3).ghosted = true;
+    model.Notify();
+    HWND h = list.Handle();
+
+    list.Set_Own_Icon_Painting(false);
+    const std::vector<std::uint32_t> by_list = Render(h);
+    list.Set_Own_Icon_Painting(true);
+    const std::vector<std::uint32_t> by_control = Render(h);
+    ASSERT_FALSE(by_list.empty());
+    EXPECT_EQ(Differing_Pixels(by_list, by_control), 0u);
+    // Asked outside a paint, a row still names its icon.
+    EXPECT_EQ(Item_Info(h, 1, LVIF_IMAGE).iImage, small_icons->Index_Of("Computer"));
+
+    // The comparison sees icons at all: without them the rows look otherwise.
+    for (std::size_t r = 0; r < 4; ++r) model.Item(r).small_icon.clear();
+    model.Notify();
+    EXPECT_GT(Differing_Pixels(Render(h), by_control), 100u);
 }
 
 // The large icons load once, when the icon view is first shown, and serve

@@ -21,7 +21,9 @@ namespace {
 std::unique_ptr<WmiServices> Connect_Device(std::int32_t device_id, const std::string& computer, int ns,
                                             WmiStatus& status) {
     std::string user, password, domain;
-    Get_Device_Credentials(device_id, user, password, domain);
+    // The local computer connects under the caller's own account: its
+    // stored credentials would be dropped unread.
+    if (!Is_Local_Computer(computer)) Get_Device_Credentials(device_id, user, password, domain);
     Clear_Error();
     auto services = Connect_WMI(computer, user, password, ns, domain);
     if (!services) {

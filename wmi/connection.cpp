@@ -48,15 +48,19 @@ std::string Get_WMI_Namespace(std::int32_t namespaceIndex) {
     return std::string(Namespaces[static_cast<std::size_t>(namespaceIndex)]);
 }
 
+bool Is_Local_Computer(const std::string& computer) {
+    return Upper(computer) == Upper(Current_Wmi_Port().Local_Computer_Name());
+}
+
 WmiConnectionTarget Shape_Connection_Target(const std::string& computer, const std::string& user,
                                             const std::string& password, const std::string& domain) {
     WmiConnectionTarget target{computer, user, password};
-    std::string local = Upper(Current_Wmi_Port().Local_Computer_Name());
-    if (Upper(computer) == local) {
+    if (Is_Local_Computer(computer)) {
         target.user.clear();
         target.password.clear();
         return target;
     }
+    const std::string local = Upper(Current_Wmi_Port().Local_Computer_Name());
     if (Is_Same_Domain(local, computer) || Is_Valid_IP_Address(computer)) return target;
     if (target.user.empty()) {
         target.password.clear();  // the caller's own account

@@ -39,6 +39,9 @@ struct WmiConnectionTarget {
 // domain leaves the server text as given.
 WmiConnectionTarget Shape_Connection_Target(const std::string& computer, const std::string& user,
                                             const std::string& password, const std::string& domain);
+// The computer is the local one (any letter case): a connection to it takes
+// no credentials and no domain.
+bool Is_Local_Computer(const std::string& computer);
 
 // Connects with impersonation and packet privacy; nullptr with the error
 // pending when it fails.

@@ -81,6 +81,18 @@ TEST_F(ControllerTest, AClickOnALiveClassOpensTheStoreFourTimes) {
         EXPECT_EQ(Get_Field(c_.lvwMain.Column(0).tag, 3), key);
     }
     EXPECT_FALSE(Query_Of("Win32_OperatingSystem").empty());
+
+    // This computer connects under the caller's own account: its stored
+    // credentials are not read, and none reach the connection.
+    const std::int32_t local = Add_Device("localpc", "admin", "secret", 0, 0, 0, 0, "x", 1, 2, "CORP", "tester");
+    ASSERT_GT(local, 0);
+    c_.Set_Features_Root("localpc", std::to_string(local) + SEP + "2", "DEV" + std::to_string(local));
+    ConnectionCounter counter;
+    Click("Win32_Processor");
+    EXPECT_EQ(counter.count, 2);
+    ASSERT_FALSE(wmi_.connects.empty());
+    EXPECT_EQ(wmi_.connects.back().user, "");
+    EXPECT_EQ(wmi_.connects.back().password, "");
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ void ListModel::Refresh_Positions() const {
         // adding it: such a row is simply not indexed under its new key.
         KeyIndex::Entry* e = key_index_.Find(row.key);
         if (e && e->item == &row) {
-            e->position = i;
+            e->position = static_cast<std::uint32_t>(i);
             ++index_work_;
         }
     }
@@ -73,16 +73,21 @@ void ListModel::Refresh_Positions() const {
 }
 
 ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<std::size_t> position) {
-    if (!key.empty() && key_index_.Find(key)) return nullptr;
+    // The row is made while the key's slot is fetched; a duplicate key
+    // discards it again.
+    const bool keyed = !key.empty();
+    const std::uint32_t hash = keyed ? KeyIndex::Hash(key) : 0;
+    if (keyed) key_index_.Prefetch(hash);
     auto item = std::make_unique<ListItem>();
     item->key = std::move(key);
     item->text = std::move(text);
     ListItem* raw = item.get();
+    if (keyed && key_index_.Find(raw->key, hash)) return nullptr;
     std::size_t at = std::min(position.value_or(items_.size()), items_.size());
     const bool appended = at == items_.size();
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
-    if (!raw->key.empty()) {
-        key_index_.Insert(raw->key, raw, at);
+    if (keyed) {
+        key_index_.Insert(hash, raw, at);
         ++index_work_;
     }
     if (appended) {

@@ -28,16 +28,6 @@ public:
     static std::uint32_t Hash(std::string_view key) {
         return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
     }
-    // Starts fetching the key's first slot: a caller with other work to do
-    // before the lookup does not wait on memory once the table outgrows the
-    // cache.
-    void Prefetch(std::uint32_t hash) const {
-#if defined(__GNUC__)
-        if (!slots_.empty()) __builtin_prefetch(&slots_[hash & Mask()]);
-#else
-        (void)hash;
-#endif
-    }
     // The entry of the key (whose Hash is `hash`), or null.
     Entry* Find(std::string_view key, std::uint32_t hash) const {
         if (slots_.empty()) return nullptr;

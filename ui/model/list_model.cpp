@@ -73,16 +73,14 @@ void ListModel::Refresh_Positions() const {
 }
 
 ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<std::size_t> position) {
-    // The row is made while the key's slot is fetched; a duplicate key
-    // discards it again.
+    // The key is hashed once, for the lookup and the insertion.
     const bool keyed = !key.empty();
     const std::uint32_t hash = keyed ? KeyIndex::Hash(key) : 0;
-    if (keyed) key_index_.Prefetch(hash);
+    if (keyed && key_index_.Find(key, hash)) return nullptr;
     auto item = std::make_unique<ListItem>();
     item->key = std::move(key);
     item->text = std::move(text);
     ListItem* raw = item.get();
-    if (keyed && key_index_.Find(raw->key, hash)) return nullptr;
     std::size_t at = std::min(position.value_or(items_.size()), items_.size());
     const bool appended = at == items_.size();
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));

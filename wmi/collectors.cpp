@@ -22,13 +22,17 @@ namespace {
 const std::string Sep(Row_Key_Separator);
 const std::string Caption_Indent = "    ";
 
-bool Goes_Under_Header(const std::string& name) {
-    return name == "Model" || name == "Manufacturer" || name == "Caption" || name == "Description" ||
-           name == "Name";
+// Asked of every property of every object: compared as views, a name of
+// another length is told apart without reading it.
+bool Goes_Under_Header(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name == "Model"sv || name == "Manufacturer"sv || name == "Caption"sv || name == "Description"sv ||
+           name == "Name"sv;
 }
 
-bool Is_Creation_Class_Name(const std::string& name) {
-    return name == "CSCreationClassName" || name == "SystemCreationClassName" || name == "CreationClassName";
+bool Is_Creation_Class_Name(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
 }
 
 // Adds a bold row; a key already used (a second failure row) gives a row

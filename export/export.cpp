@@ -1,6 +1,7 @@
 #include "export/export.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -131,17 +132,29 @@ void Append_Csv_Field(std::string& line, std::string_view s) {
     line += '"';
 }
 
+// Bytes HTML text must escape, looked up rather than searched for: a cell is
+// scanned once, byte by byte, and its plain runs go in whole.
+constexpr auto Html_Special = [] {
+    std::array<bool, 256> special{};
+    for (unsigned char c : std::string_view("&<>\"")) special[c] = true;
+    return special;
+}();
+
 void Append_Html(std::string& out, std::string_view s) {
-    for (std::size_t e; (e = s.find_first_of("&<>\"")) != std::string_view::npos; s.remove_prefix(e + 1)) {
-        out.append(s.substr(0, e));
-        switch (s[e]) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (!Html_Special[static_cast<unsigned char>(c)]) continue;
+        out.append(s.data() + run, i - run);
+        switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         default: out += "&quot;"; break;
         }
+        run = i + 1;
     }
-    out.append(s);
+    out.append(s.data() + run, s.size() - run);
 }
 
 // Up to 15 significant digits, no trailing zeros (16.6666666666667).
@@ -468,27 +481,25 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     for (std::size_t r = 0; r < rows.Item_Count(); ++r) {
         const ListItem& item = rows.Item(r);
         const std::size_t subs = table.Sub_Count(item);
-        out += CRLF;
-        out += "<tr>";
-        out += CRLF;
+        out += "\r\n<tr>\r\n";
+        // A cell's close and the next cell's open go in as one piece.
         const std::string_view open = item.bold ? "<td bgcolor=\"#EEEEEE\"><b>" : "<td>";
-        const std::string_view close = item.bold ? "</b></td>" : "</td>";
+        const std::string_view between =
+            item.bold ? "</b></td><td bgcolor=\"#EEEEEE\"><b>" : "</td><td>";
+        const std::string_view close = item.bold ? "</b></td>\r\n</tr>" : "</td>\r\n</tr>";
         out += open;
         if (Is_Blank(item.text))
             out += "&nbsp;";
         else
             Append_Html(out, item.text);
-        out += close;
         for (std::size_t k = 1; k < columns; ++k) {
-            out += open;
+            out += between;
             if (k > subs || item.sub_items[k - 1].empty())
                 out += "&nbsp;";
             else
                 Append_Html(out, item.sub_items[k - 1]);
-            out += close;
         }
-        out += CRLF;
-        out += "</tr>";
+        out += close;
         if (!sink.Line_Done()) break;
     }
     out += CRLF;

@@ -1,7 +1,11 @@
 #include "wmi/collectors.h"
 
+#include <array>
+#include <cstddef>
 #include <memory>
+#include <memory_resource>
 #include <optional>
+#include <string_view>
 #include <unordered_set>
 
 #include "core/common.h"
@@ -18,13 +22,17 @@ namespace {
 const std::string Sep(Row_Key_Separator);
 const std::string Caption_Indent = "    ";
 
-bool Goes_Under_Header(const std::string& name) {
-    return name == "Model" || name == "Manufacturer" || name == "Caption" || name == "Description" ||
-           name == "Name";
+// Asked of every property of every object: compared as views, a name of
+// another length is told apart without reading it.
+bool Goes_Under_Header(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name == "Model"sv || name == "Manufacturer"sv || name == "Caption"sv || name == "Description"sv ||
+           name == "Name"sv;
 }
 
-bool Is_Creation_Class_Name(const std::string& name) {
-    return name == "CSCreationClassName" || name == "SystemCreationClassName" || name == "CreationClassName";
+bool Is_Creation_Class_Name(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
 }
 
 // Adds a bold row; a key already used (a second failure row) gives a row
@@ -54,6 +62,18 @@ bool Fail(const WmiStatus& status) {
     return false;
 }
 
+// The row caption of the property name at position p of an object.
+const std::string& Caption_At(std::vector<std::pair<std::string, std::string>>& captions, std::size_t p,
+                              const std::string& name) {
+    if (p >= captions.size()) captions.resize(p + 1);
+    auto& [made_for, caption] = captions[p];
+    if (caption.empty() || made_for != name) {
+        made_for = name;
+        caption = Caption_Indent + Make_Display_Name(name);
+    }
+    return caption;
+}
+
 // Writes the objects of the query; false with the error pending when any
 // step failed.
 bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel& list, const TreeNode& node,
@@ -66,6 +86,11 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
     auto objects = services->Exec_Query(wql, Wql_Query_Flags, status);
     if (!objects) return Fail(status);
 
+    // The objects of one class repeat their property names, mostly in the
+    // same order: each position keeps the caption it made last. The check for
+    // a repeated name takes its memory from a buffer that every object reuses.
+    std::vector<std::pair<std::string, std::string>> captions;
+    std::array<std::byte, 8192> seen_room;
     WmiInstance object;
     while (objects->Next(object, status)) {
         ++n;
@@ -79,11 +104,13 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
         const std::int32_t header_index = static_cast<std::int32_t>(list.Item_Count()) - 1;
 
         // An object that repeats a property name keeps its first value.
-        std::unordered_set<std::string> seen;
-        for (const WmiProperty& property : object.properties) {
+        std::pmr::monotonic_buffer_resource seen_memory(seen_room.data(), seen_room.size());
+        std::pmr::unordered_set<std::string_view> seen(object.properties.size(), &seen_memory);
+        for (std::size_t p = 0; p < object.properties.size(); ++p) {
+            const WmiProperty& property = object.properties[p];
             if (!seen.insert(property.name).second) continue;
-            const std::string key = property.name + Sep + number;
-            const std::string caption = Caption_Indent + Make_Display_Name(property.name);
+            std::string key = property.name + Sep + number;
+            const std::string& caption = Caption_At(captions, p, property.name);
             if (property.is_array) {
                 Format_Property_Value(property, list, key, caption, "");
                 continue;
@@ -95,7 +122,7 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
                 position = header_index + 2;  // 1-based: the row right after the header
             else if (Is_Creation_Class_Name(property.name))
                 continue;
-            ListItem* row = Add_ListItem_Indented(list, position, key, caption, "", "Info", 1);
+            ListItem* row = Add_ListItem_Indented(list, position, std::move(key), caption, "", "Info", 1);
             if (!row) {
                 // A key an array's rows already took: that value stays.
                 Clear_Error();

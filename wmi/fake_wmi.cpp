@@ -40,7 +40,8 @@ public:
             return false;
         }
         if (position_ >= answer_.objects.size()) return false;
-        object = answer_.objects[position_++];
+        // The copy is this result set's own: each object goes out once.
+        object = std::move(answer_.objects[position_++]);
         return true;
     }
 

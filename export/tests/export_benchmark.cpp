@@ -76,8 +76,11 @@ int main() {
                 ok &= writer.Export_To_Text_File(list, "RTT_SCM", "Services", Utf8(path), "PC1", 1, 2, true);
         };
         run();
-        std::ifstream in(path, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        // Read and closed before the timing: Windows refuses to remove an open file.
+        const std::string bytes = [&] {
+            std::ifstream in(path, std::ios::binary);
+            return std::string((std::istreambuf_iterator<char>(in)), {});
+        }();
         const fs::path plain = dir / (std::string("plain-") + f.file);
         const auto ratio = crv::bench::Ratio(5, run, [&] { Plain_Write(bytes, plain); });
         std::printf("%-6s %.1f MB\n", f.name, static_cast<double>(bytes.size()) / (1024.0 * 1024.0));

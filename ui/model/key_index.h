@@ -16,30 +16,35 @@ struct ListItem;
 
 class KeyIndex {
 public:
+    // Sixteen bytes a slot: a hundred thousand rows keep the table at a few
+    // megabytes. A position above 4G rows cannot occur (the rows alone would
+    // not fit in memory).
     struct Entry {
-        std::uint64_t hash = 0;
         ListItem* item = nullptr;  // null: empty; Deleted(): a removed entry
-        std::size_t position = 0;
+        std::uint32_t hash = 0;
+        std::uint32_t position = 0;
     };
 
-    // The entry of the key, or null. `key_of` reads a row's key.
-    Entry* Find(std::string_view key) const {
+    static std::uint32_t Hash(std::string_view key) {
+        return static_cast<std::uint32_t>(std::hash<std::string_view>{}(key));
+    }
+    // The entry of the key (whose Hash is `hash`), or null.
+    Entry* Find(std::string_view key, std::uint32_t hash) const {
         if (slots_.empty()) return nullptr;
-        const std::uint64_t h = Hash(key);
-        for (std::size_t i = h & Mask();; i = (i + 1) & Mask()) {
+        for (std::size_t i = hash & Mask();; i = (i + 1) & Mask()) {
             Entry& e = slots_[i];
             if (!e.item) return nullptr;
-            if (e.item != Deleted() && e.hash == h && Key_Of(e.item) == key) return &e;
+            if (e.item != Deleted() && e.hash == hash && Key_Of(e.item) == key) return &e;
         }
     }
-    // Adds a key known to be absent.
-    void Insert(std::string_view key, ListItem* item, std::size_t position) {
+    Entry* Find(std::string_view key) const { return Find(key, Hash(key)); }
+    // Adds a key, known to be absent, whose Hash is `hash`.
+    void Insert(std::uint32_t hash, ListItem* item, std::size_t position) {
         if ((used_ + 1) * 2 > slots_.size()) Grow(size_ + 1);
-        const std::uint64_t h = Hash(key);
-        std::size_t i = h & Mask();
+        std::size_t i = hash & Mask();
         while (slots_[i].item && slots_[i].item != Deleted()) i = (i + 1) & Mask();
         if (!slots_[i].item) ++used_;
-        slots_[i] = Entry{h, item, position};
+        slots_[i] = Entry{item, hash, static_cast<std::uint32_t>(position)};
         ++size_;
     }
     void Erase(Entry* entry) {
@@ -57,7 +62,6 @@ public:
 
 private:
     static ListItem* Deleted() { return reinterpret_cast<ListItem*>(alignof(std::max_align_t)); }
-    static std::uint64_t Hash(std::string_view key) { return std::hash<std::string_view>{}(key); }
     static std::string_view Key_Of(const ListItem* item);
     std::size_t Mask() const { return slots_.size() - 1; }
     void Grow(std::size_t count) {

@@ -65,7 +65,7 @@ void ListModel::Refresh_Positions() const {
         // adding it: such a row is simply not indexed under its new key.
         KeyIndex::Entry* e = key_index_.Find(row.key);
         if (e && e->item == &row) {
-            e->position = i;
+            e->position = static_cast<std::uint32_t>(i);
             ++index_work_;
         }
     }
@@ -73,7 +73,10 @@ void ListModel::Refresh_Positions() const {
 }
 
 ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<std::size_t> position) {
-    if (!key.empty() && key_index_.Find(key)) return nullptr;
+    // The key is hashed once, for the lookup and the insertion.
+    const bool keyed = !key.empty();
+    const std::uint32_t hash = keyed ? KeyIndex::Hash(key) : 0;
+    if (keyed && key_index_.Find(key, hash)) return nullptr;
     auto item = std::make_unique<ListItem>();
     item->key = std::move(key);
     item->text = std::move(text);
@@ -81,8 +84,8 @@ ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<s
     std::size_t at = std::min(position.value_or(items_.size()), items_.size());
     const bool appended = at == items_.size();
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
-    if (!raw->key.empty()) {
-        key_index_.Insert(raw->key, raw, at);
+    if (keyed) {
+        key_index_.Insert(hash, raw, at);
         ++index_work_;
     }
     if (appended) {

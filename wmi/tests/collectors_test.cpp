@@ -268,6 +268,38 @@ TEST_F(CollectorTest, RepeatedPropertyKeepsItsFirstValueAndTheListingGoesOn) {
     EXPECT_TRUE(reporter.shown.empty());
 }
 
+// Objects of one class need not list the same properties in the same
+// order: every row's caption is its own property's, whatever the object
+// before had at that place.
+TEST_F(CollectorTest, CaptionsFollowEachObjectsOwnPropertyOrder) {
+    WmiInstance first{"p1", "Win32_Thing", {Wmi_Text("FreeSpace", "1"), Wmi_Text("BlockSize", "2")}};
+    WmiInstance second{"p2", "Win32_Thing",
+                       {Wmi_Text("BlockSize", "3"), Wmi_Text("VolumeName", "4"), Wmi_Text("FreeSpace", "5")}};
+    WmiInstance third{"p3", "Win32_Thing", {Wmi_Text("FreeSpace", "6")}};
+    port.Set_Objects("q", {first, second, third});
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q");
+    std::vector<std::string> rows;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i)
+        if (list.Item(i).indent == 1) rows.push_back(list.Item(i).text + "=" + list.Item(i).Sub_Item(1));
+    EXPECT_EQ(rows, (std::vector<std::string>{"    Free Space=1", "    Block Size=2", "    Block Size=3",
+                                              "    Volume Name=4", "    Free Space=5", "    Free Space=6"}));
+}
+
+// An object with a great many properties, one of them repeated at the very
+// end: the repeat is still caught, and the first value (null: no row) stands.
+TEST_F(CollectorTest, RepeatIsCaughtInAnObjectOfManyProperties) {
+    WmiInstance wide{"p1", "Win32_Thing", {}};
+    for (int i = 0; i < 400; ++i)
+        wide.properties.push_back(i == 7 ? Wmi_Null("Property7") : Wmi_Text("Property" + std::to_string(i), "v"));
+    wide.properties.push_back(Wmi_Text("Property7", "again"));
+    port.Set_Objects("q", {wide});
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q");
+    ASSERT_EQ(list.Item_Count(), 401u);  // the header, 399 properties, the spacer
+    EXPECT_EQ(list.Find_Item("Property7" + S + "1"), nullptr);
+    EXPECT_EQ(list.Item(399).key, "Property399" + S + "1");
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 TEST_F(CollectorTest, ClassFeaturesSendOnlyIdentifiers) {
     port.Set_Objects("Select * From SoftwareLicensingService", {WmiInstance{"p", "c", {Wmi_Text("Version", "6")}}});
     Collect_Class_To_ListView(id, "PC7", list, node, "SoftwareLicensingService");

@@ -66,8 +66,8 @@ inline void Goal(const char* goal, Spread measured, double target, const char* u
 }
 
 // A measured line that no goal speaks of, shown beside the goals.
-inline void Info(const char* what, Spread measured, const char* unit = "x") {
-    std::printf("GOAL\t%s\t%.3g\t%.3g\t-%s\tinfo\n", what, measured.min, measured.median, unit);
+inline void Info(const char* what, Spread measured) {
+    std::printf("GOAL\t%s\t%.3g\t%.3g\t-\tinfo\n", what, measured.min, measured.median);
     std::fflush(stdout);
 }
 

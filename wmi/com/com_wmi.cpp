@@ -299,10 +299,16 @@ public:
     }
 
     std::string Local_Computer_Name() override {
-        wchar_t buffer[MAX_COMPUTERNAME_LENGTH + 1];
-        DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-        if (!GetComputerNameW(buffer, &size)) return {};
-        return Narrow(std::wstring(buffer, size).c_str());
+        // The name a running system answers to changes only with a restart;
+        // reading it costs registry round trips under Wine, and every
+        // connection asks whether its target is this computer.
+        static const std::string name = [] {
+            wchar_t buffer[MAX_COMPUTERNAME_LENGTH + 1];
+            DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+            if (!GetComputerNameW(buffer, &size)) return std::string();
+            return Narrow(std::wstring(buffer, size).c_str());
+        }();
+        return name;
     }
 };
 

@@ -75,19 +75,29 @@ bool Ours_Is_Current(HWND hwnd) {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) == Hook_Proc;
 }
 
+// Takes the record out of the table, giving the window its own procedure
+// back where ours is still the one it calls. The record itself goes once no
+// message of the window runs (Free_If_Done).
+void Detach(HWND hwnd, Hooked* h) {
+    if (Ours_Is_Current(hwnd)) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(h->previous));
+    {
+        std::lock_guard<std::mutex> lock(table_lock);
+        Table().erase(hwnd);
+    }
+    h->detached = true;
+}
+
+void Free_If_Done(Hooked* h) {
+    if (h->detached && h->running == 0) delete h;
+}
+
 // Drops removed entries once no message runs; with none left the window
 // gets its own procedure back, unless someone replaced ours since (then the
 // empty record stays and passes messages on until the window goes).
 void Settle(HWND hwnd, Hooked* h) {
     if (h->running > 0 || h->detached) return;
     std::erase_if(h->entries, [](const Entry& e) { return e.removed; });
-    if (!h->entries.empty() || !Ours_Is_Current(hwnd)) return;
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(h->previous));
-    {
-        std::lock_guard<std::mutex> lock(table_lock);
-        Table().erase(hwnd);
-    }
-    delete h;
+    if (h->entries.empty() && Ours_Is_Current(hwnd)) Detach(hwnd, h);
 }
 
 LRESULT CALLBACK Hook_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -99,18 +109,10 @@ LRESULT CALLBACK Hook_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT result = Run_From(frame, msg, wp, lp);
     --h->running;
     current = frame.outer;
-    if (msg == WM_NCDESTROY && !h->detached) {
-        // The window is gone: its handle may come back for another window.
-        if (Ours_Is_Current(hwnd)) SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(h->previous));
-        std::lock_guard<std::mutex> lock(table_lock);
-        Table().erase(hwnd);
-        h->detached = true;
-    }
-    if (h->detached) {
-        if (h->running == 0) delete h;
-    } else {
-        Settle(hwnd, h);
-    }
+    // The window is gone: its handle may come back for another window.
+    if (msg == WM_NCDESTROY && !h->detached) Detach(hwnd, h);
+    Settle(hwnd, h);
+    Free_If_Done(h);
     return result;
 }
 
@@ -148,7 +150,10 @@ bool Unhook_Window(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id) {
             found = true;
         }
     }
-    if (found) Settle(hwnd, h);
+    if (found) {
+        Settle(hwnd, h);
+        Free_If_Done(h);
+    }
     return found;
 }
 

@@ -8,10 +8,16 @@
 namespace crv {
 
 std::string Get_Local_Computer_Name() {
-    wchar_t buffer[MAX_COMPUTERNAME_LENGTH + 256] = {};
-    DWORD size = static_cast<DWORD>(std::size(buffer));
-    if (!GetComputerNameW(buffer, &size)) return {};
-    return To_Utf8(std::wstring_view(buffer, size));
+    // The name a running system answers to changes only with a restart;
+    // reading it costs registry round trips under Wine, and every WMI
+    // connection asks whether its target is this computer.
+    static const std::string name = [] {
+        wchar_t buffer[MAX_COMPUTERNAME_LENGTH + 256] = {};
+        DWORD size = static_cast<DWORD>(std::size(buffer));
+        if (!GetComputerNameW(buffer, &size)) return std::string();
+        return To_Utf8(std::wstring_view(buffer, size));
+    }();
+    return name;
 }
 
 std::string Get_Environment_Value(const std::string& name) {

@@ -5,7 +5,7 @@
 
 namespace crv {
 
-// The local computer's name, or "" when it cannot be read.
+// The local computer's name, or "" when it cannot be read; read once.
 std::string Get_Local_Computer_Name();
 // The value of an environment variable of this process, or "" when unset.
 std::string Get_Environment_Value(const std::string& name);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/utf.h"
+#include "platform/win/system.h"
 
 namespace crv {
 namespace {
@@ -298,18 +299,7 @@ public:
         return std::make_unique<ComServices>(std::move(services), std::move(identity));
     }
 
-    std::string Local_Computer_Name() override {
-        // The name a running system answers to changes only with a restart;
-        // reading it costs registry round trips under Wine, and every
-        // connection asks whether its target is this computer.
-        static const std::string name = [] {
-            wchar_t buffer[MAX_COMPUTERNAME_LENGTH + 1];
-            DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-            if (!GetComputerNameW(buffer, &size)) return std::string();
-            return Narrow(std::wstring(buffer, size).c_str());
-        }();
-        return name;
-    }
+    std::string Local_Computer_Name() override { return Get_Local_Computer_Name(); }
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "core/names.h"
+#include "core/tests/read_all.h"
 #include "dialogs/frm_full_export_controller.h"
 #include "dialogs/main_window_link.h"
 #include "mainwindow/frm_main_controller.h"
@@ -315,11 +316,9 @@ TEST_F(FullExportTest, FileNamesAndTargets) {
     for (const auto& f : c_->Last_Run().files) fs::remove(f);
 }
 
+// The file of a UTF-8 path, as the controller names its files.
 std::string Read_All(const std::string& path) {
-    std::ifstream in(fs::path(std::u8string(path.begin(), path.end())), std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return test::Read_All(fs::path(std::u8string(path.begin(), path.end())));
 }
 
 std::string Html_Unescaped(const std::string& text) {

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/error.h"
+#include "core/tests/read_all.h"
 #include "dialogs/frm_reports_controller.h"
 #include "dialogs/tests/dialog_test_support.h"
 #include "store/tests/test_database.h"
@@ -16,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read_All(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::Read_All;
 
 class ReportsTest : public ::testing::Test {
 protected:

@@ -13,6 +13,7 @@
 
 #include "core/common.h"
 #include "core/error.h"
+#include "core/tests/read_all.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_about.h"
@@ -37,10 +38,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read_All(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::Read_All;
+
 void Click(HWND dialog, int id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "core/error.h"
+#include "core/tests/read_all.h"
 #include "export/tests/test_encoder.h"
 
 namespace crv {
@@ -16,10 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Read_All(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using test::Read_All;
 
 struct Boxes : ErrorReporter {
     std::vector<std::string> texts;

@@ -1,16 +1,10 @@
 // Quick Export: the name offered, the file replaced, the writer of the
 // chosen format, and the command reached from the menu and the toolbar.
-#include <iterator>
-
+#include "core/tests/read_all.h"
 #include "mainwindow/tests/controller_fixture.h"
 
 namespace crv::test {
 namespace {
-
-std::string Read_All(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 class QuickExportTest : public ControllerTest {
 protected:

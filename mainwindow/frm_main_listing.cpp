@@ -7,6 +7,7 @@
 #include "store/features.h"
 #include "store/scans.h"
 #include "ui/model/list_helpers.h"
+#include "wmi/collectors.h"
 #include "wmi/connection.h"
 #include "wmi/format/formatter.h"
 
@@ -143,12 +144,8 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
             }
             std::string value = Format_Property_Value(prop, lvwTemp, row_key, "", key);
             if (value.empty()) continue;
-            if (prop.name == "CSCreationClassName" || prop.name == "SystemCreationClassName" ||
-                prop.name == "CreationClassName")
-                continue;
-            const bool top = prop.name == "Model" || prop.name == "Manufacturer" || prop.name == "Caption" ||
-                             prop.name == "Description" || prop.name == "Name";
-            const std::int32_t position = top ? static_cast<std::int32_t>(header_index + 2) : 0;
+            if (Is_Creation_Class_Name(prop.name)) continue;
+            const std::int32_t position = Goes_Under_Header(prop.name) ? static_cast<std::int32_t>(header_index + 2) : 0;
             ListItem* row = Add_ListItem_Indented(lvwTemp, position, row_key, "    " + Make_Display_Name(prop.name),
                                                   "", "Info", 1);
             if (!row) {

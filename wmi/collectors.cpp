@@ -22,19 +22,6 @@ namespace {
 const std::string Sep(Row_Key_Separator);
 const std::string Caption_Indent = "    ";
 
-// Asked of every property of every object: compared as views, a name of
-// another length is told apart without reading it.
-bool Goes_Under_Header(std::string_view name) {
-    using namespace std::string_view_literals;
-    return name == "Model"sv || name == "Manufacturer"sv || name == "Caption"sv || name == "Description"sv ||
-           name == "Name"sv;
-}
-
-bool Is_Creation_Class_Name(std::string_view name) {
-    using namespace std::string_view_literals;
-    return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
-}
-
 // Adds a bold row; a key already used (a second failure row) gives a row
 // without key rather than none.
 ListItem& Add_Bold_Row(ListModel& list, const std::string& key, const std::string& text, const std::string& value,
@@ -143,6 +130,19 @@ std::int64_t Unsigned32(std::int64_t value) {
 }
 
 }  // namespace
+
+// Asked of every property of every object: compared as views, a name of
+// another length is told apart without reading it.
+bool Goes_Under_Header(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name == "Model"sv || name == "Manufacturer"sv || name == "Caption"sv || name == "Description"sv ||
+           name == "Name"sv;
+}
+
+bool Is_Creation_Class_Name(std::string_view name) {
+    using namespace std::string_view_literals;
+    return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
+}
 
 bool Is_Failure_Row(const ListItem& row) {
     if (row.small_icon != "NoInfo") return false;

@@ -4,6 +4,7 @@
 // the list, and the caller sees no error.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "ui/model/list_model.h"
 #include "ui/model/tree_model.h"
@@ -13,6 +14,12 @@ namespace crv {
 // Row texts shared with the other listings.
 inline constexpr const char* No_Information_Text = "No Information Available";
 inline constexpr const char* Not_Supported_Text = "Feature disabled or not supported by OS";
+
+// The properties a listing puts right under its object's header row: Model,
+// Manufacturer, Caption, Description and Name.
+bool Goes_Under_Header(std::string_view name);
+// The creation class names a listing leaves out.
+bool Is_Creation_Class_Name(std::string_view name);
 
 // A failure row of any listing: small icon "NoInfo" and either the error
 // ("Error" key or caption) or "Feature disabled or not supported by OS".

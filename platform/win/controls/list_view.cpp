@@ -141,10 +141,9 @@ bool ListViewControl::Columns_Shown() const {
     return same;
 }
 
-void ListViewControl::Apply_Columns() {
-    static const ListColumn none{};
+void ListViewControl::Apply_Columns(bool rebuild) {
     const std::size_t count = model_ ? model_->Column_Count() : 0;
-    if (!Columns_Shown()) {
+    if (rebuild) {
         while (ListView_DeleteColumn(hwnd_, 0)) {
         }
         shown_columns_.clear();
@@ -168,7 +167,6 @@ void ListViewControl::Apply_Columns() {
             ListView_SetColumnWidth(hwnd_, static_cast<int>(i), want);
         shown_columns_[i].width_twips = model_->Column(i).width_twips;
     }
-    (void)none;
 }
 
 void ListViewControl::Apply_Selection() {
@@ -203,10 +201,11 @@ void ListViewControl::Refresh() {
     // list recomputes its scroll bars and header when painting resumes,
     // which under Wine costs more than all the rest of a refresh. New rows
     // alone are painted once, at the next paint.
-    const bool hold = !Columns_Shown() || (model_ && View_Style(model_->view) != view_before);
+    const bool new_columns = !Columns_Shown();
+    const bool hold = new_columns || (model_ && View_Style(model_->view) != view_before);
     if (hold) Begin_Update();
     Apply_Styles();
-    Apply_Columns();
+    Apply_Columns(new_columns);
     std::size_t count = model_ ? model_->Item_Count() : 0;
     bool counted = false;
     if (count != shown_count_ || static_cast<std::size_t>(ListView_GetItemCount(hwnd_)) != count) {

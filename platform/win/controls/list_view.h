@@ -115,7 +115,9 @@ private:
     bool Get_Display_Info(NMLVDISPINFOW& info);
     LRESULT Custom_Draw(NMLVCUSTOMDRAW& draw);
     HICON Own_Icon(std::size_t index, int sub_item) const;
-    void Apply_Columns();
+    // Rebuilds the columns (rebuild: keys, captions or alignment changed) or
+    // applies their widths.
+    void Apply_Columns(bool rebuild);
     bool Columns_Shown() const;
     void Apply_Styles();
     void Apply_Selection();

@@ -168,13 +168,17 @@ TEST_F(MainWindowTest, B1_TheProgressPanelShowsOnlyForListingsThatLast) {
     const DWORD quick = timed_click();
     EXPECT_FALSE(IsWindowVisible(panel));
     EXPECT_EQ(List_Text(List_Find("    Name"), 1), "cpu 0");
-    if (quick < 80) EXPECT_EQ(progress_shows, 0) << quick << " ms";
+    if (quick < 80) {
+        EXPECT_EQ(progress_shows, 0) << quick << " ms";
+    }
 
     port.Set_Objects(wql, objects(150000));
     const DWORD slow = timed_click();
     EXPECT_FALSE(IsWindowVisible(panel));
     EXPECT_EQ(List_Text(List_Find("    Name"), 1), "cpu 0");
-    if (slow >= 300) EXPECT_EQ(progress_shows, 1) << slow << " ms";
+    if (slow >= 300) {
+        EXPECT_EQ(progress_shows, 1) << slow << " ms";
+    }
     EXPECT_TRUE(slow >= 300 || progress_shows <= 1);
 
     RemoveWindowSubclass(panel, Count_Shows, 1);

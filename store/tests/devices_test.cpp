@@ -131,7 +131,7 @@ TEST(Devices, AGroupNeverMovesIntoItselfOrBelowItself) {
     const StoreDateTime at{2024, 5, 1, 9, 0, 0};
     for (std::int32_t target : {x, y, z}) EXPECT_FALSE(Move_Device(x, target, 1, at, "u", "")) << target;
     EXPECT_FALSE(Move_Device(1, z, 0, at, "u", ""));  // nor the root group into its own tree
-    EXPECT_EQ(db.reporter.boxes.size(), 4u);
+    ASSERT_EQ(db.reporter.boxes.size(), 4u);
     EXPECT_NE(db.reporter.boxes.front().find(Move_Into_Itself_Text), std::string::npos);
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TRANSFER_TRACK"), "0");
     EXPECT_EQ(db.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(x)), "1");

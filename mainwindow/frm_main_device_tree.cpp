@@ -20,10 +20,6 @@ namespace {
 
 StoreDateTime To_Store(const LocalTime& t) { return {t.year, t.month, t.day, t.hour, t.minute, t.second}; }
 
-}  // namespace
-
-namespace {
-
 constexpr std::size_t Top_Level = static_cast<std::size_t>(-1);
 
 // Where each row of the device list goes: the row of the group it sits

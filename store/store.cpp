@@ -4,6 +4,7 @@
 
 #include "core/common.h"
 #include "core/error.h"
+#include "core/names.h"
 #include "store/access.h"
 #include "store/session.h"
 #include "store/sql_text.h"
@@ -386,6 +387,17 @@ std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
     out += '\'';
     out += Double_Quotes(value);
     out += '\'';
+    return out;
+}
+
+std::optional<std::string> Sql_Identifier(std::string_view name) {
+    if (name.empty() || Has_Control_Characters(name)) return std::nullopt;
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"') out += '"';
+    }
+    out += '"';
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -98,8 +99,8 @@ void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool tri
     } else if (n > w) {
         Append_Fit(out, s, w);
     } else {
-        out.append(s);
-        out.append(w - n, ' ');
+        char* p = Put(Reserve_End(out, s.size() + (w - n)), s);
+        std::memset(p, ' ', w - n);
     }
 }
 
@@ -316,13 +317,39 @@ void Format_CSV_Header(Export_Text& line, const ListModel& list) {
     line.bytes += CRLF;
 }
 
+// A row goes into room reserved for it at once.
 void Format_CSV_Row(Export_Text& line, const ListItem& item, std::size_t sub_count) {
-    Append_Csv_Field(line, item.text);
-    for (std::size_t k = 1; k <= sub_count; ++k) {
-        line.bytes += ',';
-        Append_Csv_Field(line, item.sub_items[k - 1]);
+    std::size_t room = Csv_Room(item.text) + CRLF.size();
+    for (std::size_t k = 0; k < sub_count; ++k) room += 1 + Csv_Room(item.sub_items[k]);
+    char* p = Reserve_End(line.bytes, room);
+    p = Put_Csv_Field(p, item.text, line.ill_formed);
+    for (std::size_t k = 0; k < sub_count; ++k) {
+        *p++ = ',';
+        p = Put_Csv_Field(p, item.sub_items[k], line.ill_formed);
     }
-    line.bytes += CRLF;
+    Set_End(line.bytes, Put(p, CRLF));
+}
+
+// An HTML row; a cell's close and the next cell's open go in as one piece.
+void Format_Html_Row(Export_Text& line, const ListItem& item, std::size_t subs, std::size_t columns) {
+    constexpr std::string_view Row_Open = "\r\n<tr>\r\n";
+    constexpr std::string_view Blank = "&nbsp;";
+    const std::string_view open = item.bold ? "<td bgcolor=\"#EEEEEE\"><b>" : "<td>";
+    const std::string_view between = item.bold ? "</b></td><td bgcolor=\"#EEEEEE\"><b>" : "</td><td>";
+    const std::string_view close = item.bold ? "</b></td>\r\n</tr>" : "</td>\r\n</tr>";
+    auto cell = [&](std::size_t k) -> std::string_view {
+        if (k == 0) return Is_Blank(item.text) ? std::string_view() : std::string_view(item.text);
+        return k > subs ? std::string_view() : std::string_view(item.sub_items[k - 1]);
+    };
+    std::size_t room = Row_Open.size() + open.size() + close.size() + (columns - 1) * between.size();
+    for (std::size_t k = 0; k < columns; ++k) room += std::max(Blank.size(), Html_Room(cell(k)));
+    char* p = Put(Reserve_End(line.bytes, room), Row_Open);
+    for (std::size_t k = 0; k < columns; ++k) {
+        p = Put(p, k == 0 ? open : between);
+        const std::string_view text = cell(k);
+        p = text.empty() ? Put(p, Blank) : Put_Html(p, text, line.ill_formed);
+    }
+    Set_End(line.bytes, Put(p, close));
 }
 
 }  // namespace
@@ -434,26 +461,7 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     out += CRLF;
     for (std::size_t r = 0; r < rows.Item_Count(); ++r) {
         const ListItem& item = rows.Item(r);
-        const std::size_t subs = table.Sub_Count(item);
-        out += "\r\n<tr>\r\n";
-        // A cell's close and the next cell's open go in as one piece.
-        const std::string_view open = item.bold ? "<td bgcolor=\"#EEEEEE\"><b>" : "<td>";
-        const std::string_view between =
-            item.bold ? "</b></td><td bgcolor=\"#EEEEEE\"><b>" : "</td><td>";
-        const std::string_view close = item.bold ? "</b></td>\r\n</tr>" : "</td>\r\n</tr>";
-        out += open;
-        if (Is_Blank(item.text))
-            out += "&nbsp;";
-        else
-            Append_Html(text, item.text);
-        for (std::size_t k = 1; k < columns; ++k) {
-            out += between;
-            if (k > subs || item.sub_items[k - 1].empty())
-                out += "&nbsp;";
-            else
-                Append_Html(text, item.sub_items[k - 1]);
-        }
-        out += close;
+        Format_Html_Row(text, item, table.Sub_Count(item), columns);
         if (!sink.Line_Done()) break;
     }
     out += CRLF;

@@ -2,20 +2,20 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 #include "core/utf.h"
 
 namespace crv {
 namespace {
 
-// What a byte is to a format: copied, escaped, dropped, or the lead of a
+// What a byte is to a format: copied, escaped, dropped, or part of a
 // multi-byte character (every byte from 0x80 up).
 enum Byte_Class : unsigned char { Plain, Escape, Drop, High };
+using Class_Table = std::array<Byte_Class, 256>;
 
 template <char... Specials>
-constexpr std::array<Byte_Class, 256> Classes() {
-    std::array<Byte_Class, 256> table{};
+constexpr Class_Table Classes() {
+    Class_Table table{};
     for (int b = 0x80; b < 0x100; ++b) table[b] = High;
     ((table[static_cast<unsigned char>(Specials)] = Escape), ...);
     table[0] = Drop;
@@ -25,101 +25,130 @@ constexpr std::array<Byte_Class, 256> Classes() {
 constexpr std::uint64_t Ones = 0x0101010101010101ULL;
 constexpr std::uint64_t Highs = 0x8080808080808080ULL;
 
-// Bytes of the word equal to c, as their high bits (exact when the word is
-// ASCII, which is all it is asked about).
+// Bytes of the word equal to c, as their high bits (exact enough when the
+// word is ASCII, which is all it is asked about: a false mark can only
+// follow a true one).
 constexpr std::uint64_t Equal_Bytes(std::uint64_t word, char c) {
     const std::uint64_t x = word ^ (Ones * static_cast<unsigned char>(c));
     return (x - Ones) & ~x & Highs;
 }
 
-// Leading bytes of s from `at` that are plain ASCII for the format: none is
-// NUL, a special, or 0x80 and up.
+// True when the eight bytes hold none of NUL, a special, or 0x80 and up.
 template <char... Specials>
-std::size_t Plain_Run(std::string_view s, std::size_t at, const std::array<Byte_Class, 256>& classes) {
-    std::size_t i = at;
-    while (i + 8 <= s.size()) {
-        std::uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
-        if ((word & Highs) | Equal_Bytes(word, '\0') | (Equal_Bytes(word, Specials) | ... | 0)) break;
-        i += 8;
-    }
-    while (i < s.size() && classes[static_cast<unsigned char>(s[i])] == Plain) ++i;
-    return i - at;
+bool Plain_Word(std::uint64_t word) {
+    return ((word & Highs) | Equal_Bytes(word, '\0') | (Equal_Bytes(word, Specials) | ... | 0)) == 0;
 }
 
-std::size_t Lead_Length(unsigned char b) { return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2; }
-
-// The length of the well-formed character at i, or 0.
-std::size_t Character_At(std::string_view s, std::size_t i) {
-    const std::size_t length = Lead_Length(static_cast<unsigned char>(s[i]));
-    return i + length <= s.size() && Is_Valid_Utf8(s.substr(i, length)) ? length : 0;
+// The length of the well-formed character at s[i] (a byte from 0x80 up), or 0.
+std::size_t Character_At(const char* s, std::size_t i, std::size_t size) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b >= 0xC2 && b <= 0xDF)  // two bytes, the common case
+        return i + 1 < size && (static_cast<unsigned char>(s[i + 1]) & 0xC0) == 0x80 ? 2 : 0;
+    const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+    return i + length <= size && Is_Valid_Utf8(std::string_view(s + i, length)) ? length : 0;
 }
 
-// The one pass: plain runs whole, specials through `escape`, NULs dropped,
-// characters from 0x80 up checked and copied.
+// The one pass: plain runs copied a word at a time, specials through
+// `escape`, NULs dropped, characters from 0x80 up checked and copied.
 template <char... Specials, class Escape_Byte>
-void Append_Escaped(Export_Text& out, std::string_view s, const std::array<Byte_Class, 256>& classes,
-                    Escape_Byte escape) {
-    std::string& bytes = out.bytes;
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t run = Plain_Run<Specials...>(s, i, classes);
-        bytes.append(s.data() + i, run);
-        i += run;
-        if (i >= s.size()) break;
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        switch (classes[b]) {
-        case Escape: escape(bytes, static_cast<char>(b)); ++i; break;
+char* Put_Escaped(char* p, std::string_view text, const Class_Table& classes, Escape_Byte escape,
+                  bool& ill_formed) {
+    const char* s = text.data();
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    for (;;) {
+        while (i + 8 <= size) {
+            std::uint64_t word;
+            std::memcpy(&word, s + i, 8);
+            if (!Plain_Word<Specials...>(word)) break;
+            std::memcpy(p, &word, 8);
+            p += 8;
+            i += 8;
+        }
+        if (i < size && size >= 8 && i + 8 > size) {
+            // The last word, read back over bytes already done: when it is
+            // plain, so were they, and they went out as they are.
+            std::uint64_t word;
+            std::memcpy(&word, s + size - 8, 8);
+            if (Plain_Word<Specials...>(word)) {
+                std::memcpy(p - (i - (size - 8)), &word, 8);
+                return p + (size - i);
+            }
+        }
+        while (i < size && classes[static_cast<unsigned char>(s[i])] == Plain) *p++ = s[i++];
+        if (i >= size) return p;
+        switch (classes[static_cast<unsigned char>(s[i])]) {
+        case Escape: p = escape(p, s[i]); ++i; break;
         case Drop: ++i; break;
         default: {
-            std::size_t length = Character_At(s, i);
+            std::size_t length = Character_At(s, i, size);
             if (length == 0) {
-                out.ill_formed = true;  // copied as it is; the file's pass repairs it
+                ill_formed = true;  // copied as it is; the file's pass repairs it
                 length = 1;
             }
-            bytes.append(s.data() + i, length);
+            p = Put(p, std::string_view(s + i, length));
             i += length;
         }
         }
     }
 }
 
-constexpr auto Csv_Classes = Classes<'"'>();
-constexpr auto Html_Classes = Classes<'&', '<', '>', '"'>();
-constexpr auto Text_Classes = Classes<'\r', '\n'>();
+constexpr Class_Table Csv_Classes = Classes<'"'>();
+constexpr Class_Table Html_Classes = Classes<'&', '<', '>', '"'>();
+constexpr Class_Table Text_Classes = Classes<'\r', '\n'>();
 
 }  // namespace
 
-void Append_Csv_Field(Export_Text& out, std::string_view s) {
-    out.bytes += '"';
-    Append_Escaped<'"'>(out, s, Csv_Classes, [](std::string& bytes, char) { bytes += "\"\""; });
-    out.bytes += '"';
+char* Put_Csv_Field(char* p, std::string_view s, bool& ill_formed) {
+    *p++ = '"';
+    p = Put_Escaped<'"'>(
+        p, s, Csv_Classes, [](char* q, char) { return Put(q, "\"\""); }, ill_formed);
+    *p++ = '"';
+    return p;
 }
 
-void Append_Html(Export_Text& out, std::string_view s) {
-    Append_Escaped<'&', '<', '>', '"'>(out, s, Html_Classes, [](std::string& bytes, char c) {
-        switch (c) {
-        case '&': bytes += "&amp;"; break;
-        case '<': bytes += "&lt;"; break;
-        case '>': bytes += "&gt;"; break;
-        default: bytes += "&quot;"; break;
-        }
-    });
+char* Put_Html(char* p, std::string_view s, bool& ill_formed) {
+    return Put_Escaped<'&', '<', '>', '"'>(
+        p, s, Html_Classes,
+        [](char* q, char c) {
+            switch (c) {
+            case '&': return Put(q, "&amp;");
+            case '<': return Put(q, "&lt;");
+            case '>': return Put(q, "&gt;");
+            default: return Put(q, "&quot;");
+            }
+        },
+        ill_formed);
 }
 
-std::size_t Plain_Char_Count(std::string_view s) {
+std::size_t Plain_Char_Count(std::string_view text) {
+    const char* s = text.data();
+    const std::size_t size = text.size();
     std::size_t n = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t run = Plain_Run<'\r', '\n'>(s, i, Text_Classes);
-        n += run;
-        i += run;
-        if (i >= s.size()) break;
+    for (std::size_t i = 0;;) {
+        while (i + 8 <= size) {
+            std::uint64_t word;
+            std::memcpy(&word, s + i, 8);
+            if (!Plain_Word<'\r', '\n'>(word)) break;
+            i += 8;
+            n += 8;
+        }
+        if (i < size && size >= 8 && i + 8 > size) {
+            std::uint64_t word;  // the last word, as in Put_Escaped
+            std::memcpy(&word, s + size - 8, 8);
+            if (Plain_Word<'\r', '\n'>(word)) return n + (size - i);
+        }
+        while (i < size && Text_Classes[static_cast<unsigned char>(s[i])] == Plain) {
+            ++i;
+            ++n;
+        }
+        if (i >= size) return n;
         if (Text_Classes[static_cast<unsigned char>(s[i])] != High) return std::string_view::npos;
-        const std::size_t length = Character_At(s, i);
+        const std::size_t length = Character_At(s, i, size);
         if (length == 0) return std::string_view::npos;
         i += length;
         ++n;
     }
-    return n;
 }
 
 }  // namespace crv

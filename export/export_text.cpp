@@ -1,6 +1,7 @@
 #include "export/export_text.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "core/utf.h"
@@ -33,10 +34,37 @@ constexpr std::uint64_t Equal_Bytes(std::uint64_t word, char c) {
     return (x - Ones) & ~x & Highs;
 }
 
-// True when the eight bytes hold none of NUL, a special, or 0x80 and up.
+// The bytes of the word that are NUL, a special, or 0x80 and up, as their
+// high bits; only the lowest mark is exact, which is the one used.
 template <char... Specials>
-bool Plain_Word(std::uint64_t word) {
-    return ((word & Highs) | Equal_Bytes(word, '\0') | (Equal_Bytes(word, Specials) | ... | 0)) == 0;
+std::uint64_t Marks(std::uint64_t word) {
+    return (word & Highs) | Equal_Bytes(word, '\0') | (Equal_Bytes(word, Specials) | ... | 0);
+}
+
+// The next bytes from s[i], up to eight, as one word (the first in the low
+// byte) and how many of them are the text's; the rest are zero.
+std::uint64_t Load(const char* s, std::size_t i, std::size_t size, std::size_t& got) {
+    std::uint64_t word = 0;
+    if (i + 8 <= size) {
+        std::memcpy(&word, s + i, 8);
+        got = 8;
+    } else if (size >= 8) {
+        std::memcpy(&word, s + size - 8, 8);  // the last word, read back over bytes already done
+        word >>= 8 * (i - (size - 8));
+        got = size - i;
+    } else {
+        got = size - i;  // a short text: byte by byte, cheaper than a copy of unknown length
+        for (std::size_t k = 0; k < got; ++k) word |= std::uint64_t{static_cast<unsigned char>(s[i + k])} << (8 * k);
+    }
+    return word;
+}
+
+// How many bytes of the loaded word are plain.
+template <char... Specials>
+std::size_t Plain_Bytes(std::uint64_t word, std::size_t got) {
+    std::uint64_t marks = Marks<Specials...>(word);
+    if (got < 8) marks &= (std::uint64_t{1} << (8 * got)) - 1;
+    return marks == 0 ? got : static_cast<std::size_t>(std::countr_zero(marks)) / 8;
 }
 
 // The length of the well-formed character at s[i] (a byte from 0x80 up), or 0.
@@ -48,35 +76,24 @@ std::size_t Character_At(const char* s, std::size_t i, std::size_t size) {
     return i + length <= size && Is_Valid_Utf8(std::string_view(s + i, length)) ? length : 0;
 }
 
-// The one pass: plain runs copied a word at a time, specials through
-// `escape`, NULs dropped, characters from 0x80 up checked and copied.
+// The one pass: plain bytes a word at a time (the whole word is stored,
+// the output moves on by its plain bytes: the room has Room_Slack for it),
+// specials through `escape`, NULs dropped, characters from 0x80 up checked
+// and copied.
 template <char... Specials, class Escape_Byte>
 char* Put_Escaped(char* p, std::string_view text, const Class_Table& classes, Escape_Byte escape,
                   bool& ill_formed) {
     const char* s = text.data();
     const std::size_t size = text.size();
     std::size_t i = 0;
-    for (;;) {
-        while (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, s + i, 8);
-            if (!Plain_Word<Specials...>(word)) break;
-            std::memcpy(p, &word, 8);
-            p += 8;
-            i += 8;
-        }
-        if (i < size && size >= 8 && i + 8 > size) {
-            // The last word, read back over bytes already done: when it is
-            // plain, so were they, and they went out as they are.
-            std::uint64_t word;
-            std::memcpy(&word, s + size - 8, 8);
-            if (Plain_Word<Specials...>(word)) {
-                std::memcpy(p - (i - (size - 8)), &word, 8);
-                return p + (size - i);
-            }
-        }
-        while (i < size && classes[static_cast<unsigned char>(s[i])] == Plain) *p++ = s[i++];
-        if (i >= size) return p;
+    while (i < size) {
+        std::size_t got = 0;
+        const std::uint64_t word = Load(s, i, size, got);
+        const std::size_t plain = Plain_Bytes<Specials...>(word, got);
+        std::memcpy(p, &word, 8);
+        p += plain;
+        i += plain;
+        if (plain == got) continue;
         switch (classes[static_cast<unsigned char>(s[i])]) {
         case Escape: p = escape(p, s[i]); ++i; break;
         case Drop: ++i; break;
@@ -86,11 +103,11 @@ char* Put_Escaped(char* p, std::string_view text, const Class_Table& classes, Es
                 ill_formed = true;  // copied as it is; the file's pass repairs it
                 length = 1;
             }
-            p = Put(p, std::string_view(s + i, length));
-            i += length;
+            for (std::size_t k = 0; k < length; ++k) *p++ = s[i++];
         }
         }
     }
+    return p;
 }
 
 constexpr Class_Table Csv_Classes = Classes<'"'>();
@@ -125,30 +142,20 @@ std::size_t Plain_Char_Count(std::string_view text) {
     const char* s = text.data();
     const std::size_t size = text.size();
     std::size_t n = 0;
-    for (std::size_t i = 0;;) {
-        while (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, s + i, 8);
-            if (!Plain_Word<'\r', '\n'>(word)) break;
-            i += 8;
-            n += 8;
-        }
-        if (i < size && size >= 8 && i + 8 > size) {
-            std::uint64_t word;  // the last word, as in Put_Escaped
-            std::memcpy(&word, s + size - 8, 8);
-            if (Plain_Word<'\r', '\n'>(word)) return n + (size - i);
-        }
-        while (i < size && Text_Classes[static_cast<unsigned char>(s[i])] == Plain) {
-            ++i;
-            ++n;
-        }
-        if (i >= size) return n;
+    for (std::size_t i = 0; i < size;) {
+        std::size_t got = 0;
+        const std::uint64_t word = Load(s, i, size, got);  // before got is read
+        const std::size_t plain = Plain_Bytes<'\r', '\n'>(word, got);
+        n += plain;
+        i += plain;
+        if (plain == got) continue;
         if (Text_Classes[static_cast<unsigned char>(s[i])] != High) return std::string_view::npos;
         const std::size_t length = Character_At(s, i, size);
         if (length == 0) return std::string_view::npos;
         i += length;
         ++n;
     }
+    return n;
 }
 
 }  // namespace crv

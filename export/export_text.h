@@ -32,9 +32,11 @@ inline char* Put(char* p, std::string_view s) {
     return p + s.size();
 }
 
-// The most bytes a cell can take in each format.
-constexpr std::size_t Csv_Room(std::string_view s) { return 2 * s.size() + 2; }
-constexpr std::size_t Html_Room(std::string_view s) { return 6 * s.size(); }
+// The most bytes a cell can take in each format, with the slack the
+// routines need: they store eight bytes at a time.
+inline constexpr std::size_t Room_Slack = 8;
+constexpr std::size_t Csv_Room(std::string_view s) { return 2 * s.size() + 2 + Room_Slack; }
+constexpr std::size_t Html_Room(std::string_view s) { return 6 * s.size() + Room_Slack; }
 
 // A CSV field: quoted, quotes doubled.
 char* Put_Csv_Field(char* p, std::string_view s, bool& ill_formed);

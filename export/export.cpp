@@ -298,15 +298,41 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
     line += CRLF;
 }
 
+// A row goes into room reserved for it at once: a plain cell that fits is
+// copied and filled there; any other cell takes the general way.
 void Format_Text_Row(std::string& line, const ListItem& item, const std::vector<std::size_t>& widths,
                      std::size_t margin, std::size_t gap) {
-    line.append(margin, ' ');
-    Append_Fitted(line, item.text, Width_Of(widths, 0), true);
-    for (std::size_t k = 1; k <= item.sub_items.size(); ++k) {
-        line.append(gap, ' ');
-        Append_Fitted(line, item.Sub_Item(k), Width_Of(widths, k), false);
+    const std::size_t cells = 1 + item.sub_items.size();
+    auto cell = [&](std::size_t k) -> std::string_view {
+        return k == 0 ? Trim_Blanks(item.text) : std::string_view(item.sub_items[k - 1]);
+    };
+    std::size_t room = margin + CRLF.size();
+    for (std::size_t k = 0; k < cells; ++k) room += (k > 0 ? gap : 0) + cell(k).size() + Width_Of(widths, k);
+    char* p = Reserve_End(line, room);
+    std::memset(p, ' ', margin);
+    p += margin;
+    for (std::size_t k = 0; k < cells; ++k) {
+        if (k > 0) {
+            std::memset(p, ' ', gap);
+            p += gap;
+        }
+        const std::string_view text = cell(k);
+        const std::size_t w = Width_Of(widths, k);
+        const std::size_t n = Plain_Char_Count(text);
+        if (n != std::string_view::npos && n <= w) {
+            p = Put(p, text);
+            std::memset(p, ' ', w - n);
+            p += w - n;
+            continue;
+        }
+        // The general way writes at the end of the line, then the room for
+        // the rest is taken again.
+        const std::size_t rest = static_cast<std::size_t>(line.data() + line.size() - p) - (text.size() + w);
+        Set_End(line, p);
+        Append_Fitted(line, text, w, k == 0);
+        p = Reserve_End(line, rest);
     }
-    line += CRLF;
+    Set_End(line, Put(p, CRLF));
 }
 
 void Format_CSV_Header(Export_Text& line, const ListModel& list) {

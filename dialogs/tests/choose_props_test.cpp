@@ -15,6 +15,12 @@ namespace {
 
 constexpr std::int32_t Processor = 8;  // Win32_Processor in the shipped catalogue
 
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
 WmiInstance Class_Of(std::vector<std::string> names) {
     WmiInstance definition;
     for (auto& n : names) definition.properties.push_back(Wmi_Null(std::move(n)));
@@ -100,6 +106,17 @@ TEST_F(ChoosePropsTest, StoredRowsFirstThenTheClassesOtherPropertiesEachOnce) {
     EXPECT_TRUE(c_.lvwProperties.Item(n).tag.empty());
     EXPECT_EQ(c_.lvwProperties.Item(n + 1).key, "ZetaTwo");
     EXPECT_EQ(wmi_.connects.back().namespace_path, "root\\cimv2");
+}
+
+TEST_F(ChoosePropsTest, AStoredTwinInOtherCaseIsListedOnce) {
+    db_.Exec("INSERT INTO PROPS_TBL (PROP_NAME, PROP_DISP_NAME, ACTIVE, FEATURE_ID, LIST_ORDER) VALUES ('" +
+             Upper(stored_.Text(1, 0)) + "', 'Twin caption', 1, 8, 0)");
+    Open("Win32_Processor");
+    const std::size_t n = stored_.Data_Row_Count();
+    ASSERT_EQ(c_.lvwProperties.Item_Count(), n + 2) << ::testing::PrintToString(Keys());
+    EXPECT_EQ(c_.lvwProperties.Item(0).key, stored_.Text(1, 0));
+    for (std::size_t i = 0; i < c_.lvwProperties.Item_Count(); ++i)
+        EXPECT_NE(c_.lvwProperties.Item(i).text, "Twin caption");
 }
 
 TEST_F(ChoosePropsTest, FeaturesWithoutAClassListOnlyStoredRows) {

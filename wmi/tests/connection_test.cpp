@@ -119,6 +119,18 @@ TEST_F(ConnectionTest, SelectListFollowsListOrderOfActiveProperties) {
     EXPECT_EQ(Get_Property_Select_List(6), "*");
 }
 
+TEST_F(ConnectionTest, NamesDifferingOnlyInCaseAreSelectedOnce) {
+    // A twin an older scan added: the first (oldest) row decides, active or not.
+    store.Add_Property(5, "ProcessId", 1, true);
+    store.Add_Property(5, "PROCESSID", 2, true);
+    store.Add_Property(5, "Name", 3, true);
+    store.Add_Property(6, "Handle", 1, false);
+    store.Add_Property(6, "handle", 2, true);
+    store.Add_Property(6, "Caption", 3, true);
+    EXPECT_EQ(Get_Property_Select_List(5), "ProcessId, Name");
+    EXPECT_EQ(Get_Property_Select_List(6), "Caption");
+}
+
 TEST_F(ConnectionTest, UserThatNamesItsDomainIsSentUnchanged) {
     ASSERT_NE(Connect_WMI("PC7", "CORP\\admin", "pw", 0, "corp"), nullptr);
     EXPECT_EQ(Last().user, "CORP\\admin");

@@ -132,7 +132,8 @@ void Listing(FakeWmiPort& port, std::int32_t id) {
 
 }  // namespace
 
-int main() {
+// With "--rows N": one untimed listing of N rows only, for a profiler.
+int main(int argc, char** argv) {
     test::TestStore store;
     if (!store.ok()) return 1;
     FakeWmiPort port;
@@ -142,6 +143,13 @@ int main() {
     TreeNode node;
     node.key = "Win32_Thing";
     node.text = "Things";
+    if (argc == 3 && std::string(argv[1]) == "--rows") {
+        port.Set_Objects("SELECT * FROM Win32_Thing", Objects(std::stoi(argv[2])));
+        ListModel list;
+        Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+        std::printf("%zu rows\n", list.Item_Count());
+        return 0;
+    }
     Listing(port, id);
     Growth(port, id, node);
     Set_Wmi_Port(nullptr);

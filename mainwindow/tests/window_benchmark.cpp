@@ -173,7 +173,7 @@ struct BareWindow {
 
 // A value as text the shortest way: texts as they are, whole numbers and
 // flags by hand, anything else through the variant's own conversion.
-std::wstring Variant_Text(const VARIANT& value) {
+std::wstring Variant_Text(VARIANT& value) {
     switch (value.vt) {
     case VT_BSTR: return value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : std::wstring();
     case VT_I4: return std::to_wstring(value.lVal);

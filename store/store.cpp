@@ -143,14 +143,9 @@ void Set_Store_Environment(StoreEnvironment environment) {
     env.local_computer_name =
         environment.local_computer_name ? environment.local_computer_name : defaults.local_computer_name;
     env.now = environment.now ? environment.now : defaults.now;
-    // Another environment may find another data file.
-    Note_Store_Change();
 }
 
-void Reset_Store_Environment() {
-    Environment_Slot() = Platform_Store_Environment();
-    Note_Store_Change();
-}
+void Reset_Store_Environment() { Environment_Slot() = Platform_Store_Environment(); }
 
 // ---- the access layer ------------------------------------------------------
 

@@ -100,9 +100,9 @@ void Set_Store_Environment(StoreEnvironment environment);
 void Reset_Store_Environment();
 
 // Grows with every statement this process runs that is not a plain SELECT
-// (through Run_SQL or a session's row runner) and with every new store
-// environment. What is kept in memory from the store holds while the count
-// it was read at stays. Writes by other processes are not seen.
+// (through Run_SQL or a session's row runner). What is kept in memory from
+// the store holds while the count it was read at stays (and the data file's
+// folders are the same). Writes by other processes are not seen.
 std::uint64_t Store_Change_Count();
 void Note_Store_Change();
 

@@ -11,7 +11,7 @@ namespace {
 
 struct SelectLists {
     std::uint64_t change_count = 0;
-    std::string database;
+    std::string folders;
     std::unordered_map<std::int32_t, std::string> lists;
 };
 
@@ -24,11 +24,15 @@ SelectLists& Kept() {
 
 std::string Cached_Property_Select_List(std::int32_t featureId) {
     SelectLists& kept = Kept();
-    const std::string database = Get_Database_Path();
-    if (kept.change_count != Store_Change_Count() || kept.database != database) {
+    // The folders the data file is looked for in, not the file itself: the
+    // look-up would cost a file system call per click.
+    const StoreEnvironment& env = Store_Environment();
+    const std::string folders = (env.program_folder ? env.program_folder() : std::string()) + '\n' +
+                                (env.system_directory ? env.system_directory() : std::string());
+    if (kept.change_count != Store_Change_Count() || kept.folders != folders) {
         kept.lists.clear();
         kept.change_count = Store_Change_Count();
-        kept.database = database;
+        kept.folders = folders;
     }
     if (auto found = kept.lists.find(featureId); found != kept.lists.end()) return found->second;
     const bool error_before = !Pending_Error().empty();

@@ -4,7 +4,7 @@
 // store operation beside the device's own. A list is read again once the
 // store has changed in this process since it was kept (Store_Change_Count:
 // a Choose Properties save, a scan that adds properties, any other write)
-// or the data file is another.
+// or the data file is looked for in other folders.
 #include <cstdint>
 #include <string>
 

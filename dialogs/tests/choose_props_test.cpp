@@ -188,6 +188,27 @@ TEST_F(ChoosePropsTest, ASaveChangesWhatTheNextListingSelects) {
               order);
 }
 
+// The listing keeps the select list in memory; a save must make it anew.
+TEST_F(ChoosePropsTest, ASaveRenewsTheSelectListTheListingKeeps) {
+    std::string wql;
+    ASSERT_TRUE(Build_Feature_Query(Processor, "Win32_Processor", wql));
+    EXPECT_EQ(wql, "SELECT " + Get_Property_Select_List(Processor) + " FROM Win32_Processor");
+    Open("Win32_Processor");
+    for (std::size_t i = 0; i < c_.lvwProperties.Item_Count(); ++i)
+        c_.lvwProperties.Item(i).checked = c_.lvwProperties.Item(i).key == "ZetaOne";
+    c_.lvwProperties_ItemCheck();
+    c_.cmdSave_Click();
+    ASSERT_TRUE(Build_Feature_Query(Processor, "Win32_Processor", wql));
+    EXPECT_EQ(wql, "SELECT ZetaOne FROM Win32_Processor");
+
+    // Saving nothing checked switches every property off: all of them.
+    for (std::size_t i = 0; i < c_.lvwProperties.Item_Count(); ++i) c_.lvwProperties.Item(i).checked = false;
+    c_.lvwProperties_ItemCheck();
+    c_.cmdSave_Click();
+    ASSERT_TRUE(Build_Feature_Query(Processor, "Win32_Processor", wql));
+    EXPECT_EQ(wql, "SELECT * FROM Win32_Processor");
+}
+
 TEST_F(ChoosePropsTest, MovingSelectAllAndClosing) {
     Open("Win32_Processor");
     const std::vector<std::string> keys = Keys();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <memory_resource>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <unordered_set>
 
@@ -150,19 +151,15 @@ bool Is_Failure_Row(const ListItem& row) {
 }
 
 bool Is_Failed_Listing(const ListModel& list) {
-    bool failed = false;
-    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+    // Blank spacer rows may follow a failure row; the last other row tells.
+    for (std::size_t i = list.Item_Count(); i-- > 0;) {
         const ListItem& row = list.Item(i);
-        if (Is_Failure_Row(row)) {
-            failed = true;
-            continue;
-        }
-        // Blank spacer rows may follow a failure row; anything else is data.
         const bool blank = row.text.find_first_not_of(' ') == std::string::npos &&
                            row.Sub_Item(1).find_first_not_of(' ') == std::string::npos;
+        if (Is_Failure_Row(row)) return true;
         if (!blank) return false;
     }
-    return failed;
+    return false;
 }
 
 bool Is_Feature_Not_Supported_Error(std::int32_t number) {
@@ -220,33 +217,53 @@ void Collect_Installed_Software(std::int32_t deviceId, const std::string& comput
         return;
     }
     const std::string name_key = list.Column_Count() ? list.Column(0).key : "DisplayName";
+    // A provider without one of the methods fails alike for every product:
+    // each distinct failure is shown once, and the products are listed with
+    // the values that could be read. A provider that went away ends the
+    // list with its error row, so a short list never passes for a whole one.
+    std::set<std::pair<std::int32_t, std::string>> shown;
+    bool disconnected = false;
+    auto read = [&](const std::string& path, const std::string& name, std::int32_t type, WmiScalar& value) {
+        std::int32_t answer = 0;
+        WmiStatus status;
+        if (Read_WMI_Reg_Value(*services, Hkey_Local_Machine, path, name, type, answer, value, status)) return;
+        value = std::monostate{};
+        Set_Error(status.number, status.description);
+        if (status.number == Rpc_E_Disconnected) {
+            disconnected = true;
+            return;
+        }
+        if (shown.emplace(status.number, status.description).second)
+            Show_Error_Message(true);
+        else
+            Clear_Error();
+    };
     for (const std::string& product : products) {
         const std::string path = std::string(Uninstall_Key_Path) + "\\" + product;
-        std::int32_t type = Reg_Type_String;
         WmiScalar value;
-        Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, name_key, type, value);
+        read(path, name_key, Reg_Type_String, value);
+        if (disconnected) break;
         std::string name = Scalar_To_Text(value);
         if (name.empty()) continue;
         ListItem* row = list.Add_Item("", name);
         row->small_icon = "MSI";
-        for (std::size_t column = 1; column < list.Column_Count(); ++column) {
+        for (std::size_t column = 1; column < list.Column_Count() && !disconnected; ++column) {
             const std::string key = list.Column(column).key;
             std::string text;
             if (key == "EstimatedSize") {
-                type = Reg_Type_DWORD;
-                value = std::monostate{};
-                Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, key, type, value);
+                read(path, key, Reg_Type_DWORD, value);
                 if (std::holds_alternative<std::int64_t>(value))
                     text = Installed_Size_Text(Unsigned32(std::get<std::int64_t>(value)));
             } else {
-                type = Reg_Type_String;
-                Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, key, type, value);
+                read(path, key, Reg_Type_String, value);
                 text = Scalar_To_Text(value);
                 if (key == "InstallDate") text = Installed_Date_Text(text);
             }
             row->Set_Sub_Item(column, std::move(text));
         }
+        if (disconnected) break;
     }
+    if (disconnected) Add_Failure_Row(list, "", false);
     list.Notify();
 }
 

@@ -24,9 +24,10 @@ bool Is_Creation_Class_Name(std::string_view name);
 // A failure row of any listing: small icon "NoInfo" and either the error
 // ("Error" key or caption) or "Feature disabled or not supported by OS".
 bool Is_Failure_Row(const ListItem& row);
-// True when a listing failed as a whole: it holds a failure row and nothing
-// but blank rows besides (a connection or query error before any object).
-// Such a list is no scan of the computer and is never stored over one.
+// True when a listing failed: its last row that is not blank is a failure
+// row, whether it failed before any object (a connection or query error) or
+// was cut off part-way. Such a list is no whole scan of the computer and is
+// never stored over one.
 bool Is_Failed_Listing(const ListModel& list);
 
 // True for the errors that mean "this computer has no such class, namespace
@@ -51,7 +52,9 @@ void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& compute
 
 // One row per product of the uninstall key of HKEY_LOCAL_MACHINE on the
 // computer (through the registry provider in root\Default), the columns
-// filled by the registry values their keys name.
+// filled by the registry values their keys name. A value that cannot be read
+// leaves its cell empty, each distinct failure shown once in the error box;
+// a provider that disconnects ends the list with an "Error" row.
 void Collect_Installed_Software(std::int32_t deviceId, const std::string& computer, ListModel& list);
 
 // The uninstall key the collector walks.

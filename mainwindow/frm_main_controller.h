@@ -439,6 +439,9 @@ private:
     std::string listed_key_;
     int listing_serial_ = 0;  // counts fillings of the pane
     bool relist_paused_ = false;
+    // Set while the feature handler fills the pane's buffer: the live process
+    // and service rows of the pane come from the refresh timer instead.
+    bool filling_pane_ = false;
     int busy_depth_ = 0;
     std::chrono::steady_clock::time_point last_progress_{};
     int modal_depth_ = 0;

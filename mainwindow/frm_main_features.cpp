@@ -11,6 +11,7 @@
 #include "ui/model/list_layouts.h"
 #include "wmi/collectors.h"
 #include "wmi/connection.h"
+#include "wmi/live_lists.h"
 
 namespace crv {
 
@@ -165,7 +166,9 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     }
 
     ListModel buffer;
+    filling_pane_ = true;
     Node_Clicked_Event_Handler(device_id, device, feature_id, key, image, *this, *node, buffer, scan_date, online);
+    filling_pane_ = false;
 
     if (listing_ready_probe) listing_ready_probe();
     Show_Listing(buffer, vertical);
@@ -230,10 +233,16 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }
-    } else if (key == "RTT_RemoteTaskManager") {
-        layout(Layout_Processes, "");
-    } else if (key == "RTT_SCM") {
-        layout(Layout_Services, "");
+    } else if (key == "RTT_RemoteTaskManager" || key == "RTT_SCM") {
+        const bool processes = key == "RTT_RemoteTaskManager";
+        layout(processes ? Layout_Processes : Layout_Services, "");
+        // Only the pane is refreshed by the timer: any other list (an export
+        // or a scan) gets the rows of one refresh now. A failure is its row.
+        if (ok && blnOnline && !filling_pane_) {
+            const bool filled = processes ? Refresh_Process_List(lvwTemp, lngDeviceID)
+                                          : Refresh_Service_List(lvwTemp, lngDeviceID);
+            if (!filled) Clear_Error();
+        }
     } else if (key == "Cust_InstalledProducts") {
         layout(Layout_Installed_Products, "");
         if (ok) Collect_Installed_Software(lngDeviceID, strDevice, lvwTemp);

@@ -215,10 +215,38 @@ TEST_F(ControllerTest, BufferListContractForTheScanDialog) {
     EXPECT_EQ(hidden.Column(0).tag.substr(0, std::to_string(pc_).size()), std::to_string(pc_));
     EXPECT_EQ(c_.lvwMain.Item_Count(), 1u);
     EXPECT_EQ(c_.lvwMain.Item(0).key, "keep");
-    // Live lists come only from the timer: columns, no rows.
+    // The timer refreshes only the pane: a list of the dialog gets the rows
+    // of one refresh, the same rows the pane shows.
+    const std::string services =
+        "Select DisplayName, Name, State, StartMode, StartName, ServiceType, Description From Win32_Service";
+    wmi_.Set_Objects(services, {Instance({Wmi_Text("Name", "Spooler"), Wmi_Text("DisplayName", "Print Spooler"),
+                                          Wmi_Text("State", "Running")}),
+                                Instance({Wmi_Text("Name", "W32Time"), Wmi_Text("DisplayName", "Windows Time")})});
+    wmi_.Set_Objects("Select * From Win32_Process",
+                     {Instance({Wmi_Text("Name", "init.exe"), Wmi_Uint32("ProcessId", 4)})});
     c_.Node_Clicked_Event_Handler(pc_, "PC7", 0, "RTT_SCM", "", c_, *Feature("RTT_SCM"), hidden, "", true);
-    EXPECT_EQ(hidden.Item_Count(), 0u);
     EXPECT_EQ(hidden.Column(0).key, "DisplayName");
+    ASSERT_EQ(hidden.Item_Count(), 2u);
+    EXPECT_EQ(hidden.Item(0).text, "Print Spooler");
+    EXPECT_EQ(hidden.Item(0).Sub_Item(2), "Running");
+    EXPECT_EQ(hidden.Item(1).key, "W32Time");
+    c_.Node_Clicked_Event_Handler(pc_, "PC7", 0, "RTT_RemoteTaskManager", "", c_, *Feature("RTT_RemoteTaskManager"),
+                                  hidden, "", true);
+    ASSERT_EQ(hidden.Item_Count(), 1u);
+    EXPECT_EQ(hidden.Item(0).Sub_Item(1), "4");
+    EXPECT_EQ(c_.lvwMain.Item(0).key, "keep");
+    // Offline nothing is asked of the computer.
+    const std::size_t asked = wmi_.queries.size();
+    c_.Node_Clicked_Event_Handler(pc_, "PC7", 0, "RTT_SCM", "", c_, *Feature("RTT_SCM"), hidden, "", false);
+    EXPECT_EQ(hidden.Item_Count(), 0u);
+    EXPECT_EQ(wmi_.queries.size(), asked);
+
+    // The pane's rows come from one immediate refresh, not two.
+    host_.loaded_forms.clear();
+    Click("RTT_SCM");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Item(1).text, "Windows Time");
+    EXPECT_EQ(std::count(wmi_.queries.begin(), wmi_.queries.end(), services), 2);
 }
 
 TEST_F(ControllerTest, CancelDuringAListingOfManyInstancesKeepsTheRowsSoFar) {

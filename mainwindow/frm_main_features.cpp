@@ -229,7 +229,8 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         layout(Layout_Property_List, "");
         if (ok) {
             if (blnOnline)
-                Collect_Class_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, key.substr(4));
+                Collect_Class_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, key.substr(4),
+                                          Feature_Property_Order(lngFeatureID));
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }
@@ -251,7 +252,8 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         if (ok) {
             if (blnOnline)
                 Collect_WQL_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked,
-                                        "Select * From Win32_PNPEntity Where ConfigManagerErrorCode<>0");
+                                        "Select * From Win32_PNPEntity Where ConfigManagerErrorCode<>0",
+                                        Feature_Property_Order(lngFeatureID));
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }

@@ -1,5 +1,6 @@
 #include "wmi/collectors.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/features.h"
 #include "ui/model/list_helpers.h"
 #include "wmi/connection.h"
 #include "wmi/format/formatter.h"
@@ -65,7 +67,7 @@ const std::string& Caption_At(std::vector<std::pair<std::string, std::string>>& 
 // Writes the objects of the query; false with the error pending when any
 // step failed.
 bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel& list, const TreeNode& node,
-                  const std::string& wql, std::int32_t& n) {
+                  const std::string& wql, const PropertyOrder& order, std::int32_t& n) {
     std::string user, password, domain;
     Get_Device_Credentials(deviceId, user, password, domain);
     auto services = Connect_WMI(computer, user, password, Namespace_CIMV2, domain);
@@ -79,6 +81,7 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
     // a repeated name takes its memory from a buffer that every object reuses.
     std::vector<std::pair<std::string, std::string>> captions;
     std::array<std::byte, 8192> seen_room;
+    PropertySequence in_order;
     WmiInstance object;
     while (objects->Next(object, status)) {
         ++n;
@@ -94,7 +97,9 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
         // An object that repeats a property name keeps its first value.
         std::pmr::monotonic_buffer_resource seen_memory(seen_room.data(), seen_room.size());
         std::pmr::unordered_set<std::string_view> seen(object.properties.size(), &seen_memory);
-        for (std::size_t p = 0; p < object.properties.size(); ++p) {
+        Order_Properties(object.properties, order, in_order);
+        for (const auto& entry : in_order) {
+            const std::size_t p = entry.second;
             const WmiProperty& property = object.properties[p];
             if (!seen.insert(property.name).second) continue;
             std::string key = property.name + Sep + number;
@@ -145,6 +150,52 @@ bool Is_Creation_Class_Name(std::string_view name) {
     return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
 }
 
+namespace {
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::size_t PropertyOrder::Hash::operator()(std::string_view name) const {
+    std::size_t h = 14695981039346656037ull;
+    for (char c : name) h = (h ^ static_cast<unsigned char>(Lower(c))) * 1099511628211ull;
+    return h;
+}
+
+bool PropertyOrder::Equal::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+PropertyOrder::PropertyOrder(const std::vector<std::string>& names) {
+    ranks_.reserve(names.size());
+    for (const std::string& name : names) ranks_.emplace(name, ranks_.size());  // a twin keeps the first place
+}
+
+std::size_t PropertyOrder::Rank(std::string_view name) const {
+    auto it = ranks_.find(name);
+    return it == ranks_.end() ? ranks_.size() : it->second;
+}
+
+PropertyOrder Feature_Property_Order(std::int32_t featureId) {
+    SqlResult props;
+    std::vector<std::string> names;
+    if (featureId > 0 && Get_Feature_Props(featureId, props, false))
+        for (std::size_t row = 1; row <= props.Data_Row_Count(); ++row) names.push_back(props.Text(row, 1));
+    Clear_Error();
+    return PropertyOrder(names);
+}
+
+void Order_Properties(const WmiObject& properties, const PropertyOrder& order, PropertySequence& sequence) {
+    // Under the header: before everything, as they came. Each rank is read once.
+    sequence.resize(properties.size());
+    for (std::size_t i = 0; i < properties.size(); ++i)
+        sequence[i] = {order.empty() || Goes_Under_Header(properties[i].name) ? 0 : order.Rank(properties[i].name) + 1,
+                       i};
+    if (order.empty()) return;
+    std::stable_sort(sequence.begin(), sequence.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
 bool Is_Failure_Row(const ListItem& row) {
     if (row.small_icon != "NoInfo") return false;
     return Get_Field(row.key, 0) == "Error" || row.text == "Error" || row.Sub_Item(1) == Not_Supported_Text;
@@ -167,14 +218,15 @@ bool Is_Feature_Not_Supported_Error(std::int32_t number) {
 }
 
 void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
-                             const TreeNode& featureNode, const std::string& wql) {
+                             const TreeNode& featureNode, const std::string& wql, const PropertyOrder& order) {
     std::int32_t n = 0;
-    if (!List_Objects(deviceId, computer, list, featureNode, wql, n)) Add_Failure_Row(list, std::to_string(n), true);
+    if (!List_Objects(deviceId, computer, list, featureNode, wql, order, n)) Add_Failure_Row(list, std::to_string(n), true);
     list.Notify();
 }
 
 void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
-                               const TreeNode& featureNode, const std::string& className) {
+                               const TreeNode& featureNode, const std::string& className,
+                               const PropertyOrder& order) {
     std::string wql;
     if (!Build_Select_All_Query(className, wql)) {
         // Refused before anything was sent: the listing's error row says why.
@@ -182,7 +234,7 @@ void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& compute
         list.Notify();
         return;
     }
-    Collect_WQL_To_ListView(deviceId, computer, list, featureNode, wql);
+    Collect_WQL_To_ListView(deviceId, computer, list, featureNode, wql, order);
 }
 
 std::string Installed_Size_Text(std::int64_t kilobytes) {

@@ -249,6 +249,22 @@ TEST_F(ControllerTest, BufferListContractForTheScanDialog) {
     EXPECT_EQ(std::count(wmi_.queries.begin(), wmi_.queries.end(), services), 2);
 }
 
+// Move Property Up/Down change LIST_ORDER: the live rows follow it, not the
+// order WMI gives the properties in, and a scan stores them so.
+TEST_F(ControllerTest, LiveRowsFollowTheChosenPropertyOrder) {
+    Start();
+    const std::string f = std::to_string(Get_Feature_ID("Win32_Processor"));
+    db_.Exec("DELETE FROM PROPS_TBL WHERE FEATURE_ID=" + f);
+    db_.Exec("INSERT INTO PROPS_TBL (PROP_NAME, PROP_DISP_NAME, FEATURE_ID, LIST_ORDER, ACTIVE) VALUES ('Zeta','Zeta'," +
+             f + ",1,1), ('Name','Name'," + f + ",2,1), ('Alpha','Alpha'," + f + ",3,1)");
+    wmi_.Set_Objects("SELECT Zeta, Name, Alpha FROM Win32_Processor",
+                     {Instance({Wmi_Text("Alpha", "a"), Wmi_Text("Name", "CPU0"), Wmi_Text("Zeta", "z")})});
+    Click("Win32_Processor");
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i) names.push_back(Get_Field(c_.lvwMain.Item(i).key, 0));
+    EXPECT_EQ(names, (std::vector<std::string>{"Win32_Processor", "Name", "Zeta", "Alpha", "Space0"}));
+}
+
 TEST_F(ControllerTest, CancelDuringAListingOfManyInstancesKeepsTheRowsSoFar) {
     Start();
     FakeWmiPort::QueryAnswer answer;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/common.h"
 #include "core/error.h"
 #include "ui/model/list_layouts.h"
 #include "wmi/fake_wmi.h"
@@ -291,6 +292,39 @@ TEST_F(InstalledSoftwareTest, ADisconnectedProviderEndsTheListWithAnErrorRow) {
     EXPECT_TRUE(Is_Failed_Listing(list));
     EXPECT_TRUE(reporter.shown.empty());
     EXPECT_TRUE(Pending_Error().empty());
+}
+
+// The rows follow the order chosen in the property chooser: the header's
+// own rows first, as they always stand, then the catalogue's LIST_ORDER
+// (names matched ignoring case), then what the catalogue does not hold in
+// the object's order.
+TEST_F(CollectorTest, RowsFollowTheFeaturesListOrder) {
+    const std::int32_t feature = 9001;
+    store.Add_Property(feature, "Size", 1, true);
+    store.Add_Property(feature, "Status", 2, true);
+    store.Add_Property(feature, "FreeSpace", 3, false);
+    store.Add_Property(feature, "Name", 4, true);
+    WmiInstance object{"p1", "Win32_Thing",
+                       {Wmi_Text("Caption", "cap"), Wmi_Text("Extra", "e"), Wmi_Text("FREESPACE", "9"),
+                        Wmi_Text("Name", "nm"), Wmi_Text("Size", "5"), Wmi_Text("Other", "o"),
+                        Wmi_Text("Status", "OK")}};
+    port.Set_Objects("q", {object, object});
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q", Feature_Property_Order(feature));
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) names.push_back(Get_Field(list.Item(i).key, 0));
+    const std::vector<std::string> one = {"Name", "Caption", "Size", "Status", "FREESPACE", "Extra", "Other"};
+    std::vector<std::string> expected;
+    for (int n = 0; n < 2; ++n) {
+        expected.push_back("Win32_Thing");
+        expected.insert(expected.end(), one.begin(), one.end());
+        expected.push_back("Space");
+    }
+    EXPECT_EQ(names, expected);
+
+    // Without an order (no catalogue rows) the object's own order stands.
+    list.Clear_Items();
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q", Feature_Property_Order(feature + 1));
+    EXPECT_EQ(Get_Field(list.Item(3).key, 0), "Extra");
 }
 
 TEST_F(CollectorTest, RepeatedPropertyKeepsItsFirstValueAndTheListingGoesOn) {

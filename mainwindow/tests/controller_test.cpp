@@ -361,6 +361,62 @@ TEST_F(ControllerTest, ClassErrorsBecomeRowsWithoutABox) {
     EXPECT_TRUE(Pending_Error().empty());
 }
 
+// Stores a scan of one feature: its header and one caption row.
+bool Save_Caption_Scan(const StoreDate& date, std::int32_t device, std::int32_t feature, const std::string& caption) {
+    ListModel scan;
+    ListItem* h = scan.Add_Item("Win32_OperatingSystem" + SEP + "1", "Operating System");
+    h->small_icon = "Windows";
+    h->bold = true;
+    ListItem* p = scan.Add_Item("Caption" + SEP + "1", "    Caption");
+    p->Set_Sub_Item(1, caption);
+    p->small_icon = "Info";
+    return Save_Scan(date, device, feature, scan);
+}
+
+// Clicking another computer in the device tree never leaves the first one's
+// rows under the new one's name: offline the pane shows the new computer's
+// stored scan of the feature, online it is cleared until a feature is
+// clicked, and nothing is asked of the new computer meanwhile.
+TEST_F(ControllerTest, ANewRootComputerNeverShowsThePreviousComputersRows) {
+    const std::int32_t ghost = Add_Device("GHOST-PC", "", "", 0, 0, 0, 0, "x", 1, 2, "", "tester");
+    const std::int32_t bare = Add_Device("BARE", "", "", 0, 0, 0, 0, "x", 1, 2, "", "tester");
+    const std::int32_t fid = Get_Feature_ID("Win32_OperatingSystem");
+    ASSERT_TRUE(Save_Caption_Scan({2024, 3, 7}, pc_, fid, "Windows 7"));
+    ASSERT_TRUE(Save_Caption_Scan({2024, 3, 8}, ghost, fid, "Windows 11"));
+    Set_Online(false);
+    Start();
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(pc_)));
+    Click("Win32_OperatingSystem");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Item(1).Sub_Item(1), "Windows 7");
+
+    host_.boxes.clear();
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(ghost)));
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, "GHOST-PC");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Item(1).Sub_Item(1), "Windows 11");
+    EXPECT_EQ(Number_Value(Get_Field(c_.lvwMain.tag, 0)), ghost);
+    EXPECT_EQ(Get_Field(c_.lvwMain.tag, 2), "GHOST-PC");
+    EXPECT_EQ(c_.Panel("Information")->text, "GHOST-PC");
+    EXPECT_TRUE(host_.boxes.empty());
+
+    // A computer without scans: nothing of GHOST-PC stays, and no scan offer.
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(bare)));
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i)
+        EXPECT_NE(c_.lvwMain.Item(i).Sub_Item(1), "Windows 11");
+    EXPECT_TRUE(host_.boxes.empty());
+
+    // Online: cleared, and the new computer is not asked until a click.
+    ASSERT_TRUE(c_.Run_Command("mnuWorkOnline"));
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(pc_)));
+    Click("Win32_OperatingSystem");
+    const std::size_t asked = wmi_.queries.size();
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(ghost)));
+    EXPECT_EQ(c_.lvwMain.Item_Count(), 0u);
+    EXPECT_FALSE(c_.tmrMain.enabled);
+    EXPECT_EQ(wmi_.queries.size(), asked);
+}
+
 TEST_F(ControllerTest, OfflineShowsStoredRowsForTheDateAndOffersAScanWithoutDates) {
     Set_Online(false);
     Start();

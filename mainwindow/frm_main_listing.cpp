@@ -121,7 +121,9 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
     const std::string sep(Row_Key_Separator);
     // The rows follow the order chosen for the feature, whatever the order
     // WMI gives the properties in.
-    const PropertyOrder order = Feature_Property_Order(Number_Value(nodClicked.tag));
+    const std::size_t from = query.rfind(" FROM ");
+    const PropertyOrder order =
+        Select_List_Order(std::string_view(query).substr(7, from == std::string::npos ? 0 : from - 7));
     PropertySequence in_order;
     WmiInstance object;
     while (true) {

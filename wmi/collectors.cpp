@@ -186,6 +186,20 @@ PropertyOrder Feature_Property_Order(std::int32_t featureId) {
     return PropertyOrder(names);
 }
 
+PropertyOrder Select_List_Order(std::string_view selectList) {
+    std::vector<std::string> names;
+    while (!selectList.empty()) {
+        const std::size_t comma = selectList.find(',');
+        std::string_view name = selectList.substr(0, comma);
+        while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        if (!name.empty() && name != "*") names.emplace_back(name);
+        if (comma == std::string_view::npos) break;
+        selectList.remove_prefix(comma + 1);
+    }
+    return PropertyOrder(names);
+}
+
 void Order_Properties(const WmiObject& properties, const PropertyOrder& order, PropertySequence& sequence) {
     // Under the header: before everything, as they came. Each rank is read once.
     sequence.resize(properties.size());

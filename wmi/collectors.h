@@ -51,6 +51,9 @@ private:
 // Every property of the feature in the catalogue, by LIST_ORDER; empty when
 // none can be read.
 PropertyOrder Feature_Property_Order(std::int32_t featureId);
+// The order of a feature's select list (names joined by ", ", as the
+// feature's query asks for them); empty for "*".
+PropertyOrder Select_List_Order(std::string_view selectList);
 // The order in which an object's properties make their rows, as pairs of
 // (rank, index into properties): the names that go under the header first,
 // in the object's order, then the others by the feature's order, those it

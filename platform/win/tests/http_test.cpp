@@ -79,6 +79,48 @@ TEST(HttpGet, AServerThatNeverAnswersEndsAtTheLimit) {
     EXPECT_EQ(server.Request_Lines().size(), 1u);
 }
 
+TEST(HttpGet, OnlyAWholeShortReplyCounts) {
+    LoopbackHttpServer server;
+    const std::string url = server.Address() + "/fns/genfns.php";
+    std::string body = "stale";
+    // A reply as long as the limit is read whole; one byte more is not read.
+    server.Answer(200, std::string(Version_Reply_Limit, '1'));
+    EXPECT_TRUE(Http_Get(url, "", body));
+    EXPECT_EQ(body.size(), Version_Reply_Limit);
+    server.Answer(200, std::string(Version_Reply_Limit + 1, '1'));
+    EXPECT_FALSE(Http_Get(url, "", body));
+    EXPECT_EQ(body, "");
+    server.Answer(200, std::string(1 << 20, '7'));
+    EXPECT_FALSE(Http_Get(url, "", body));
+    // Shorter than its Content-Length said: not the whole reply.
+    server.Answer_Cut_Short("4.0.4005", 100);
+    EXPECT_FALSE(Http_Get(url, "", body));
+    EXPECT_EQ(body, "");
+}
+
+TEST(HttpGet, TheWaitLetsMessagesThroughAndEndsWhenAsked) {
+    LoopbackHttpServer server;
+    server.Stall();
+    // A thread timer fires only through a pump that runs during the wait.
+    static int ticks = 0;
+    ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { ++ticks; });
+    int waits = 0;
+    std::string body = "stale";
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(Http_Get(server.Address() + "/fns/genfns.php", "", body, 10000, [&] {
+        ++waits;
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        return ticks < 5;
+    }));
+    KillTimer(nullptr, timer);
+    EXPECT_GE(ticks, 5);
+    EXPECT_GE(waits, 5);
+    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_EQ(body, "");
+}
+
 TEST_F(Download, WritesExactlyTheServedBytes) {
     LoopbackHttpServer server;
     std::string package;

@@ -111,30 +111,18 @@ TEST_F(ServerAddress, AReplyLongerThanAVersionIsNoUpdateInformation) {
 }
 
 TEST_F(ServerAddress, AWaitThatEndsShowsNothingAndAsksNoMore) {
-    // The window closes while the server is waited for: no box, no offer,
-    // and the wait is not asked again once it said stop.
-    for (bool reply_comes_anyway : {false, true}) {
-        FakeUpdateHost host;
-        host.body = "9.0";
-        host.waits = 5;
-        host.ignores_end = reply_comes_anyway;
-        int asked = 0;
-        bool exit_program = false;
-        const std::string text = Check_For_Update(host, true, exit_program, [&] { return ++asked < 3; });
-        EXPECT_EQ(text, "Version: 4.0.4004");
-        EXPECT_EQ(asked, 3);
-        EXPECT_TRUE(host.boxes.empty());
-        EXPECT_TRUE(host.downloads.empty());
-    }
-    // A wait that goes on passes through to the reply.
+    // The window closes while the server is waited for: no box and no offer,
+    // even from a host that answers anyway, and the wait is not asked again.
     FakeUpdateHost host;
-    host.body = "4.0.4004";
+    host.body = "9.0";
     host.waits = 5;
+    host.ignores_end = true;
     int asked = 0;
     bool exit_program = false;
-    EXPECT_EQ(Check_For_Update(host, true, exit_program, [&] { return ++asked > 0; }), "Version: 4.0.4004");
-    EXPECT_EQ(asked, 5);
-    EXPECT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(Check_For_Update(host, true, exit_program, [&] { return ++asked < 3; }), "Version: 4.0.4004");
+    EXPECT_EQ(asked, 3);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(host.downloads.empty());
 }
 
 TEST(UpdateAddresses, JoinedWithOneSlash) {

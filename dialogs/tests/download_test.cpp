@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/update_check.h"
 #include "dialogs/tests/dialog_test_support.h"
 
@@ -15,10 +13,8 @@ struct FakePort : DownloadPort {
     bool open_ok = true;
     std::vector<std::pair<std::string, std::string>> downloads;
     std::vector<std::string> opened;
-    std::function<void()> during;  // while the package is waited for
     bool Download_File(const std::string& url, const std::string& path) override {
         downloads.emplace_back(url, path);
-        if (during) during();
         return download_ok;
     }
     bool Open_Package(const std::string& path) override {
@@ -105,35 +101,6 @@ TEST_F(DownloadDialog, CancelledSaveDialogClosesWithoutDownloading) {
     EXPECT_FALSE(c.blnDownloaded);
     EXPECT_FALSE(c.blnExitProgram);
     EXPECT_EQ(host.closes, 1);
-}
-
-TEST_F(DownloadDialog, ClosingWhileThePackageIsWaitedForGivesItUpQuietly) {
-    host.save_dialog_answer = "C:\\Temp\\Corvalin.zip";
-    // The close box during the download: the dialog stays until the
-    // download has stopped, then closes once, with nothing opened or said.
-    port.during = [this] {
-        c.Close_Requested();
-        EXPECT_TRUE(c.Cancelled());
-        EXPECT_EQ(host.closes, 0);
-    };
-    for (bool arrived_anyway : {false, true}) {
-        port.download_ok = arrived_anyway;
-        host.closes = 0;
-        c.tmrDownload_Enabled = true;
-        c.tmrDownload_Timer();
-        EXPECT_EQ(host.closes, 1);
-        EXPECT_TRUE(host.boxes.empty());
-        EXPECT_TRUE(port.opened.empty());
-        EXPECT_FALSE(c.blnDownloaded);
-        EXPECT_FALSE(c.blnExitProgram);
-    }
-    // Before the step has run, the close box closes at once.
-    FakePort idle;
-    DownloadController early{host, idle};
-    host.closes = 0;
-    early.Close_Requested();
-    EXPECT_EQ(host.closes, 1);
-    EXPECT_FALSE(early.Cancelled());
 }
 
 }  // namespace

@@ -151,26 +151,5 @@ TEST_F(UpdateCommands, TheWindowAnswersWhileTheServerIsSilentAndACommandEndsTheW
     EXPECT_FALSE(c_.Listing_Running());
 }
 
-TEST_F(UpdateCommands, ClosingDuringTheWaitEndsItWithoutABox) {
-    Start();
-    c_.Set_Update_Host(&updates_);
-    ASSERT_TRUE(Set_Auto_Check_Updates(true));
-    updates_.never_answers = true;
-    bool closed = false;
-    int events = 0;
-    host_.on_events = [&] {
-        // As the window's close does while something runs.
-        if (++events == 2) c_.Run_Or_Defer([&] { closed = true; });
-        EXPECT_FALSE(closed);
-    };
-    c_.tmrExpand_Timer();
-    host_.on_events = nullptr;
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(updates_.waits, 2);
-    EXPECT_TRUE(updates_.boxes.empty());
-    EXPECT_TRUE(host_.boxes.empty());
-    EXPECT_EQ(c_.Panel("Version")->text, "Version: " + Running_Version());
-}
-
 }  // namespace
 }  // namespace crv::test

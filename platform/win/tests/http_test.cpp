@@ -98,29 +98,6 @@ TEST(HttpGet, OnlyAWholeShortReplyCounts) {
     EXPECT_EQ(body, "");
 }
 
-TEST(HttpGet, TheWaitLetsMessagesThroughAndEndsWhenAsked) {
-    LoopbackHttpServer server;
-    server.Stall();
-    // A thread timer fires only through a pump that runs during the wait.
-    static int ticks = 0;
-    ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) { ++ticks; });
-    int waits = 0;
-    std::string body = "stale";
-    const DWORD start = GetTickCount();
-    EXPECT_FALSE(Http_Get(server.Address() + "/fns/genfns.php", "", body, 10000, [&] {
-        ++waits;
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
-        return ticks < 5;
-    }));
-    KillTimer(nullptr, timer);
-    EXPECT_GE(ticks, 5);
-    EXPECT_GE(waits, 5);
-    EXPECT_LT(GetTickCount() - start, 3000u);
-    EXPECT_EQ(body, "");
-}
-
 TEST_F(Download, WritesExactlyTheServedBytes) {
     LoopbackHttpServer server;
     std::string package;

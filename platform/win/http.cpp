@@ -118,8 +118,11 @@ void Run(const std::shared_ptr<Transfer>& t) {
     if (t->has_length && t->content_length > t->body_limit) return;
     char buffer[16384];
     for (;;) {
+        // Never more than one byte past the limit: enough to know it is too long.
+        const std::size_t room = t->body_limit - t->body.size() + 1;
+        const DWORD want = static_cast<DWORD>(room < sizeof buffer ? room : sizeof buffer);
         DWORD got = 0;
-        if (!WinHttpReadData(request, buffer, sizeof buffer, &got)) return;
+        if (!WinHttpReadData(request, buffer, want, &got)) return;
         if (got == 0) break;
         if (t->body.size() + got > t->body_limit) return;
         t->body.append(buffer, got);

@@ -402,6 +402,8 @@ private:
     void Register_Tabular_Report_Commands();
     std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
+    // The check with the window answering while it waits; the panel text.
+    std::string Run_Update_Check(bool show_messages, bool& exit_program);
 
     // What the list pane shows, so a mode switch or a refresh can list it
     // again: a feature node's key or a group node's key.

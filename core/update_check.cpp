@@ -84,7 +84,7 @@ std::optional<std::string> Parse_Version_Reply(std::string_view body) {
     const auto parts = Split_Dots(body);
     if (parts.size() > 4) return std::nullopt;
     for (std::string_view part : parts) {
-        if (part.empty()) return std::nullopt;
+        if (part.empty() || part.size() > 9) return std::nullopt;
         for (char c : part)
             if (!Is_Digit(c)) return std::nullopt;
     }
@@ -110,22 +110,31 @@ std::string Update_Available_Panel_Text(std::string_view latest) { return "Updat
 std::string Download_Message_Text() { return "Downloading " + std::string(Product_Name) + "..."; }
 
 bool Get_Latest_Version(UpdateHost& host, std::string_view product_code, std::string_view version,
-                        std::string& latest) {
+                        std::string& latest, const Update_Wait& wait) {
     latest.clear();
     std::string body;
-    if (!host.Http_Get(Version_Service_Address(), Version_Query(product_code, version), body)) return false;
+    if (!host.Http_Get(Version_Service_Address(), Version_Query(product_code, version), body, wait)) return false;
+    if (body.size() > Version_Reply_Limit) return false;
     auto parsed = Parse_Version_Reply(body);
     if (!parsed) return false;
     latest = std::move(*parsed);
     return true;
 }
 
-std::string Check_For_Update(UpdateHost& host, bool showMessages, bool& exitProgram) {
+std::string Check_For_Update(UpdateHost& host, bool showMessages, bool& exitProgram, const Update_Wait& wait) {
     const std::string running = Running_Version();
     std::string status = Version_Panel_Text(running);
     std::string latest;
-    if (!Get_Latest_Version(host, Update_Product_Code, running, latest)) {
-        if (showMessages) host.Message_Box(std::string(No_Update_Information_Text), Update_Failure_Style);
+    // Once the wait has been ended it stays ended, whatever the host asks.
+    bool ended = false;
+    Update_Wait watched;
+    if (wait)
+        watched = [&] {
+            if (!ended && !wait()) ended = true;
+            return !ended;
+        };
+    if (!Get_Latest_Version(host, Update_Product_Code, running, latest, watched) || ended) {
+        if (showMessages && !ended) host.Message_Box(std::string(No_Update_Information_Text), Update_Failure_Style);
         return status;
     }
     if (Is_Newer_Version(running, latest)) {

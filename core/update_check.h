@@ -4,6 +4,8 @@
 // comparison of versions and the texts. The HTTP request, the message boxes
 // and the download dialog come in through UpdateHost, so the whole check runs
 // against a fake natively and against a loopback server under Wine.
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,8 +36,9 @@ std::string Update_Package_Address();   // server + "/downloads/crv/Corvalin.zip
 std::string Version_Query(std::string_view product_code, std::string_view version);
 
 // The version in a reply body: the body trimmed of blanks and line ends must
-// be one to four groups of digits joined by "." (a stray HTML page, an empty
-// body or any other text is no version).
+// be one to four groups of one to nine digits joined by "." (a stray HTML
+// page, an empty body, a run of digits too long to be a version number or
+// any other text is no version).
 std::optional<std::string> Parse_Version_Reply(std::string_view body);
 
 // latest is newer than running when, compared part by part as numbers
@@ -59,13 +62,25 @@ inline constexpr int Update_Information_Style = 64;    // information
 inline constexpr int Update_Failure_Style = 48;        // exclamation
 inline constexpr int Update_Answer_Yes = 6;
 
+// The longest reply of the version service that is read at all: a version
+// takes a few bytes, and a longer reply is no version.
+inline constexpr std::size_t Version_Reply_Limit = 4096;
+
+// Called again and again while a request is pending: it lets the window's
+// messages through and answers false once the wait is to end (the window
+// closes, the user cancels). Empty: the request waits without it.
+using Update_Wait = std::function<bool()>;
+
 // What the check needs from the window side.
 class UpdateHost {
 public:
     virtual ~UpdateHost() = default;
     // GET url?query (url alone for an empty query) within the time limit;
-    // true and the body only for status 200.
-    virtual bool Http_Get(const std::string& url, const std::string& query, std::string& response) = 0;
+    // true and the body only for status 200 with the whole body (as long as
+    // its Content-Length) of at most Version_Reply_Limit bytes. While it
+    // waits it calls `wait` and gives up when that answers false.
+    virtual bool Http_Get(const std::string& url, const std::string& query, std::string& response,
+                          const Update_Wait& wait) = 0;
     // A box titled "Corvalin"; returns the button pressed (6 Yes).
     virtual int Message_Box(const std::string& text, int style) = 0;
     // Runs the download dialog modally; exit_program comes back true only when
@@ -78,10 +93,12 @@ public:
 // Asks the version service; true and the latest version only for a 200 reply
 // that holds a version.
 bool Get_Latest_Version(UpdateHost& host, std::string_view product_code, std::string_view version,
-                        std::string& latest);
+                        std::string& latest, const Update_Wait& wait = {});
 
 // The whole check; returns the text for the status bar's "Version" panel.
-// The offer of a newer version is made even without showMessages.
-std::string Check_For_Update(UpdateHost& host, bool showMessages, bool& exitProgram);
+// The offer of a newer version is made even without showMessages. A wait
+// that `wait` ended shows nothing: the window is closing or the user asked
+// for something else.
+std::string Check_For_Update(UpdateHost& host, bool showMessages, bool& exitProgram, const Update_Wait& wait = {});
 
 }  // namespace crv

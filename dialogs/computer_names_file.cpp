@@ -49,6 +49,15 @@ bool Is_Non_Ascii_Utf8(std::string_view s) {
     return multi;
 }
 
+// A name that would not read back as it stands: one holding a separator or a
+// quote, or one with blanks at either end (which reading drops).
+bool Needs_Quotes(std::string_view name) {
+    if (name.empty()) return false;
+    for (char c : name)
+        if (Is_Separator(c) || c == '"') return true;
+    return Is_Blank(name.front()) || Is_Blank(name.back());
+}
+
 // Ill-formed sequences become U+FFFD, so what follows sees valid UTF-8.
 std::string Clean_Utf8(std::string_view s) { return Utf16_To_Utf8(Utf8_To_Utf16(s)); }
 
@@ -78,10 +87,19 @@ std::vector<std::string> Split_Names_File(std::string_view text) {
         while (i < n && Is_Blank(text[i])) ++i;
         std::string field;
         if (i < n && text[i] == '"') {
-            const std::size_t close = text.find('"', i + 1);
-            const std::size_t end = close == std::string_view::npos ? n : close;
-            field.assign(text.substr(i + 1, end - i - 1));
-            i = end == n ? n : end + 1;
+            // Two quotes inside the quotes stand for one.
+            ++i;
+            while (i < n) {
+                if (text[i] != '"') {
+                    field += text[i++];
+                } else if (i + 1 < n && text[i + 1] == '"') {
+                    field += '"';
+                    i += 2;
+                } else {
+                    ++i;
+                    break;
+                }
+            }
             while (i < n && !Is_Separator(text[i])) ++i;
         } else {
             const std::size_t start = i;
@@ -104,7 +122,16 @@ bool Has_Control_Character(std::string_view utf8) { return Has_Control_Character
 std::string Names_File_Text(const std::vector<std::string>& names) {
     std::string text;
     for (const auto& name : names) {
-        text += name;
+        if (Needs_Quotes(name)) {
+            text += '"';
+            for (char c : name) {
+                if (c == '"') text += '"';
+                text += c;
+            }
+            text += '"';
+        } else {
+            text += name;
+        }
         text += "\r\n";
     }
     return text;

@@ -1,7 +1,9 @@
 #pragma once
 // The computer names file of the computer list manager: plain text, one name
 // a line (Export writes CR LF after each), read back as fields separated by
-// commas or line ends. Portable.
+// commas or line ends; a name that holds a comma or a quote is written in
+// double quotes with its quotes doubled, so every name reads back as it was.
+// Portable.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,14 +24,17 @@ std::string Decode_Names_File(const std::string& bytes,
 // The fields of the text in order: separated by commas and line ends (CR LF,
 // LF or CR); blanks and tabs around a field do not count; a field opening
 // with a double quote runs to the next double quote (commas and line ends
-// included; an unclosed quote ends at the end of the text) and what follows
-// up to the next separator is dropped. Empty fields are kept.
+// included, two quotes standing for one; an unclosed quote ends at the end
+// of the text) and what follows up to the next separator is dropped. Empty
+// fields are kept.
 std::vector<std::string> Split_Names_File(std::string_view text);
 
 // True when the text holds a C0 or C1 control character or DEL.
 bool Has_Control_Character(std::string_view utf8);
 
-// The names as Export writes them: each followed by CR LF.
+// The names as Export writes them: each followed by CR LF; quoted (quotes
+// doubled) when it holds a comma, a quote or a line end, or has blanks at
+// either end, so that Split_Names_File gives every name back unchanged.
 std::string Names_File_Text(const std::vector<std::string>& names);
 
 // The path with ".txt" added when its file name has no extension; appended

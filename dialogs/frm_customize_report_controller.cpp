@@ -5,6 +5,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/sql_text.h"
 #include "store/store.h"
 #include "store/tabular.h"
 
@@ -175,7 +176,10 @@ void CustomizeReportController::cmdSave_Click() {
 bool CustomizeReportController::Reset_Column_Widths() {
     const std::string width = std::to_string(Report_Default_Column_Width);
     std::string sql = "UPDATE TABULAR_REPORT_TBL SET DEV_NAME=" + width + ",SCAN_DATE=" + width + ",";
-    for (std::size_t i = 0; i < lvwProperties.Item_Count(); ++i) sql += lvwProperties.Item(i).key + "=" + width + ",";
+    // The keys are the grid's column names: any text a column was given, so
+    // each goes in as a quoted identifier, never as it stands.
+    for (std::size_t i = 0; i < lvwProperties.Item_Count(); ++i)
+        if (auto column = Sql_Identifier(lvwProperties.Item(i).key)) sql += *column + "=" + width + ",";
     sql.pop_back();
     sql += " WHERE TR_ID=-4";
     return Execute_SQL(sql);

@@ -29,13 +29,24 @@ void DownloadController::tmrDownload_Timer() {
     const std::string chosen = host_.Show_Save_Dialog(Caption, Save_Filter(), 1, Default_File_Name());
     if (!chosen.empty()) {
         const std::string path = With_Extension(chosen, strExtn);
-        if (port_.Download_File(strDLLink, path)) {
+        downloading_ = true;
+        const bool downloaded = port_.Download_File(strDLLink, path);
+        downloading_ = false;
+        if (downloaded && !cancelled_) {
             blnDownloaded = true;
             strFilePath = path;
             if (blnInstall && port_.Open_Package(path)) blnExitProgram = true;
-        } else {
+        } else if (!cancelled_) {
             host_.Message_Box(std::string(Download_Failed_Text), box::Exclamation);
         }
+    }
+    host_.Close();
+}
+
+void DownloadController::Close_Requested() {
+    if (downloading_) {
+        cancelled_ = true;
+        return;
     }
     host_.Close();
 }

@@ -13,7 +13,9 @@ namespace crv {
 class DownloadPort {
 public:
     virtual ~DownloadPort() = default;
-    // True only when the whole package arrived and is not empty.
+    // True only when the whole package arrived and is not empty. The window
+    // keeps answering while it waits; it gives up once the controller says
+    // Cancelled().
     virtual bool Download_File(const std::string& url, const std::string& path) = 0;
     // True when the shell opened the file.
     virtual bool Open_Package(const std::string& path) = 0;
@@ -42,6 +44,11 @@ public:
     // ---- event handlers ----
     void Form_Load();
     void tmrDownload_Timer();
+    // The close box or Esc. While the package downloads, the download is
+    // given up and the dialog closes once it has stopped; before that, the
+    // dialog closes at once with nothing downloaded.
+    void Close_Requested();
+    bool Cancelled() const { return cancelled_; }
 
     // The save dialog's filter and the file name it offers.
     std::string Save_Filter() const;
@@ -50,6 +57,8 @@ public:
 private:
     DialogHost& host_;
     DownloadPort& port_;
+    bool downloading_ = false;
+    bool cancelled_ = false;
 };
 
 }  // namespace crv

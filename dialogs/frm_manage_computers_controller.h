@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "dialogs/dialog_host.h"
 #include "ui/model/list_model.h"
@@ -80,7 +81,8 @@ public:
     NetServerPort* network = nullptr;
     bool picProgress_visible = false;
     int pbrProgress_min = 0;
-    // True while Browse runs: every other command waits, Close and Esc cancel.
+    // True while Browse or Import runs: every other command waits, Close and
+    // Esc cancel.
     bool Busy() const { return busy_; }
     void cmdBrowse_Click();
     void cmdCancel_Click();
@@ -117,14 +119,14 @@ private:
     void Show_Credentials(ListItem& row, const std::string& user, const std::string& password);
     void Forget_Row(const ListItem& row);
     bool Browse_Domain(const std::string& domain);
-    void Import_Name(const std::string& field);
+    void Import_Names(const std::vector<std::string>& fields, const std::string& user, const std::string& password);
 
     DialogHost& host_;
     std::unordered_map<std::string, std::string> passwords_;  // by row key
     // Listed names in the system's upper case, with their DEV_IDs.
     std::unordered_multimap<std::string, std::int32_t> listed_;
     bool busy_ = false;
-    bool browse_cancel_ = false;
+    bool cancel_ = false;  // Cancel pressed during Browse or Import
     std::string import_file_;  // the Open dialog starts at the name last used
 };
 

@@ -3,19 +3,26 @@
 #include "dialogs/computer_names_file.h"
 #include "dialogs/frm_manage_computers_controller.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "core/error.h"
+#include "store/computer_batch.h"
 #include "store/devices.h"
 
 namespace crv {
 
 namespace {
 constexpr const char* Names_Filter = "Text Files|*.txt|All Files|*.*";
+// Names stored per transaction: one commit for many names, and a Cancel or a
+// failure loses at most the batch in hand.
+constexpr std::size_t Import_Batch_Size = 500;
 }  // namespace
 
 void ManageComputersController::cmdBrowse_Click() {
     if (busy_) return;
     busy_ = true;
-    browse_cancel_ = false;
+    cancel_ = false;
     picProgress_visible = true;
     pbrProgress_min = 0;
     pbrProgress_value = 0;
@@ -31,13 +38,13 @@ void ManageComputersController::cmdBrowse_Click() {
         for (const std::string& domain : domains) {
             host_.Do_Events();
             // Cancel counts between domains: the domain in hand is done whole.
-            if (browse_cancel_) break;
+            if (cancel_) break;
             Browse_Domain(domain);
         }
     }
 
     picProgress_visible = false;
-    browse_cancel_ = false;
+    cancel_ = false;
     busy_ = false;
     lvwComputer.Notify();
     host_.View_Changed();
@@ -76,7 +83,7 @@ bool ManageComputersController::Browse_Domain(const std::string& domain) {
     return true;
 }
 
-void ManageComputersController::cmdCancel_Click() { browse_cancel_ = true; }
+void ManageComputersController::cmdCancel_Click() { cancel_ = true; }
 
 void ManageComputersController::cmdExport_Click() {
     if (busy_) return;
@@ -101,10 +108,12 @@ void ManageComputersController::cmdExport_Click() {
     for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) names.push_back(lvwComputer.Item(i).text);
     const std::string text = Names_File_Text(names);
     // The ANSI code page, as the names file always was; when a name does not
-    // fit it, UTF-8 with its byte order mark, so that no name is lost.
+    // fit it, or its bytes would read back as UTF-8, UTF-8 with its byte
+    // order mark, so that no name is lost.
     std::string bytes;
     Ansi_Encoder encode = host_.Export_Encoder();
-    if (!encode || !encode(text, bytes) || host_.From_Ansi(bytes) != text) {
+    if (!encode || !encode(text, bytes) ||
+        Decode_Names_File(bytes, [this](const std::string& b) { return host_.From_Ansi(b); }) != text) {
         Clear_Error();
         bytes = "\xEF\xBB\xBF" + text;
     }
@@ -113,6 +122,11 @@ void ManageComputersController::cmdExport_Click() {
 
 void ManageComputersController::cmdImport_Click() {
     if (busy_) return;
+    // The credentials typed in the dialog now, as the store keeps them; the
+    // store would refuse them for every name, so they are checked once.
+    const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
+    const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
+    if (Refuse_Unstorable_Credentials(user, password)) return;
     const std::string chosen =
         host_.Show_Open_Dialog("Import computer names from a text file", Names_Filter, 1, import_file_);
     if (chosen.empty()) return;
@@ -134,30 +148,67 @@ void ManageComputersController::cmdImport_Click() {
         host_.Message_Box("The file is not a text file of computer names. Nothing was imported.", box::Exclamation);
         return;
     }
-    const std::size_t before = lvwComputer.Item_Count();
-    for (const std::string& field : Split_Names_File(text)) Import_Name(field);
-    if (lvwComputer.Item_Count() != before) lvwComputer.Notify();
+    Import_Names(Split_Names_File(text), user, password);
 }
 
-void ManageComputersController::Import_Name(const std::string& field) {
-    if (Has_Control_Character(field)) return;
-    const std::string name = host_.Upper_Case(Trim_Blanks(field));
-    if (!Is_Valid_Computer(name) || Is_Already_In_List(name)) return;
-    // The credentials typed in the dialog at this moment, as the store keeps them.
-    const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
-    const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
-    const std::int32_t id =
-        Add_Device(name, user, password, 0, 0, 0, 0, "", 1, 2, "", host_.Environment_Value("USERNAME"));
-    if (id <= 0) {
-        Clear_Error();
-        return;
-    }
-    Append_Computer_Row(id, name, user, password, false);
+void ManageComputersController::Import_Names(const std::vector<std::string>& fields, const std::string& user,
+                                             const std::string& password) {
+    busy_ = true;
+    cancel_ = false;
+    picProgress_visible = true;
+    pbrProgress_min = 0;
+    pbrProgress_value = 0;
+    pbrProgress_max = static_cast<int>(std::max<std::size_t>(fields.size(), 1));
+    host_.View_Changed();
+    host_.Do_Events();  // the panel paints
+
+    const std::string added_by = host_.Environment_Value("USERNAME");
     // Import keeps the Password column clear of the scroll bar its own way:
     // once, when the rows first overflow the visible page.
-    if (static_cast<std::int64_t>(lvwComputer.Item_Count()) == Get_Visible_ListItem_Count("lvwComputer") + 1 &&
-        lvwComputer.Column_Count() >= 3)
-        lvwComputer.Column(2).width_twips -= 250;
+    const std::int64_t overflow = static_cast<std::int64_t>(Get_Visible_ListItem_Count("lvwComputer")) + 1;
+    std::vector<std::string> batch;
+    // The names of the batch in hand: a name twice in the file is added once.
+    std::unordered_set<std::string> pending;
+    // Stores the batch in hand and shows its rows; false after the store's box.
+    auto flush = [&] {
+        if (batch.empty()) return true;
+        const auto ids = Add_Computers(batch, user, password, added_by);
+        if (!ids) {
+            Clear_Error();
+            return false;
+        }
+        for (std::size_t k = 0; k < batch.size(); ++k) {
+            Append_Computer_Row((*ids)[k], batch[k], user, password, false);
+            if (static_cast<std::int64_t>(lvwComputer.Item_Count()) == overflow && lvwComputer.Column_Count() >= 3)
+                lvwComputer.Column(2).width_twips -= 250;
+        }
+        batch.clear();
+        pending.clear();
+        lvwComputer.Notify();
+        return true;
+    };
+    bool stored = true;
+    for (std::size_t i = 0; i < fields.size() && stored; ++i) {
+        host_.Do_Events();
+        if (cancel_) break;
+        pbrProgress_value = static_cast<int>(i + 1);
+        const std::string name = host_.Upper_Case(Trim_Blanks(fields[i]));
+        if (Is_Valid_Computer(name) && !Is_Already_In_List(name) && pending.insert(name).second) {
+            batch.push_back(name);
+            if (batch.size() == Import_Batch_Size) stored = flush();
+        }
+        // The bar moves in steps: redrawing it for every name would cost
+        // more than the name.
+        if ((i + 1) % Import_Batch_Size == 0) host_.View_Changed();
+    }
+    // What was read before a Cancel is stored too; after a failure nothing more.
+    if (stored) flush();
+
+    picProgress_visible = false;
+    cancel_ = false;
+    busy_ = false;
+    lvwComputer.Notify();
+    host_.View_Changed();
 }
 
 }  // namespace crv

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "core/error.h"
 #include "core/maker.h"
 #include "core/utf.h"
+#include "export/export_text.h"
 #include "ui/model/list_helpers.h"
 
 namespace crv {
@@ -58,13 +60,14 @@ void Append_Fit(std::string& out, std::string_view s, std::size_t w) {
 }
 
 // A cell of the fixed-width table as it is written: one "?" for each
-// ill-formed sequence (what the file gets), and a blank for each line break,
-// which would break the table.
+// ill-formed sequence (what the file gets), a blank for each line break,
+// which would break the table, and no NUL.
 std::string Text_Cell(std::string_view s) {
     std::string out = Valid_Utf8(s, '?');
     std::size_t w = 0;
     for (std::size_t r = 0; r < out.size(); ++r) {
         const char c = out[r];
+        if (c == '\0') continue;  // dropped, as the store drops it
         if (c == '\r' || c == '\n') {
             if (c == '\r' && r + 1 < out.size() && out[r + 1] == '\n') ++r;  // CR LF is one break
             out[w++] = ' ';
@@ -87,24 +90,6 @@ std::string_view Trim_Blanks(std::string_view s) {
     return s.substr(b, e - b + 1);
 }
 
-// The characters of a cell that can go in as it stands (well-formed, no
-// line break), in one pass; npos for any other.
-std::size_t Plain_Char_Count(std::string_view s) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < s.size(); ++n) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if (b < 0x80) {
-            if (b == '\r' || b == '\n') return std::string_view::npos;
-            ++i;
-            continue;
-        }
-        const std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
-        if (i + length > s.size() || !Is_Valid_Utf8(s.substr(i, length))) return std::string_view::npos;
-        i += length;
-    }
-    return n;
-}
-
 void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool trim) {
     if (trim) s = Trim_Blanks(s);
     const std::size_t n = Plain_Char_Count(s);
@@ -114,48 +99,12 @@ void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool tri
     } else if (n > w) {
         Append_Fit(out, s, w);
     } else {
-        out.append(s);
-        out.append(w - n, ' ');
+        char* p = Put(Reserve_End(out, s.size() + (w - n)), s);
+        std::memset(p, ' ', w - n);
     }
 }
 
 bool Is_Blank(std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; }
-
-// Both append runs of plain characters at once: a cell is mostly plain.
-void Append_Csv_Field(std::string& line, std::string_view s) {
-    line += '"';
-    for (std::size_t q; (q = s.find('"')) != std::string_view::npos; s.remove_prefix(q + 1)) {
-        line.append(s.substr(0, q + 1));
-        line += '"';
-    }
-    line.append(s);
-    line += '"';
-}
-
-// Bytes HTML text must escape, looked up rather than searched for: a cell is
-// scanned once, byte by byte, and its plain runs go in whole.
-constexpr auto Html_Special = [] {
-    std::array<bool, 256> special{};
-    for (unsigned char c : std::string_view("&<>\"")) special[c] = true;
-    return special;
-}();
-
-void Append_Html(std::string& out, std::string_view s) {
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (!Html_Special[static_cast<unsigned char>(c)]) continue;
-        out.append(s.data() + run, i - run);
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += "&quot;"; break;
-        }
-        run = i + 1;
-    }
-    out.append(s.data() + run, s.size() - run);
-}
 
 // Up to 15 significant digits, no trailing zeros (16.6666666666667).
 std::string Number_Text(double v) {
@@ -228,16 +177,18 @@ public:
         file_ = Open_For_Append(path_);
         if (!file_) return false;
         if (encoding_ == File_Encoding::New_Utf8) {
-            text_ += Utf8_Mark;
-            text_ += new_file_head;
-            raw_ = text_.size();  // the mark and head go out as they are
+            text_.bytes += Utf8_Mark;
+            text_.bytes += new_file_head;
+            raw_ = text_.bytes.size();  // the mark and head go out as they are
         }
         return true;
     }
-    // Where the writer appends its UTF-8 text.
-    std::string& Text() { return text_; }
+    // Where the writer appends its UTF-8 text. Text that did not come
+    // through the cell routines must be marked ill-formed unless it is
+    // known to be well-formed.
+    Export_Text& Text() { return text_; }
     // Call after each whole line or row.
-    bool Line_Done() { return text_.size() < Chunk_Bytes || Flush(); }
+    bool Line_Done() { return text_.bytes.size() < Chunk_Bytes || Flush(); }
     // Writes what is left and closes; false with the error pending.
     bool Finish() {
         bool ok = Flush();
@@ -247,23 +198,25 @@ public:
     }
 
 private:
-    static constexpr std::size_t Chunk_Bytes = 1 << 16;
+    // Large blocks: each write is a system call, under Wine a costly one.
+    static constexpr std::size_t Chunk_Bytes = 1 << 20;
 
     bool Flush() {
         if (failed_ || !file_) return false;
-        std::string_view raw(text_.data(), raw_);
-        std::string_view text(text_.data() + raw_, text_.size() - raw_);
-        bool ok = Write(raw);
+        const std::string& all = text_.bytes;
+        std::string_view text(all.data() + raw_, all.size() - raw_);
+        bool ok = true;
         if (encoding_ == File_Encoding::Ansi) {
             bytes_.clear();
-            ok = ok && encoder_(text, bytes_) && Write(bytes_);
-        } else if (Is_Valid_Utf8(text)) {
-            ok = ok && Write(text);
+            ok = Write(std::string_view(all.data(), raw_)) && encoder_(text, bytes_) && Write(bytes_);
+        } else if (!text_.ill_formed) {
+            ok = Write(all);  // checked as it was made: one write of the block
         } else {
             // Ill-formed input would make the whole file unreadable as UTF-8.
-            ok = ok && Write(Valid_Utf8(text, '?'));
+            ok = Write(std::string_view(all.data(), raw_)) && Write(Valid_Utf8(text, '?'));
         }
-        text_.clear();
+        text_.bytes.clear();
+        text_.ill_formed = false;
         raw_ = 0;
         if (!ok) {
             failed_ = true;
@@ -279,8 +232,8 @@ private:
     const std::string& path_;
     File_Encoding encoding_ = File_Encoding::New_Utf8;
     File file_;
-    std::string text_;
-    std::size_t raw_ = 0;  // leading bytes of text_ that need no encoding
+    Export_Text text_;
+    std::size_t raw_ = 0;  // leading bytes of the text that need no encoding
     std::string bytes_;
     bool failed_ = false;
 };
@@ -290,7 +243,8 @@ bool Append_To_File(const Ansi_Encoder& encoder, const std::string& path, std::s
                     std::string_view new_file_head = {}) {
     Export_Sink sink(encoder, path);
     if (!sink.Open(new_file_head)) return false;
-    sink.Text() += text;
+    sink.Text().bytes += text;
+    sink.Text().ill_formed = true;  // a few lines: checked whole as they go out
     return sink.Finish();
 }
 
@@ -344,32 +298,84 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
     line += CRLF;
 }
 
+// A row goes into room reserved for it at once: a plain cell that fits is
+// copied and filled there; any other cell takes the general way.
 void Format_Text_Row(std::string& line, const ListItem& item, const std::vector<std::size_t>& widths,
                      std::size_t margin, std::size_t gap) {
-    line.append(margin, ' ');
-    Append_Fitted(line, item.text, Width_Of(widths, 0), true);
-    for (std::size_t k = 1; k <= item.sub_items.size(); ++k) {
-        line.append(gap, ' ');
-        Append_Fitted(line, item.Sub_Item(k), Width_Of(widths, k), false);
+    const std::size_t cells = 1 + item.sub_items.size();
+    auto cell = [&](std::size_t k) -> std::string_view {
+        return k == 0 ? Trim_Blanks(item.text) : std::string_view(item.sub_items[k - 1]);
+    };
+    std::size_t room = margin + CRLF.size();
+    for (std::size_t k = 0; k < cells; ++k) room += (k > 0 ? gap : 0) + cell(k).size() + Width_Of(widths, k);
+    char* p = Reserve_End(line, room);
+    std::memset(p, ' ', margin);
+    p += margin;
+    for (std::size_t k = 0; k < cells; ++k) {
+        if (k > 0) {
+            std::memset(p, ' ', gap);
+            p += gap;
+        }
+        const std::string_view text = cell(k);
+        const std::size_t w = Width_Of(widths, k);
+        const std::size_t n = Plain_Char_Count(text);
+        if (n != std::string_view::npos && n <= w) {
+            p = Put(p, text);
+            std::memset(p, ' ', w - n);
+            p += w - n;
+            continue;
+        }
+        // The general way writes at the end of the line, then the room for
+        // the rest is taken again.
+        const std::size_t rest = static_cast<std::size_t>(line.data() + line.size() - p) - (text.size() + w);
+        Set_End(line, p);
+        Append_Fitted(line, text, w, k == 0);
+        p = Reserve_End(line, rest);
     }
-    line += CRLF;
+    Set_End(line, Put(p, CRLF));
 }
 
-void Format_CSV_Header(std::string& line, const ListModel& list) {
+void Format_CSV_Header(Export_Text& line, const ListModel& list) {
     for (std::size_t c = 0; c < list.Column_Count(); ++c) {
-        if (c > 0) line += ',';
+        if (c > 0) line.bytes += ',';
         Append_Csv_Field(line, list.Column(c).text);
     }
-    line += CRLF;
+    line.bytes += CRLF;
 }
 
-void Format_CSV_Row(std::string& line, const ListItem& item, std::size_t sub_count) {
-    Append_Csv_Field(line, item.text);
-    for (std::size_t k = 1; k <= sub_count; ++k) {
-        line += ',';
-        Append_Csv_Field(line, item.sub_items[k - 1]);
+// A row goes into room reserved for it at once.
+void Format_CSV_Row(Export_Text& line, const ListItem& item, std::size_t sub_count) {
+    std::size_t room = Csv_Room(item.text) + CRLF.size();
+    for (std::size_t k = 0; k < sub_count; ++k) room += 1 + Csv_Room(item.sub_items[k]);
+    char* p = Reserve_End(line.bytes, room);
+    p = Put_Csv_Field(p, item.text, line.ill_formed);
+    for (std::size_t k = 0; k < sub_count; ++k) {
+        *p++ = ',';
+        p = Put_Csv_Field(p, item.sub_items[k], line.ill_formed);
     }
-    line += CRLF;
+    Set_End(line.bytes, Put(p, CRLF));
+}
+
+// An HTML row; a cell's close and the next cell's open go in as one piece.
+void Format_Html_Row(Export_Text& line, const ListItem& item, std::size_t subs, std::size_t columns) {
+    constexpr std::string_view Row_Open = "\r\n<tr>\r\n";
+    constexpr std::string_view Blank = "&nbsp;";
+    const std::string_view open = item.bold ? "<td bgcolor=\"#EEEEEE\"><b>" : "<td>";
+    const std::string_view between = item.bold ? "</b></td><td bgcolor=\"#EEEEEE\"><b>" : "</td><td>";
+    const std::string_view close = item.bold ? "</b></td>\r\n</tr>" : "</td>\r\n</tr>";
+    auto cell = [&](std::size_t k) -> std::string_view {
+        if (k == 0) return Is_Blank(item.text) ? std::string_view() : std::string_view(item.text);
+        return k > subs ? std::string_view() : std::string_view(item.sub_items[k - 1]);
+    };
+    std::size_t room = Row_Open.size() + open.size() + close.size() + (columns - 1) * between.size();
+    for (std::size_t k = 0; k < columns; ++k) room += std::max(Blank.size(), Html_Room(cell(k)));
+    char* p = Put(Reserve_End(line.bytes, room), Row_Open);
+    for (std::size_t k = 0; k < columns; ++k) {
+        p = Put(p, k == 0 ? open : between);
+        const std::string_view text = cell(k);
+        p = text.empty() ? Put(p, Blank) : Put_Html(p, text, line.ill_formed);
+    }
+    Set_End(line.bytes, Put(p, close));
 }
 
 }  // namespace
@@ -415,12 +421,12 @@ bool clsExport::Export_ListView_To_CSV(const ListModel& lvwSource, const std::st
 
     Export_Sink sink(encoder_, strFileName);
     if (!sink.Open()) return Report_Failure();
-    std::string& out = sink.Text();
+    Export_Text& out = sink.Text();
     std::string title = strExportText;
     if (!strDevice.empty()) title += "(" + strDevice + ")";
     if (!title.empty()) {
         Append_Csv_Field(out, title);
-        out += CRLF;
+        out.bytes += CRLF;
     }
     Format_CSV_Header(out, rows);
     for (std::size_t r = 0; r < rows.Item_Count(); ++r) {
@@ -428,8 +434,8 @@ bool clsExport::Export_ListView_To_CSV(const ListModel& lvwSource, const std::st
         Format_CSV_Row(out, item, table.Sub_Count(item));
         if (!sink.Line_Done()) break;
     }
-    out += CRLF;
-    out += CRLF;
+    out.bytes += CRLF;
+    out.bytes += CRLF;
     if (!sink.Finish()) return Report_Failure();
     return true;
 }
@@ -449,7 +455,8 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
 
     Export_Sink sink(encoder_, strFileName);
     if (!sink.Open(Html_Charset_Head)) return Report_Failure();
-    std::string& out = sink.Text();
+    Export_Text& text = sink.Text();
+    std::string& out = text.bytes;
     out += CRLF;
     out += "<b>&nbsp;</b>";
     out += CRLF;
@@ -459,20 +466,20 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
            "font-family: Verdana; font-size:7pt; padding-left:10; padding-right:5\" "
            "bordercolor=\"#CCCCCC\" width=\"100%\">";
     out += "<tr><td bgcolor=\"#FFFFFF\" colspan=\"100%\" font-family: Verdana; font-size:12pt;><b>";
-    Append_Html(out, strExportText);
+    Append_Html(text, strExportText);
     out += " (";
-    Append_Html(out, strDevice);
+    Append_Html(text, strDevice);
     out += ")</b></td></tr>";
     out += CRLF;
     out += "<tr>";
     out += CRLF;
     out += "<td width=\"" + Number_Text(100.0 / (2.0 * static_cast<double>(columns))) +
            "%\" bgcolor=\"#9999FF\"><b>";
-    Append_Html(out, rows.Column(0).text);
+    Append_Html(text, rows.Column(0).text);
     out += "</b></td>";
     for (std::size_t c = 1; c < columns; ++c) {
         out += "<td bgcolor=\"#9999FF\"><b>";
-        Append_Html(out, rows.Column(c).text);
+        Append_Html(text, rows.Column(c).text);
         out += "</b></td>";
     }
     out += CRLF;
@@ -480,26 +487,7 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     out += CRLF;
     for (std::size_t r = 0; r < rows.Item_Count(); ++r) {
         const ListItem& item = rows.Item(r);
-        const std::size_t subs = table.Sub_Count(item);
-        out += "\r\n<tr>\r\n";
-        // A cell's close and the next cell's open go in as one piece.
-        const std::string_view open = item.bold ? "<td bgcolor=\"#EEEEEE\"><b>" : "<td>";
-        const std::string_view between =
-            item.bold ? "</b></td><td bgcolor=\"#EEEEEE\"><b>" : "</td><td>";
-        const std::string_view close = item.bold ? "</b></td>\r\n</tr>" : "</td>\r\n</tr>";
-        out += open;
-        if (Is_Blank(item.text))
-            out += "&nbsp;";
-        else
-            Append_Html(out, item.text);
-        for (std::size_t k = 1; k < columns; ++k) {
-            out += between;
-            if (k > subs || item.sub_items[k - 1].empty())
-                out += "&nbsp;";
-            else
-                Append_Html(out, item.sub_items[k - 1]);
-        }
-        out += close;
+        Format_Html_Row(text, item, table.Sub_Count(item), columns);
         if (!sink.Line_Done()) break;
     }
     out += CRLF;
@@ -532,7 +520,9 @@ bool clsExport::SaveHtmlReportFooter(const std::string& strFileName) {
     out += CRLF;
     out += CRLF;
     out += "<tr><td>";
-    Append_Html(out, Html_Footer_Credit());
+    Export_Text credit;
+    Append_Html(credit, Html_Footer_Credit());
+    out += credit.bytes;
     out += "</td></tr>";
     out += CRLF;
     out += CRLF;
@@ -564,7 +554,7 @@ bool clsExport::Export_To_Text_File(const ListModel& lvwTemp, const std::string&
 
     Export_Sink sink(encoder_, strFileName);
     if (!sink.Open()) return Report_Failure();
-    std::string& out = sink.Text();
+    std::string& out = sink.Text().bytes;  // every cell goes in fitted, well-formed
     out += CRLF;
     out += Repeat('-', 80);
     out += CRLF;

@@ -15,6 +15,8 @@ std::string Quick_Export_File_Name(const std::string& node_key, const std::strin
     for (char& c : name)
         if (c == ' ') c = '_';
     if (node_key.rfind("Tabu_", 0) != 0) name += "(" + computer + ")";
+    // A slash is dropped, not replaced: "I/O Ports" reads IO_Ports.
+    std::erase(name, '/');
     return Clean_File_Name(name);
 }
 

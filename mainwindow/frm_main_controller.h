@@ -402,6 +402,8 @@ private:
     void Register_Tabular_Report_Commands();
     std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
+    // The check with the window answering while it waits; the panel text.
+    std::string Run_Update_Check(bool show_messages, bool& exit_program);
 
     // What the list pane shows, so a mode switch or a refresh can list it
     // again: a feature node's key or a group node's key.
@@ -422,6 +424,9 @@ private:
     // Puts a finished listing into the list pane (moved, or turned into
     // records when the listing direction asks for it); the buffer is spent.
     void Show_Listing(ListModel& buffer, bool vertical);
+    // After the feature tree's root became another computer: the pane drops
+    // the rows of the one before (offline it shows the new one's stored scan).
+    void Follow_Features_Root();
     bool Report_Parent_Selected() const;
 
     struct BusyScope {
@@ -439,6 +444,10 @@ private:
     std::string listed_key_;
     int listing_serial_ = 0;  // counts fillings of the pane
     bool relist_paused_ = false;
+    // Set while the feature handler fills the pane's buffer: the live process
+    // and service rows of the pane come from the refresh timer instead.
+    bool filling_pane_ = false;
+    bool keep_focus_ = false;  // a device-tree click relists: the focus stays there
     int busy_depth_ = 0;
     std::chrono::steady_clock::time_point last_progress_{};
     int modal_depth_ = 0;

@@ -1,6 +1,11 @@
 // The device tree: groups and computers, their listing, renaming and moving.
 #include "mainwindow/frm_main_controller.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
 #include "core/error.h"
 #include "dialogs/frm_manage_computers_controller.h"
 #include "mainwindow/frm_main_internal.h"
@@ -15,6 +20,76 @@ namespace {
 
 StoreDateTime To_Store(const LocalTime& t) { return {t.year, t.month, t.day, t.hour, t.minute, t.second}; }
 
+constexpr std::size_t Top_Level = static_cast<std::size_t>(-1);
+
+// Where each row of the device list goes: the row of the group it sits
+// under (Top_Level: a root node), listed so that a group always comes before
+// its members and otherwise in the store's order. The store orders groups
+// by their parent's id, which after a move can put a group before its own
+// parent; every device still lands under its stored parent. A device whose
+// parent is missing or no group, and one link of each loop of stored
+// parents (the member with the lowest id), goes under the root group
+// instead, so nothing drops out of view.
+std::vector<std::pair<std::size_t, std::size_t>> Device_Tree_Order(const SqlResult& devices) {
+    const std::size_t n = devices.Data_Row_Count();
+    std::unordered_map<std::string, std::size_t> row_of;
+    row_of.reserve(n);
+    for (std::size_t r = 1; r <= n; ++r) row_of.emplace(devices.Text(r, 3), r);
+    const auto root = row_of.find("1");
+    const std::size_t root_row = root == row_of.end() ? Top_Level : root->second;
+
+    std::vector<std::size_t> up(n + 1, Top_Level);
+    for (std::size_t r = 1; r <= n; ++r) {
+        if (r == root_row) continue;
+        const auto p = row_of.find(devices.Text(r, 5));
+        up[r] = p != row_of.end() && p->second != r && devices.Text(p->second, 4) == "1" ? p->second : root_row;
+    }
+
+    // Walk up from each row once; a walk that meets its own path is a loop.
+    enum : char { Unseen, On_Path, Placed };
+    std::vector<char> state(n + 1, Unseen);
+    std::vector<std::size_t> path;
+    for (std::size_t r = 1; r <= n; ++r) {
+        path.clear();
+        std::size_t at = r;
+        while (at != Top_Level && state[at] == Unseen) {
+            state[at] = On_Path;
+            path.push_back(at);
+            at = up[at];
+        }
+        if (at != Top_Level && state[at] == On_Path) {
+            std::size_t lowest = at;
+            for (auto it = std::find(path.begin(), path.end(), at); it != path.end(); ++it)
+                if (devices.Number(*it, 3) < devices.Number(lowest, 3)) lowest = *it;
+            up[lowest] = root_row;
+        }
+        for (std::size_t p : path) state[p] = Placed;
+    }
+
+    // A member that comes before its group waits for it.
+    std::vector<std::vector<std::size_t>> waiting(n + 1);
+    std::vector<bool> added(n + 1, false);
+    std::vector<std::pair<std::size_t, std::size_t>> order;
+    order.reserve(n);
+    std::vector<std::size_t> ready;
+    for (std::size_t r = 1; r <= n; ++r) {
+        if (up[r] != Top_Level && !added[up[r]]) {
+            waiting[up[r]].push_back(r);
+            continue;
+        }
+        ready.push_back(r);
+        while (!ready.empty()) {
+            const std::size_t next = ready.back();
+            ready.pop_back();
+            order.emplace_back(next, up[next]);
+            added[next] = true;
+            ready.insert(ready.end(), waiting[next].rbegin(), waiting[next].rend());
+            waiting[next].clear();
+        }
+    }
+    return order;
+}
+
 }  // namespace
 
 void MainController::Fill_Device_Tree(TreeModel& tree) {
@@ -22,21 +97,20 @@ void MainController::Fill_Device_Tree(TreeModel& tree) {
     std::int32_t count = 0;
     SqlResult devices;
     if (!Get_Device_List(count, devices, 0)) return;
-    for (std::size_t r = 1; r <= devices.Data_Row_Count(); ++r) {
+    std::vector<TreeNode*> node_of(devices.Data_Row_Count() + 1, nullptr);
+    for (const auto& [r, parent_row] : Device_Tree_Order(devices)) {
         const std::string& name = devices.Text(r, 0);
         const std::string& id = devices.Text(r, 3);
         const std::string& type = devices.Text(r, 4);
-        const std::string& parent = devices.Text(r, 5);
         const std::string& pic = devices.Text(r, 6);
-        TreeNode* parent_node = tree.Find("DEV" + parent);
-        if (!parent_node && type != "1") parent_node = tree.Find("DEV1");
-        TreeNode* node = parent_node ? tree.Add_Child(parent_node, "DEV" + id, name, pic)
-                                     : tree.Add_Root("DEV" + id, name, pic);
+        TreeNode* node = parent_row != Top_Level ? tree.Add_Child(node_of[parent_row], "DEV" + id, name, pic)
+                                                 : tree.Add_Root("DEV" + id, name, pic);
         if (!node) {
             Set_Error(35602, "Key is not unique in collection");
             Show_Error_Message(true);
             return;
         }
+        node_of[r] = node;
         node->selected_image = type == "1" ? "OpenGroup" : pic;
         node->tag = Join({id, type});
         tree.Changed(*node);
@@ -157,6 +231,10 @@ void MainController::tvwDevices_KeyDown(int key_code, int /*shift*/) {
 
 void MainController::tvwDevices_MouseDown(int button, TreeNode* hit) {
     if (!hit) return;
+    // The left button is the control's own: it selects on the press and
+    // reports the click. Selecting here first would make the press land on
+    // the selected item, which the control takes as the start of a rename.
+    if (button == 1) return;
     tvwDevices.Select(hit);
     if (button == 2) {
         tvwDevices_NodeClick(hit);
@@ -182,21 +260,27 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
     if (data.empty() || !target) return;
     if (!Is_Group_From_Key(target->key)) return;
     const std::int32_t target_id = Number_Value(Get_Field(target->tag, 0));
+    bool moved = false;
     for (std::int32_t f = 0;; ++f) {
         const std::string key = Get_Field(data, f);
         if (key.empty()) break;
         TreeNode* dragged = tvwDevices.Find(key);
         if (!dragged) continue;
         if (!dragged->parent) continue;
-        if (dragged->parent->text == target->text) return;  // the drop ends here, no refresh
+        // Already there (groups may share a name: the node decides, not its text).
+        if (dragged->parent == target) continue;
         if (Is_Node_Under(dragged, target)) continue;
         const std::int32_t device_id = Number_Value(Get_Field(dragged->tag, 0));
         const std::int32_t old_group = Number_Value(Get_Field(dragged->parent->tag, 0));
         const LocalTime now = host_ ? host_->Now() : LocalTime{};
         const std::string user = host_ ? host_->Environment_Value("USERNAME") : std::string();
-        if (Move_Device(device_id, target_id, old_group, To_Store(now), user, "")) tvwDevices.Move(dragged, target);
+        if (Move_Device(device_id, target_id, old_group, To_Store(now), user, "")) {
+            tvwDevices.Move(dragged, target);
+            moved = true;
+        }
     }
-    if (tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
+    // A drop that moved nothing leaves the pane as it was.
+    if (moved && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
 }
 
 }  // namespace crv

@@ -11,6 +11,7 @@
 #include "ui/model/list_layouts.h"
 #include "wmi/collectors.h"
 #include "wmi/connection.h"
+#include "wmi/live_lists.h"
 
 namespace crv {
 
@@ -35,6 +36,13 @@ void Carry_Display_Attributes(const ListModel& source, ListModel& target) {
         to.checked = from.checked;
         to.sub_bold = from.sub_bold;
     }
+}
+
+// A catalogue node carries the FEATURE_ID it was read with (ids never
+// change once given); the root carries the device, a report its own id.
+std::int32_t Feature_Id_Of(const TreeNode& node) {
+    const std::int32_t tagged_id = node.parent && !Starts_With(node.key, "Tabu_") ? Number_Value(node.tag) : 0;
+    return tagged_id > 0 ? tagged_id : Get_Feature_ID(node.key);
 }
 
 }  // namespace
@@ -116,6 +124,41 @@ void MainController::Set_Features_Root(const std::string& strDevice, const std::
     tvwFeatures.Changed(*root);
     if (host_) host_->Save_Setting("Login", "Computer", strDevice);
     Fill_Scan_Dates(Number_Value(Get_Field(strTag, 0)));
+    Follow_Features_Root();
+}
+
+void MainController::Follow_Features_Root() {
+    if (listed_ != Listed::Feature || Starts_With(listed_key_, "Tabu_") || tvwFeatures.Count() == 0) return;
+    const TreeNode* root = tvwFeatures.Nodes().front();
+    if (Get_Field(lvwMain.tag, 0) == Get_Field(root->tag, 0)) return;  // still this computer's rows
+    TreeNode* node = tvwFeatures.Find(listed_key_);
+    const int mode = Display_Mode_For_Key(listed_key_);
+    if (node && mode == 1) {
+        // Child features as icons: nothing of the computer, only its name.
+        lvwMain.tag = Join({root->tag, root->text, node->tag, node->text});
+        return;
+    }
+    // Online the listing waits for a click on a feature: a click in the
+    // device tree never waits on a remote computer. Offline the stored scan
+    // is a cheap read.
+    if (!node || Checked("mnuWorkOnline") || (mode != 0 && mode != 2)) {
+        Clear_List_Pane();
+        return;
+    }
+    BusyScope busy(*this);
+    Set_Timer(tmrMain, false, 0);
+    const std::string descriptor = Join({root->tag, root->text, node->tag, node->text});
+    ListModel buffer;
+    filling_pane_ = keep_focus_ = true;
+    Node_Clicked_Event_Handler(Number_Value(Get_Field(root->tag, 0)), root->text, Feature_Id_Of(*node), node->key,
+                               node->image, *this, *node, buffer, cboScanDate.Text(), false);
+    filling_pane_ = keep_focus_ = false;
+    Show_Listing(buffer, Checked("mnuViewVertical"));
+    lvwMain.tag = descriptor;
+    lvwMain.Notify();
+    Note_Listing(Listed::Feature, node->key);
+    if (PanelState* p = Panel("Description")) p->text = node->text;
+    Changed(ViewPart::Status);
 }
 
 void MainController::Save_Distinct_Features() {
@@ -148,11 +191,7 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     const std::string device = root->text;
     const std::string scan_date = cboScanDate.Text();
     const std::string key = node->key;
-    // A catalogue node carries the FEATURE_ID it was read with (ids never
-    // change once given); the root carries the device, a report its own id.
-    const std::int32_t tagged_id =
-        node->parent && !Starts_With(key, "Tabu_") ? Number_Value(node->tag) : 0;
-    const std::int32_t feature_id = tagged_id > 0 ? tagged_id : Get_Feature_ID(key);
+    const std::int32_t feature_id = Feature_Id_Of(*node);
     const std::string image = node->image;
     const bool online = Checked("mnuWorkOnline");
     const bool vertical = Checked("mnuViewVertical");
@@ -165,7 +204,9 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     }
 
     ListModel buffer;
+    filling_pane_ = true;
     Node_Clicked_Event_Handler(device_id, device, feature_id, key, image, *this, *node, buffer, scan_date, online);
+    filling_pane_ = false;
 
     if (listing_ready_probe) listing_ready_probe();
     Show_Listing(buffer, vertical);
@@ -226,14 +267,21 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         layout(Layout_Property_List, "");
         if (ok) {
             if (blnOnline)
-                Collect_Class_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, key.substr(4));
+                Collect_Class_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked, key.substr(4),
+                                          Feature_Property_Order(lngFeatureID));
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }
-    } else if (key == "RTT_RemoteTaskManager") {
-        layout(Layout_Processes, "");
-    } else if (key == "RTT_SCM") {
-        layout(Layout_Services, "");
+    } else if (key == "RTT_RemoteTaskManager" || key == "RTT_SCM") {
+        const bool processes = key == "RTT_RemoteTaskManager";
+        layout(processes ? Layout_Processes : Layout_Services, "");
+        // Only the pane is refreshed by the timer: any other list (an export
+        // or a scan) gets the rows of one refresh now. A failure is its row.
+        if (ok && blnOnline && !filling_pane_) {
+            const bool filled = processes ? Refresh_Process_List(lvwTemp, lngDeviceID)
+                                          : Refresh_Service_List(lvwTemp, lngDeviceID);
+            if (!filled) Clear_Error();
+        }
     } else if (key == "Cust_InstalledProducts") {
         layout(Layout_Installed_Products, "");
         if (ok) Collect_Installed_Software(lngDeviceID, strDevice, lvwTemp);
@@ -242,7 +290,8 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         if (ok) {
             if (blnOnline)
                 Collect_WQL_To_ListView(lngDeviceID, strDevice, lvwTemp, nodClicked,
-                                        "Select * From Win32_PNPEntity Where ConfigManagerErrorCode<>0");
+                                        "Select * From Win32_PNPEntity Where ConfigManagerErrorCode<>0",
+                                        Feature_Property_Order(lngFeatureID));
             else
                 Show_Stored_Feature(strScanDate, lngDeviceID, strDevice, lngFeatureID, lvwTemp, nodClicked);
         }
@@ -279,7 +328,7 @@ void MainController::Node_Clicked_Event_Handler(std::int32_t lngDeviceID, const 
         lvwTemp.Column(0).tag = Join({std::to_string(lngDeviceID), strDevice, std::to_string(lngFeatureID),
                                       strFeatureKey, strFeatureImage});
     }
-    if (host_ && !host_->Is_Form_Loaded("frmManageComputers") && !host_->Is_Form_Loaded("frmFullExport") &&
+    if (host_ && !keep_focus_ && !host_->Is_Form_Loaded("frmManageComputers") && !host_->Is_Form_Loaded("frmFullExport") &&
         !host_->Is_Form_Loaded("frmCustomizeReport"))
         host_->Focus_Features();
 }

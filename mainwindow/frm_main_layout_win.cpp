@@ -33,6 +33,37 @@ void frmMain::Impl::Restore_Toolbars() {
     for (auto& [name, bar] : toolbars) bar->Renew_Images();
 }
 
+// Every band of clbMain knows how wide its toolbar is whole; a band given
+// less offers the buttons it cannot show through its chevron, whose menu
+// presses them as a click would (the command registry decides what runs).
+void frmMain::Impl::Offer_Hidden_Buttons() {
+    for (const auto& def : Main_Toolbars()) {
+        if (def.band_key.empty()) continue;
+        clbMain.Set_Band_Ideal_Width(def.band_key, toolbars[def.name]->Ideal_Size().cx);
+    }
+    clbMain.on_chevron_pushed = [this](const std::string& band, const RECT& chevron) {
+        for (const auto& def : Main_Toolbars())
+            if (def.band_key == band) Show_Chevron_Menu(*toolbars[def.name], hwnd, chevron);
+    };
+}
+
+// The scan-date box ends inside the left pane, arrow and all: it gives up
+// width down to little more than its arrow (its list drops wider).
+void frmMain::Impl::Fit_Scan_Date_Box() {
+    if (!scan_panel || !cboScanDate.Handle()) return;
+    RECT pane{};
+    GetClientRect(clbScan.Handle(), &pane);
+    RECT panel{};
+    GetWindowRect(scan_panel, &panel);
+    MapWindowPoints(nullptr, clbScan.Handle(), reinterpret_cast<POINT*>(&panel), 2);
+    const RECT box = cboScanDate.Bounds();
+    const int arrow = GetSystemMetrics(SM_CXVSCROLL);
+    const int room = pane.right - panel.left - box.left - 2;
+    const int width = std::clamp(room, 2 * arrow, kScanDateBoxWidth);
+    if (width != box.right - box.left) cboScanDate.Move(box.left, box.top, width, kScanDateListHeight);
+    SendMessageW(cboScanDate.Handle(), CB_SETDROPPEDWIDTH, kScanDateBoxWidth + 40, 0);
+}
+
 void frmMain::Impl::Restore_Window_Layout() {
     auto number = [this](const char* s, const char* k, const char* d) {
         std::string t = Get_Setting(s, k, d);
@@ -105,6 +136,7 @@ void frmMain::Impl::Arrange_Panes() {
     // stored sizes stay as they are for a larger window.
     const int lw = std::max(0, std::min(Px(left_width), sw - gap - Px(kPaneMinimum)));
     clbScan.Move(0, top + 1, lw, clbScan.Height());
+    Fit_Scan_Date_Box();
     devices_top = top + 1 + clbScan.Height();
     const int bottom = sh - status_h;
     const int dh = std::max(0, std::min(Px(devices_height), bottom - devices_top - gap - Px(kPaneMinimum)));

@@ -119,6 +119,12 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
     frmMain.Changed(ViewPart::Progress);
 
     const std::string sep(Row_Key_Separator);
+    // The rows follow the order chosen for the feature, whatever the order
+    // WMI gives the properties in.
+    const std::size_t from = query.rfind(" FROM ");
+    const PropertyOrder order =
+        Select_List_Order(std::string_view(query).substr(7, from == std::string::npos ? 0 : from - 7));
+    PropertySequence in_order;
     WmiInstance object;
     while (true) {
         if (!results->Next(object, status)) {
@@ -136,7 +142,9 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
             header->bold = true;
             header->Set_Sub_Bold(1, true);
         }
-        for (const WmiProperty& prop : object.properties) {
+        Order_Properties(object.properties, order, in_order);
+        for (const auto& entry : in_order) {
+            const WmiProperty& prop = object.properties[entry.second];
             const std::string row_key = prop.name + sep + ns_text;
             if (prop.is_array) {
                 Format_Property_Value(prop, lvwTemp, row_key, "    " + Make_Display_Name(prop.name), "");

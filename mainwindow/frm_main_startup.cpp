@@ -7,6 +7,7 @@
 
 #include "core/common.h"
 #include "core/error.h"
+#include "store/database_check.h"
 #include "store/devices.h"
 #include "store/scans.h"
 #include "store/settings.h"
@@ -32,9 +33,13 @@ long Day_Number(int y, int m, int d) {
 
 // ---------------------------------------------------------------- start-up
 
-void MainController::Initialize_Main_Window(bool /*restore_layout*/) {
+void MainController::Initialize_Main_Window(bool restore_layout) {
     // The image lists, the stored layout and the bands are the view's part;
     // it does them before calling here.
+    // Start-up (the one call that restores the layout) says once why the
+    // store cannot be used; every store routine after it fails without a box.
+    if (restore_layout)
+        if (auto problem = Database_Problem()) Message_Box(*problem, Mb_Critical);
     Set_Operations_Mode(2);
     Apply_View_Settings();
     Load_Device_Type_Menu();

@@ -19,13 +19,26 @@ void MainController::Set_Update_Host(UpdateHost* host) {
     Refresh_Commands();
 }
 
+std::string MainController::Run_Update_Check(bool show_messages, bool& exit_program) {
+    // The window keeps answering while the server is waited for, under the
+    // busy guard: a command that comes meanwhile (Close included) ends the
+    // wait and runs once the check has unwound. Its boxes and the download
+    // dialog are modal: refreshes wait.
+    BusyScope busy(*this);
+    Cancel_Requested = false;
+    ++modal_depth_;
+    const std::string text = Check_For_Update(*update_host_, show_messages, exit_program, [this] {
+        if (host_) host_->Do_Events();
+        return !Cancel_Requested;
+    });
+    --modal_depth_;
+    return text;
+}
+
 void MainController::mnuCheckUpdates_Click() {
     if (!update_host_) return;
     bool exit_program = false;
-    // Its boxes and the download dialog are modal: refreshes wait.
-    ++modal_depth_;
-    Check_For_Update(*update_host_, true, exit_program);
-    --modal_depth_;
+    Run_Update_Check(true, exit_program);
     // The package was opened to replace this program: end it.
     if (exit_program && host_) host_->Close_Window();
 }
@@ -33,9 +46,7 @@ void MainController::mnuCheckUpdates_Click() {
 void MainController::Startup_Update_Check() {
     if (!update_host_ || !Get_Auto_Check_Updates()) return;
     bool exit_program = false;
-    ++modal_depth_;
-    const std::string text = Check_For_Update(*update_host_, false, exit_program);
-    --modal_depth_;
+    const std::string text = Run_Update_Check(false, exit_program);
     if (PanelState* p = Panel("Version")) p->text = text;
     Changed(ViewPart::Status);
     if (exit_program && host_) host_->Close_Window();

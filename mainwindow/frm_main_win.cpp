@@ -152,7 +152,7 @@ bool frmMain::Impl::Create_Window() {
             lblScanDate.Create(scan_panel, 12, "Scan Date:");
             cboScanDate.Create(scan_panel, 13, true);
             lblScanDate.Move(ideal.cx + 4, 5, 64, 18);
-            cboScanDate.Move(ideal.cx + 70, 1, 120, 200);
+            cboScanDate.Move(ideal.cx + 70, 1, kScanDateBoxWidth, kScanDateListHeight);
             RebarBand band;
             band.key = "Scan";
             band.child = scan_panel;
@@ -465,6 +465,7 @@ bool frmMain::ShowThisForm(int mode) {
         i.Restore_Window_Layout();
         i.Size_Coolbar_Bands();
         i.Restore_Toolbars();
+        i.Offer_Hidden_Buttons();
         i.c.Initialize_Main_Window(true);
         i.View_Changed(ViewPart::Commands);
         i.View_Changed(ViewPart::Status);

@@ -28,6 +28,8 @@ namespace crv {
 
 inline constexpr double kGap = 50;             // twips between the panes
 inline constexpr double kPaneMinimum = 1000;   // twips
+inline constexpr int kScanDateBoxWidth = 120;  // pixels, where the pane has room
+inline constexpr int kScanDateListHeight = 200;
 
 struct frmMain::Impl final : MainHost {
     HWND hwnd = nullptr;
@@ -155,6 +157,8 @@ struct frmMain::Impl final : MainHost {
     // ---------------------------------------------------------------- layout (frm_main_layout_win.cpp)
     void Size_Coolbar_Bands();
     void Restore_Toolbars();
+    void Offer_Hidden_Buttons();
+    void Fit_Scan_Date_Box();
     int Px(double twips) const { return Twips_To_Pixels(twips, Window_Dpi(hwnd)); }
     double Tw(int pixels) const { return Pixels_To_Twips(pixels, Window_Dpi(hwnd)); }
 

@@ -266,10 +266,14 @@ const std::vector<PanelDef>& Main_Status_Panels() {
 
 const std::vector<AcceleratorDef>& Window_Accelerators() {
     // Keys that add a device from anywhere in the window: the first and the
-    // second device type of the Add menu.
+    // second device type of the Add menu. Only Ctrl and Shift are asked for:
+    // Alt held as well changes nothing (an accelerator entry names its
+    // modifiers exactly, hence one entry with Alt and one without).
     static const std::vector<AcceleratorDef> keys = {
         {"Ctrl+Shift+G", "mnuAddType", 1},
         {"Ctrl+Shift+C", "mnuAddType", 2},
+        {"Ctrl+Shift+Alt+G", "mnuAddType", 1},
+        {"Ctrl+Shift+Alt+C", "mnuAddType", 2},
     };
     return keys;
 }

@@ -142,9 +142,20 @@ std::int32_t Add_Device(const std::string& name, const std::string& userName, co
 bool Delete_Device(std::int32_t deviceId, bool withRelatedRecords) {
     StoreSession session;
     std::string id = Num(deviceId);
-    if (!withRelatedRecords) return session.Run("DELETE FROM DEV_TBL WHERE DEV_ID=" + id);
+    // A group's members would be left pointing at no group: the check and
+    // the delete are one unit.
+    SqlResult members;
+    std::int32_t rows = 0;
+    if (!session.Begin() ||
+        !session.Run("SELECT COUNT(*) FROM DEV_TBL WHERE PARENT=" + id + " AND DEV_ID<>" + id, members, rows))
+        return false;
+    if (rows < 1 || members.Number(1, 0) > 0) {
+        session.Fail(Group_Has_Members_Error, Group_Has_Members_Text);
+        return false;
+    }
+    if (!withRelatedRecords) return session.Run("DELETE FROM DEV_TBL WHERE DEV_ID=" + id) && session.Commit();
     // Scan details go with their heads (schema trigger).
-    return session.Begin() && session.Run("DELETE FROM SCAN_HEAD WHERE DEV_ID=" + id) &&
+    return session.Run("DELETE FROM SCAN_HEAD WHERE DEV_ID=" + id) &&
            session.Run("DELETE FROM DEV_SPECS WHERE DEV_ID=" + id) &&
            session.Run("DELETE FROM TAB_REPORT_COMPUTERS_TBL WHERE DEV_ID=" + id) &&
            session.Run("DELETE FROM TABULAR_REPORT_TBL WHERE TR_ID>0 AND DEV_ID=" + id) &&
@@ -178,9 +189,24 @@ bool Rename_Device(std::int32_t deviceId, const std::string& newName) {
 bool Move_Device(std::int32_t deviceId, std::int32_t targetGroupId, std::int32_t sourceGroupId,
                  const StoreDateTime& movedAt, const std::string& windowsUser, const std::string& remarks) {
     StoreSession session;
-    // The log row and the move are one unit: no log of a move that did not happen.
-    return session.Begin() &&
-           session.Run("INSERT INTO TRANSFER_TRACK (DEST_GRP_ID, SRC_GRP_ID, DEV_ID, TRANSFER_DATE, TRANSFER_WUSER, "
+    // The log row and the move are one unit: no log of a move that did not
+    // happen. A group may not go into itself or below itself: the walk up
+    // from the target by the stored parents (which ends even on a loop
+    // already stored) must not meet the device, and it is taken in the same
+    // unit as the move.
+    SqlResult above;
+    std::int32_t rows = 0;
+    if (!session.Begin() ||
+        !session.Run("WITH RECURSIVE UP(ID) AS (SELECT " + Num(targetGroupId) +
+                         " UNION SELECT DEV_TBL.PARENT FROM DEV_TBL JOIN UP ON DEV_TBL.DEV_ID=UP.ID) "
+                         "SELECT COUNT(*) FROM UP WHERE ID=" + Num(deviceId),
+                     above, rows))
+        return false;
+    if (rows < 1 || above.Number(1, 0) > 0) {
+        session.Fail(Move_Into_Itself_Error, Move_Into_Itself_Text);
+        return false;
+    }
+    return session.Run("INSERT INTO TRANSFER_TRACK (DEST_GRP_ID, SRC_GRP_ID, DEV_ID, TRANSFER_DATE, TRANSFER_WUSER, "
                        "TRANSFER_CMP, REMARKS, DB_TIME) VALUES(" +
                        Num(targetGroupId) + "," + Num(sourceGroupId) + "," + Num(deviceId) + ",'" +
                        Format_Store_Date_Time(movedAt) + "'," + Sql_Quote(windowsUser, 50) + "," +

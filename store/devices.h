@@ -37,7 +37,15 @@ std::int32_t Add_Device(const std::string& name, const std::string& userName, co
                         std::int32_t platformId, std::int32_t osType, std::int32_t majorVersion,
                         std::int32_t minorVersion, const std::string& comment, std::int32_t parentId,
                         std::int32_t typeId, const std::string& domain, const std::string& addedBy);
-// Deletes the device row. With withRelatedRecords (the confirmation said the
+// Why a group with members is not deleted, and why a group is not moved
+// into itself or one of its own sub-groups.
+inline constexpr std::int32_t Group_Has_Members_Error = 5;
+inline constexpr const char* Group_Has_Members_Text =
+    "You cannot delete a group containing sub-items. Please remove all the sub-items and try again!";
+inline constexpr std::int32_t Move_Into_Itself_Error = 5;
+inline constexpr const char* Move_Into_Itself_Text = "A group cannot be moved into itself or into one of its own groups.";
+// Deletes the device row; refused (error box with Group_Has_Members_Text)
+// while other devices name it as their parent. With withRelatedRecords (the confirmation said the
 // device's full information goes) its scans, asset records, report links,
 // grid row and move log go too, in one transaction.
 bool Delete_Device(std::int32_t deviceId, bool withRelatedRecords = false);
@@ -47,6 +55,8 @@ bool Update_Device_Network_Info(std::int32_t deviceId, std::int32_t platformId, 
 // Also renames the computer's tabular report grid row.
 bool Rename_Device(std::int32_t deviceId, const std::string& newName);
 // Logs the move (user cut to 50, remarks to 255 characters), then moves.
+// Refused (error box with Move_Into_Itself_Text) when the target is the
+// device or lies below it by the stored parents.
 bool Move_Device(std::int32_t deviceId, std::int32_t targetGroupId, std::int32_t sourceGroupId,
                  const StoreDateTime& movedAt, const std::string& windowsUser, const std::string& remarks);
 // Each cut to 255 characters, then scrambled. Refused like Add_Device when

@@ -84,9 +84,14 @@ bool Get_Features(bool online, SqlResult& result, bool activeOnly) {
 }
 
 bool Get_Feature_Props(std::int32_t featureId, SqlResult& result, bool activeOnly) {
+    // WMI names are case-insensitive: rows whose names differ only in case
+    // (an older scan added "ProcessID" beside "ProcessId") are one property,
+    // the oldest row, whatever the others' choice.
+    const std::string f = Num(featureId);
     std::string sql =
-        "SELECT PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, LIST_ORDER FROM PROPS_TBL WHERE FEATURE_ID=" +
-        Num(featureId);
+        "SELECT PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, LIST_ORDER FROM PROPS_TBL P WHERE FEATURE_ID=" +
+        f + " AND NOT EXISTS (SELECT 1 FROM PROPS_TBL T WHERE T.FEATURE_ID=" + f +
+        " AND T.PROP_NAME=P.PROP_NAME COLLATE NOCASE AND T.PROP_ID<P.PROP_ID)";
     if (activeOnly) sql += " AND ACTIVE=1";
     sql += " ORDER BY LIST_ORDER";
     StoreSession session;

@@ -28,7 +28,9 @@ std::int32_t Get_Feature_ID(const std::string& key);  // 0 when unknown
 // NODE_TYPE. Offline (online False): only OFFLINE=1 rows. True when rows came.
 bool Get_Features(bool online, SqlResult& result, bool activeOnly);
 // 0 PROP_ID, 1 PROP_NAME, 2 PROP_DISP_NAME, 3 PROP_DESC, 4 ACTIVE,
-// 5 LIST_ORDER by LIST_ORDER. True when rows came.
+// 5 LIST_ORDER by LIST_ORDER. Names that differ only in case are one
+// property: only the oldest row (lowest PROP_ID) is read, and with
+// activeOnly only when it is active. True when rows came.
 bool Get_Feature_Props(std::int32_t featureId, SqlResult& result, bool activeOnly);
 // Clears the tree and loads the active features (key FEATURE_KEY, text
 // FEATURE_NAME, image IMAGE, tag FEATURE_ID, checked from ACTIVE), children

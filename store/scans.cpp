@@ -1,6 +1,10 @@
 #include "store/scans.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/common.h"
@@ -15,19 +19,135 @@ namespace {
 
 std::string Num(std::int64_t value) { return std::to_string(value); }
 
-std::string Trim_Blanks(const std::string& text) {
-    std::size_t b = text.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    std::size_t e = text.find_last_not_of(' ');
-    return text.substr(b, e - b + 1);
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t b = text.find_first_not_of(' ');
+    if (b == std::string_view::npos) return text.substr(0, 0);
+    return text.substr(b, text.find_last_not_of(' ') - b + 1);
 }
 
-// Bound texts end at a NUL, as quoted ones always did.
+// Bound texts end at a NUL, as quoted ones always did: a text holding one
+// goes in without it.
 std::string Drop_Nuls(std::string_view text) {
     std::string out(text);
     out.erase(std::remove(out.begin(), out.end(), '\0'), out.end());
     return out;
 }
+
+// The cells bound for a batch of rows: a text that can go in as it stands
+// (the whole of its string, without NUL) is pointed at, not copied.
+class Bound_Texts {
+public:
+    const char* Bind(const std::string& owner, std::string_view part) {
+        if (part.data() + part.size() == owner.data() + owner.size() && part.find('\0') == std::string_view::npos)
+            return part.data();
+        return copies_.emplace_back(Drop_Nuls(part)).c_str();
+    }
+    const char* Bind(const std::string& whole) { return Bind(whole, whole); }
+    void Clear() { copies_.clear(); }
+
+private:
+    std::deque<std::string> copies_;  // stays where it is as it grows
+};
+
+// WMI names are case-insensitive: "ProcessID" from one provider is the
+// catalogue's "ProcessId". The names that join are WQL identifiers (ASCII).
+char Ascii_Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+struct Folded_Hash {
+    std::size_t operator()(std::string_view s) const {
+        std::uint64_t h = 14695981039346656037ull;
+        for (char c : s) h = (h ^ static_cast<unsigned char>(Ascii_Lower(c))) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
+    }
+};
+
+struct Folded_Equal {
+    bool operator()(std::string_view a, std::string_view b) const {
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (Ascii_Lower(a[i]) != Ascii_Lower(b[i])) return false;
+        return true;
+    }
+};
+
+constexpr std::size_t No_Property = static_cast<std::size_t>(-1);
+
+// The feature's property catalogue as one save sees it: read once, grown by
+// the new "Info" names in row order, written once. A catalogue that already
+// holds names differing only in case is one property: its oldest row.
+class Scan_Catalogue {
+public:
+    bool Read(StoreSession& session, const std::string& feature) {
+        SqlResult rows;
+        std::int32_t count = 0;
+        if (!session.Run("SELECT PROP_ID, PROP_NAME FROM PROPS_TBL WHERE FEATURE_ID=" + feature + " ORDER BY PROP_ID",
+                         rows, count))
+            return false;
+        for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) {
+            Entry& entry = entries_.emplace_back(Entry{rows.Text(r, 1), {}, 0, rows.Text(r, 0)});
+            if (!index_.emplace(entry.name, entries_.size() - 1).second) entries_.pop_back();
+        }
+        first_new_ = entries_.size();
+        return true;
+    }
+    std::size_t Find(std::string_view name) const {
+        if (name.find('\0') != std::string_view::npos) return Find(Drop_Nuls(name));
+        const auto found = index_.find(name);
+        return found == index_.end() ? No_Property : found->second;
+    }
+    // A new property with the caption and list order of its first row.
+    std::size_t Add(std::string_view name, std::string_view caption, std::size_t list_order) {
+        entries_.push_back(Entry{std::string(name), Drop_Nuls(caption), list_order, {}});
+        index_.emplace(entries_.back().name, entries_.size() - 1);
+        return entries_.size() - 1;
+    }
+    // Inserts the new properties in the order they were met (so their keys
+    // follow that order) and reads back the keys they got.
+    bool Insert_New(StoreSession& session, const std::string& feature) {
+        if (first_new_ == entries_.size()) return true;
+        static const std::vector<std::string> insert = {
+            "INSERT INTO PROPS_TBL(PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, FEATURE_ID, LIST_ORDER) "
+            "VALUES(?1, ?2, '', 1, ?3, ?4)"};
+        std::vector<std::string> orders;
+        orders.reserve(entries_.size() - first_new_);
+        std::vector<const char*> cells;
+        std::unordered_map<std::string_view, std::size_t> fresh;
+        for (std::size_t e = first_new_; e < entries_.size(); ++e) {
+            orders.push_back(Num(static_cast<std::int64_t>(entries_[e].list_order)));
+            cells.insert(cells.end(), {entries_[e].name.c_str(), entries_[e].caption.c_str(), feature.c_str(),
+                                       orders.back().c_str()});
+            fresh.emplace(entries_[e].name, e);
+        }
+        if (!session.Run_Rows(insert, "ttii", 4, cells)) return false;
+        SqlResult rows;
+        std::int32_t count = 0;
+        if (!session.Run("SELECT PROP_ID, PROP_NAME FROM PROPS_TBL WHERE FEATURE_ID=" + feature, rows, count))
+            return false;
+        for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r)
+            if (auto found = fresh.find(rows.Text(r, 1)); found != fresh.end())
+                entries_[found->second].id = rows.Text(r, 0);
+        return true;
+    }
+    // The key as a bound cell; NULL for no property.
+    const char* Id_Text(std::size_t entry) const {
+        return entry == No_Property || entries_[entry].id.empty() ? nullptr : entries_[entry].id.c_str();
+    }
+
+private:
+    struct Entry {
+        std::string name, caption;
+        std::size_t list_order;
+        std::string id;
+    };
+    std::deque<Entry> entries_;  // the index points into it: it must not move
+    std::unordered_map<std::string_view, std::size_t, Folded_Hash, Folded_Equal> index_;
+    std::size_t first_new_ = 0;
+};
+
+struct Scan_Row {
+    std::size_t property = No_Property;
+    std::int64_t section = 0;
+};
 
 StoreDate Today() { return Store_Environment().now().Date(); }
 
@@ -53,51 +173,57 @@ bool Save_Scan(const StoreDate& scanDate, std::int32_t deviceId, std::int32_t fe
     }
     const std::string scan_id = Num(head.Number(1, 0));
 
-    // One catalogue insert (for property rows only) and one detail insert per
-    // row, each parsed once and bound per row. Cells: ?1 name, ?2 caption,
-    // ?3 value, ?4 image, ?5 bold, ?6 scan, ?7 device, ?8 feature,
-    // ?9 section, ?10 list order, ?11 1 when the name may join the catalogue
-    // (only a name that can stand in a WQL select list: the catalogue's
-    // names are put into the feature's query later).
+    // The catalogue is looked up once per save, not once per row: a scan of
+    // many rows names only a few dozen properties.
+    Scan_Catalogue catalogue;
+    if (!catalogue.Read(session, f)) return false;
+    std::vector<Scan_Row> scan_rows;
+    scan_rows.reserve(list.Item_Count());
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+        const ListItem& item = list.Item(i);
+        // A key without separator (the installed-software rows, an error
+        // row) is the property name alone, in section 0.
+        const std::size_t separator = item.key.find(Row_Key_Separator_Char);
+        const std::string_view raw_name = std::string_view(item.key).substr(0, separator);
+        Scan_Row row;
+        row.property = catalogue.Find(raw_name);
+        // Only a name that can stand in a WQL select list joins: the
+        // catalogue's names are put into the feature's query later.
+        if (row.property == No_Property && item.small_icon == "Info" && Is_Wql_Name(raw_name))
+            row.property = catalogue.Add(raw_name, Trimmed(item.text), i + 1);
+        row.section = separator == std::string::npos ? 0 : Clamp_To_Int32(Text_Number(Get_Field(item.key, 1)));
+        scan_rows.push_back(row);
+    }
+    if (!catalogue.Insert_New(session, f)) return false;
+
+    // One bound insert per row. Cells: ?1 caption, ?2 value, ?3 image,
+    // ?4 bold, ?5 scan, ?6 catalogue row (NULL for none), ?7 device,
+    // ?8 feature, ?9 section.
     static const std::vector<std::string> statements = {
-        "INSERT OR IGNORE INTO PROPS_TBL(PROP_ID, PROP_NAME, PROP_DISP_NAME, PROP_DESC, ACTIVE, FEATURE_ID, "
-        "LIST_ORDER) SELECT (SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=?1 AND FEATURE_ID=?8), ?1, ?2, '', 1, "
-        "?8, ?10 WHERE ?4='Info' AND ?11=1",
         "INSERT INTO SCAN_DETAILS(PROP_NAME, VALUE, IMAGE, PROP_BOLD, SCAN_ID, PROP_ID, DEV_ID, FEATURE_ID, "
-        "SECTION_ID) VALUES(?2, ?3, ?4, ?5, ?6, (SELECT PROP_ID FROM PROPS_TBL WHERE PROP_NAME=?1 AND "
-        "FEATURE_ID=?8), ?7, ?8, ?9)"};
-    constexpr std::size_t Cells = 11;
-    constexpr std::size_t Chunk = 2000;  // rows bound at once: memory stays small for any scan
-    const char* const types = "tttti" "iiiii" "i";
-    const std::string bold[2] = {"0", "1"};
-    std::vector<std::string> texts;
+        "SECTION_ID) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"};
+    constexpr std::size_t Cells = 9;
+    constexpr std::size_t Chunk = 4096;  // rows bound at once: memory stays small for any scan
+    const char* const types = "tttiiiiii";
+    static const char* const bold[2] = {"0", "1"};
+    Bound_Texts texts;
+    std::vector<std::string> sections;
     std::vector<const char*> cells;
     for (std::size_t first = 0; first < list.Item_Count(); first += Chunk) {
         const std::size_t last = std::min(list.Item_Count(), first + Chunk);
-        texts.clear();
-        texts.reserve((last - first) * 7);
-        for (std::size_t i = first; i < last; ++i) {
-            const ListItem& item = list.Item(i);
-            // A key without separator (the installed-software rows, an error
-            // row) is the property name alone, in section 0.
-            std::size_t separator = item.key.find(Row_Key_Separator_Char);
-            texts.push_back(Drop_Nuls(std::string_view(item.key).substr(0, separator)));
-            texts.push_back(Drop_Nuls(Trim_Blanks(item.text)));
-            texts.push_back(Drop_Nuls(item.Sub_Item(1)));
-            texts.push_back(Drop_Nuls(item.small_icon));
-            texts.push_back(separator == std::string::npos
-                                ? "0"
-                                : Num(Clamp_To_Int32(Text_Number(Get_Field(item.key, 1)))));
-            texts.push_back(Num(static_cast<std::int64_t>(i) + 1));
-            texts.push_back(Is_Wql_Name(std::string_view(item.key).substr(0, separator)) ? "1" : "0");
-        }
+        texts.Clear();
+        sections.clear();
+        sections.reserve(last - first);
         cells.clear();
         cells.reserve((last - first) * Cells);
         for (std::size_t i = first; i < last; ++i) {
-            const std::string* t = &texts[(i - first) * 7];
-            cells.insert(cells.end(), {t[0].c_str(), t[1].c_str(), t[2].c_str(), t[3].c_str(),
-                                       bold[list.Item(i).bold ? 1 : 0].c_str(), scan_id.c_str(), dev.c_str(),
-                                       f.c_str(), t[4].c_str(), t[5].c_str(), t[6].c_str()});
+            const ListItem& item = list.Item(i);
+            const Scan_Row& row = scan_rows[i];
+            sections.push_back(Num(row.section));
+            cells.insert(cells.end(), {texts.Bind(item.text, Trimmed(item.text)), texts.Bind(item.Sub_Item(1)),
+                                       texts.Bind(item.small_icon), bold[item.bold ? 1 : 0], scan_id.c_str(),
+                                       catalogue.Id_Text(row.property), dev.c_str(), f.c_str(),
+                                       sections.back().c_str()});
         }
         if (!session.Run_Rows(statements, types, Cells, cells)) return false;
     }

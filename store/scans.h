@@ -14,8 +14,9 @@ class ListModel;
 // without U+000B is the name with section 0), text = caption (stored
 // trimmed), sub-item 1 = value, small icon = image key ("Info" rows join the
 // feature's property catalogue when new and their name is a WQL identifier;
-// the catalogue's names go into queries), bold. False after the error box;
-// then the earlier scan stays as it was.
+// the catalogue's names go into queries), bold. Names match the catalogue
+// ignoring case, as WMI names do. False after the error box; then the
+// earlier scan stays as it was.
 bool Save_Scan(const StoreDate& scanDate, std::int32_t deviceId, std::int32_t featureId, const ListModel& list);
 // SCAN_DATE1 as "dd-mm-yyyy", distinct, newest first. True when rows came.
 bool Get_Scan_Dates(std::int32_t deviceId, SqlResult& result);

@@ -3,6 +3,7 @@
 // quotes doubled; a length limit cuts by characters before the doubling, so
 // a cut never separates a doubled quote.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,11 @@ std::string Cut_Characters(std::string_view text, std::size_t max_chars);
 std::string Double_Quotes(std::string_view text);
 // "'" + Double_Quotes(Cut_Characters(text, max_chars)) + "'"; max_chars 0 = no limit.
 std::string Sql_Quote(std::string_view text, std::size_t max_chars = 0);
+
+// A table or column name as SQL takes it, whatever it holds: in double
+// quotes with its double quotes doubled. Empty for a name that cannot be one
+// (empty, or holding a NUL or another control character).
+std::optional<std::string> Sql_Identifier(std::string_view name);
 
 // True when the text holds at most one statement: nothing but blanks and
 // comments may follow a ";" that stands outside quotes, brackets and

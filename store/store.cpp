@@ -4,6 +4,7 @@
 
 #include "core/common.h"
 #include "core/error.h"
+#include "core/names.h"
 #include "store/access.h"
 #include "store/session.h"
 #include "store/sql_text.h"
@@ -150,6 +151,24 @@ void Reset_Store_Environment() { Environment_Slot() = Platform_Store_Environment
 // ---- the access layer ------------------------------------------------------
 
 namespace {
+
+std::uint64_t& Change_Count_Slot() {
+    static std::uint64_t count = 0;
+    return count;
+}
+
+// A statement that starts with SELECT reads only; anything else (a write, a
+// transaction, a pragma) counts as a change.
+bool Is_Plain_Select(const std::string& sql) {
+    std::size_t i = 0;
+    while (i < sql.size() && (sql[i] == ' ' || sql[i] == '\t' || sql[i] == '\r' || sql[i] == '\n')) ++i;
+    static constexpr char Select[] = "SELECT";
+    for (std::size_t k = 0; k < 6; ++k, ++i)
+        if (i >= sql.size() || (sql[i] & ~0x20) != Select[k]) return false;
+    return i == sql.size() || !((sql[i] >= 'A' && sql[i] <= 'Z') || (sql[i] >= 'a' && sql[i] <= 'z') ||
+                                (sql[i] >= '0' && sql[i] <= '9') || sql[i] == '_');
+}
+
 #ifdef _WIN32
 constexpr const char* Path_Separator = "\\";
 #else
@@ -164,6 +183,10 @@ std::string Candidate(const std::string& folder) {
     return path;
 }
 }  // namespace
+
+std::uint64_t Store_Change_Count() { return Change_Count_Slot(); }
+
+void Note_Store_Change() { ++Change_Count_Slot(); }
 
 std::string Get_Database_Path() {
     const StoreEnvironment& env = Store_Environment();
@@ -195,6 +218,7 @@ bool Run_SQL(std::int32_t handle, const std::string& sql, SqlResult& result, std
     if (handle == 0) return false;
     const AccessLibrary* library = Access_Library();
     if (!library) return false;
+    if (!Is_Plain_Select(sql)) Note_Store_Change();
     const char* const* cells = nullptr;
     std::int32_t columns = 0;
     const char* error = nullptr;
@@ -302,6 +326,7 @@ bool StoreSession::Run_Rows(const std::vector<std::string>& sqls, const char* ty
         std::vector<const char*> texts;
         for (const std::string& sql : sqls) texts.push_back(sql.c_str());
         const char* error = nullptr;
+        Note_Store_Change();
         std::int32_t status = library->exec_rows(handle_, texts.data(), static_cast<std::int32_t>(texts.size()),
                                                  types, static_cast<std::int32_t>(params_per_row),
                                                  static_cast<std::int32_t>(rows), cells.data(), &error);
@@ -386,6 +411,17 @@ std::string Sql_Quote(std::string_view text, std::size_t max_chars) {
     out += '\'';
     out += Double_Quotes(value);
     out += '\'';
+    return out;
+}
+
+std::optional<std::string> Sql_Identifier(std::string_view name) {
+    if (name.empty() || Has_Control_Characters(name)) return std::nullopt;
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '"') out += '"';
+    }
+    out += '"';
     return out;
 }
 

@@ -99,6 +99,13 @@ const StoreEnvironment& Store_Environment();
 void Set_Store_Environment(StoreEnvironment environment);
 void Reset_Store_Environment();
 
+// Grows with every statement this process runs that is not a plain SELECT
+// (through Run_SQL or a session's row runner). What is kept in memory from
+// the store holds while the count it was read at stays (and the data file's
+// folders are the same). Writes by other processes are not seen.
+std::uint64_t Store_Change_Count();
+void Note_Store_Change();
+
 // The data file: program folder, then system directory; "" when in neither.
 std::string Get_Database_Path();
 // 0 when no connection could be made (an empty path gives none).

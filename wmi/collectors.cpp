@@ -1,16 +1,19 @@
 #include "wmi/collectors.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <memory>
 #include <memory_resource>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <unordered_set>
 
 #include "core/common.h"
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/features.h"
 #include "ui/model/list_helpers.h"
 #include "wmi/connection.h"
 #include "wmi/format/formatter.h"
@@ -64,7 +67,7 @@ const std::string& Caption_At(std::vector<std::pair<std::string, std::string>>& 
 // Writes the objects of the query; false with the error pending when any
 // step failed.
 bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel& list, const TreeNode& node,
-                  const std::string& wql, std::int32_t& n) {
+                  const std::string& wql, const PropertyOrder& order, std::int32_t& n) {
     std::string user, password, domain;
     Get_Device_Credentials(deviceId, user, password, domain);
     auto services = Connect_WMI(computer, user, password, Namespace_CIMV2, domain);
@@ -78,6 +81,7 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
     // a repeated name takes its memory from a buffer that every object reuses.
     std::vector<std::pair<std::string, std::string>> captions;
     std::array<std::byte, 8192> seen_room;
+    PropertySequence in_order;
     WmiInstance object;
     while (objects->Next(object, status)) {
         ++n;
@@ -93,7 +97,9 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
         // An object that repeats a property name keeps its first value.
         std::pmr::monotonic_buffer_resource seen_memory(seen_room.data(), seen_room.size());
         std::pmr::unordered_set<std::string_view> seen(object.properties.size(), &seen_memory);
-        for (std::size_t p = 0; p < object.properties.size(); ++p) {
+        Order_Properties(object.properties, order, in_order);
+        for (const auto& entry : in_order) {
+            const std::size_t p = entry.second;
             const WmiProperty& property = object.properties[p];
             if (!seen.insert(property.name).second) continue;
             std::string key = property.name + Sep + number;
@@ -144,25 +150,81 @@ bool Is_Creation_Class_Name(std::string_view name) {
     return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
 }
 
+namespace {
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::size_t PropertyOrder::Hash::operator()(std::string_view name) const {
+    std::size_t h = 14695981039346656037ull;
+    for (char c : name) h = (h ^ static_cast<unsigned char>(Lower(c))) * 1099511628211ull;
+    return h;
+}
+
+bool PropertyOrder::Equal::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i])) return false;
+    return true;
+}
+
+PropertyOrder::PropertyOrder(const std::vector<std::string>& names) {
+    ranks_.reserve(names.size());
+    for (const std::string& name : names) ranks_.emplace(name, ranks_.size());  // a twin keeps the first place
+}
+
+std::size_t PropertyOrder::Rank(std::string_view name) const {
+    auto it = ranks_.find(name);
+    return it == ranks_.end() ? ranks_.size() : it->second;
+}
+
+PropertyOrder Feature_Property_Order(std::int32_t featureId) {
+    SqlResult props;
+    std::vector<std::string> names;
+    if (featureId > 0 && Get_Feature_Props(featureId, props, false))
+        for (std::size_t row = 1; row <= props.Data_Row_Count(); ++row) names.push_back(props.Text(row, 1));
+    Clear_Error();
+    return PropertyOrder(names);
+}
+
+PropertyOrder Select_List_Order(std::string_view selectList) {
+    std::vector<std::string> names;
+    while (!selectList.empty()) {
+        const std::size_t comma = selectList.find(',');
+        std::string_view name = selectList.substr(0, comma);
+        while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        if (!name.empty() && name != "*") names.emplace_back(name);
+        if (comma == std::string_view::npos) break;
+        selectList.remove_prefix(comma + 1);
+    }
+    return PropertyOrder(names);
+}
+
+void Order_Properties(const WmiObject& properties, const PropertyOrder& order, PropertySequence& sequence) {
+    // Under the header: before everything, as they came. Each rank is read once.
+    sequence.resize(properties.size());
+    for (std::size_t i = 0; i < properties.size(); ++i)
+        sequence[i] = {order.empty() || Goes_Under_Header(properties[i].name) ? 0 : order.Rank(properties[i].name) + 1,
+                       i};
+    if (order.empty()) return;
+    std::stable_sort(sequence.begin(), sequence.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
 bool Is_Failure_Row(const ListItem& row) {
     if (row.small_icon != "NoInfo") return false;
     return Get_Field(row.key, 0) == "Error" || row.text == "Error" || row.Sub_Item(1) == Not_Supported_Text;
 }
 
 bool Is_Failed_Listing(const ListModel& list) {
-    bool failed = false;
-    for (std::size_t i = 0; i < list.Item_Count(); ++i) {
+    // Blank spacer rows may follow a failure row; the last other row tells.
+    for (std::size_t i = list.Item_Count(); i-- > 0;) {
         const ListItem& row = list.Item(i);
-        if (Is_Failure_Row(row)) {
-            failed = true;
-            continue;
-        }
-        // Blank spacer rows may follow a failure row; anything else is data.
         const bool blank = row.text.find_first_not_of(' ') == std::string::npos &&
                            row.Sub_Item(1).find_first_not_of(' ') == std::string::npos;
+        if (Is_Failure_Row(row)) return true;
         if (!blank) return false;
     }
-    return failed;
+    return false;
 }
 
 bool Is_Feature_Not_Supported_Error(std::int32_t number) {
@@ -170,14 +232,15 @@ bool Is_Feature_Not_Supported_Error(std::int32_t number) {
 }
 
 void Collect_WQL_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
-                             const TreeNode& featureNode, const std::string& wql) {
+                             const TreeNode& featureNode, const std::string& wql, const PropertyOrder& order) {
     std::int32_t n = 0;
-    if (!List_Objects(deviceId, computer, list, featureNode, wql, n)) Add_Failure_Row(list, std::to_string(n), true);
+    if (!List_Objects(deviceId, computer, list, featureNode, wql, order, n)) Add_Failure_Row(list, std::to_string(n), true);
     list.Notify();
 }
 
 void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& computer, ListModel& list,
-                               const TreeNode& featureNode, const std::string& className) {
+                               const TreeNode& featureNode, const std::string& className,
+                               const PropertyOrder& order) {
     std::string wql;
     if (!Build_Select_All_Query(className, wql)) {
         // Refused before anything was sent: the listing's error row says why.
@@ -185,7 +248,7 @@ void Collect_Class_To_ListView(std::int32_t deviceId, const std::string& compute
         list.Notify();
         return;
     }
-    Collect_WQL_To_ListView(deviceId, computer, list, featureNode, wql);
+    Collect_WQL_To_ListView(deviceId, computer, list, featureNode, wql, order);
 }
 
 std::string Installed_Size_Text(std::int64_t kilobytes) {
@@ -220,33 +283,53 @@ void Collect_Installed_Software(std::int32_t deviceId, const std::string& comput
         return;
     }
     const std::string name_key = list.Column_Count() ? list.Column(0).key : "DisplayName";
+    // A provider without one of the methods fails alike for every product:
+    // each distinct failure is shown once, and the products are listed with
+    // the values that could be read. A provider that went away ends the
+    // list with its error row, so a short list never passes for a whole one.
+    std::set<std::pair<std::int32_t, std::string>> shown;
+    bool disconnected = false;
+    auto read = [&](const std::string& path, const std::string& name, std::int32_t type, WmiScalar& value) {
+        std::int32_t answer = 0;
+        WmiStatus status;
+        if (Read_WMI_Reg_Value(*services, Hkey_Local_Machine, path, name, type, answer, value, status)) return;
+        value = std::monostate{};
+        Set_Error(status.number, status.description);
+        if (status.number == Rpc_E_Disconnected) {
+            disconnected = true;
+            return;
+        }
+        if (shown.emplace(status.number, status.description).second)
+            Show_Error_Message(true);
+        else
+            Clear_Error();
+    };
     for (const std::string& product : products) {
         const std::string path = std::string(Uninstall_Key_Path) + "\\" + product;
-        std::int32_t type = Reg_Type_String;
         WmiScalar value;
-        Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, name_key, type, value);
+        read(path, name_key, Reg_Type_String, value);
+        if (disconnected) break;
         std::string name = Scalar_To_Text(value);
         if (name.empty()) continue;
         ListItem* row = list.Add_Item("", name);
         row->small_icon = "MSI";
-        for (std::size_t column = 1; column < list.Column_Count(); ++column) {
+        for (std::size_t column = 1; column < list.Column_Count() && !disconnected; ++column) {
             const std::string key = list.Column(column).key;
             std::string text;
             if (key == "EstimatedSize") {
-                type = Reg_Type_DWORD;
-                value = std::monostate{};
-                Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, key, type, value);
+                read(path, key, Reg_Type_DWORD, value);
                 if (std::holds_alternative<std::int64_t>(value))
                     text = Installed_Size_Text(Unsigned32(std::get<std::int64_t>(value)));
             } else {
-                type = Reg_Type_String;
-                Get_WMI_Reg_Value(*services, Hkey_Local_Machine, path, key, type, value);
+                read(path, key, Reg_Type_String, value);
                 text = Scalar_To_Text(value);
                 if (key == "InstallDate") text = Installed_Date_Text(text);
             }
             row->Set_Sub_Item(column, std::move(text));
         }
+        if (disconnected) break;
     }
+    if (disconnected) Add_Failure_Row(list, "", false);
     list.Notify();
 }
 

@@ -8,6 +8,7 @@
 #include "store/devices.h"
 #include "store/features.h"
 #include "wmi/ip_address.h"
+#include "wmi/select_list_cache.h"
 
 namespace crv {
 namespace {
@@ -123,7 +124,7 @@ bool Build_Feature_Query(std::int32_t featureId, const std::string& className, s
         Set_Error(Wbem_E_Invalid_Parameter, Not_A_Wql_Name_Text(className));
         return false;
     }
-    const std::string list = Get_Property_Select_List(featureId);
+    const std::string list = Cached_Property_Select_List(featureId);
     if (list.empty()) {
         if (Pending_Error().empty()) Set_Error(Wbem_E_Invalid_Parameter, Not_A_Wql_Name_Text(""));
         return false;

@@ -70,7 +70,8 @@ std::string Get_Property_Select_List(std::int32_t featureId);
 // (Is_Wql_Name); anything else is refused before any query is sent, with the
 // error pending (WBEM_E_INVALID_PARAMETER, Not_A_Wql_Name_Text) for the
 // listing's error row.
-// "SELECT " + the select list + " FROM " + className.
+// "SELECT " + the select list (kept in memory: Cached_Property_Select_List)
+// + " FROM " + className.
 bool Build_Feature_Query(std::int32_t featureId, const std::string& className, std::string& wql);
 // "Select * From " + className.
 bool Build_Select_All_Query(const std::string& className, std::string& wql);

@@ -92,8 +92,9 @@ public:
         out.clear();
         status = {};
         if (path == "StdRegProv") {
+            const bool failing = ++port_.registry_calls > port_.registry_errors_after;
             auto e = port_.registry_errors.find(method);
-            if (e != port_.registry_errors.end()) {
+            if (failing && e != port_.registry_errors.end()) {
                 status = e->second;
                 return false;
             }

@@ -77,6 +77,7 @@ public:
     FakeRegistry registry;         // behind the class StdRegProv
     bool registry_provider_missing = false;  // Get("StdRegProv") fails with WBEM_E_INVALID_CLASS
     std::map<std::string, WmiStatus> registry_errors;  // by method name
+    std::size_t registry_errors_after = 0;  // provider calls answered normally before registry_errors apply
     // Get_Object answers by path (class definitions); others: WBEM_E_INVALID_CLASS.
     std::map<std::string, WmiInstance> objects;
     std::map<std::string, std::int32_t> registry_statuses;  // by method name: the ReturnValue it answers
@@ -84,6 +85,7 @@ public:
     std::vector<WmiConnectRequest> connects;
     std::vector<std::string> queries;
     std::vector<MethodCall> method_calls;
+    std::size_t registry_calls = 0;
     std::size_t get_object_calls = 0;
     std::size_t wait_hook_calls = 0;
     std::size_t open_connections = 0;

@@ -67,9 +67,12 @@ std::string New_Refresh_Stamp() {
     return Format_Store_Date_Time(Store_Environment().now()) + "#" + std::to_string(++counter);
 }
 
-// The device row behind field 0 of the list's tag; false when there is none.
-bool Read_Device(const ListModel& list, Device& device) {
-    const std::int32_t id = static_cast<std::int32_t>(Text_Number(Get_Field(list.tag, 0)));
+std::int32_t Tagged_Device(const ListModel& list) {
+    return static_cast<std::int32_t>(Text_Number(Get_Field(list.tag, 0)));
+}
+
+// The device row of the id; false when there is none.
+bool Read_Device(std::int32_t id, Device& device) {
     SqlResult row;
     if (!Get_Device_Info(id, row) || row.Data_Row_Count() == 0) return false;
     device.name = row.Text(1, 0);
@@ -103,9 +106,9 @@ struct Enumeration {
 
 // Connects and runs the query. False (failure row written, error pending)
 // when that fails.
-bool Start(ListModel& list, const std::string& wql, Enumeration& e, bool& no_device) {
+bool Start(ListModel& list, std::int32_t device_id, const std::string& wql, Enumeration& e, bool& no_device) {
     Device device;
-    no_device = !Read_Device(list, device);
+    no_device = !Read_Device(device_id, device);
     if (no_device) return false;
     e.services = Connect_WMI(device.name, device.user, device.password, Namespace_CIMV2, device.domain);
     if (!e.services) {
@@ -151,10 +154,12 @@ std::string Process_Memory_Text(std::int64_t pageFileUsage, const std::string& w
     return std::to_string(kilobytes) + " K";
 }
 
-bool Refresh_Process_List(ListModel& list) {
+bool Refresh_Process_List(ListModel& list) { return Refresh_Process_List(list, Tagged_Device(list)); }
+
+bool Refresh_Process_List(ListModel& list, std::int32_t deviceId) {
     Enumeration e;
     bool no_device = false;
-    if (!Start(list, "Select * From Win32_Process", e, no_device)) return no_device;
+    if (!Start(list, deviceId, "Select * From Win32_Process", e, no_device)) return no_device;
     const std::string stamp = New_Refresh_Stamp();
 
     // The whole result is read before any owner is asked for: a method call
@@ -216,10 +221,12 @@ bool Refresh_Process_List(ListModel& list) {
     return true;
 }
 
-bool Refresh_Service_List(ListModel& list) {
+bool Refresh_Service_List(ListModel& list) { return Refresh_Service_List(list, Tagged_Device(list)); }
+
+bool Refresh_Service_List(ListModel& list, std::int32_t deviceId) {
     Enumeration e;
     bool no_device = false;
-    if (!Start(list,
+    if (!Start(list, deviceId,
                "Select DisplayName, Name, State, StartMode, StartName, ServiceType, Description From Win32_Service", e,
                no_device))
         return no_device;

@@ -8,6 +8,7 @@
 // cannot connect or query appends one bold failure row and returns false
 // with the error pending; a failure while the objects are read is passed
 // over and leaves every row in place.
+#include <cstdint>
 #include <string>
 
 #include "ui/model/list_model.h"
@@ -21,6 +22,11 @@ bool Refresh_Process_List(ListModel& list);
 // Win32_Service, one row per service keyed by its Name, with the six
 // sub-items of the service-list layout.
 bool Refresh_Service_List(ListModel& list);
+
+// The same refreshes of the computer deviceId, whatever the list's tag: a
+// list that is not the pane (an export's or a scan's) is filled once so.
+bool Refresh_Process_List(ListModel& list, std::int32_t deviceId);
+bool Refresh_Service_List(ListModel& list, std::int32_t deviceId);
 
 // The "VirtualMemory" cell: PageFileUsage in K on Windows 6 and later
 // (major version compared as a number, so 10.0 counts as later), divided by

@@ -122,24 +122,27 @@ bool Enum_WMI_Reg_Keys(WmiServices& services, std::int32_t hive, const std::stri
     return false;
 }
 
+bool Read_WMI_Reg_Value(WmiServices& services, std::int32_t hive, const std::string& keyPath,
+                        const std::string& valueName, std::int32_t valueType, std::int32_t& returnValue,
+                        WmiScalar& value, WmiStatus& status) {
+    returnValue = 0;
+    switch (valueType) {
+    case Reg_Type_String:
+    case Reg_Type_Expand_String:
+        return Reg_Get_String_Value(services, hive, keyPath, valueName, valueType == Reg_Type_Expand_String,
+                                    returnValue, value, status);
+    case Reg_Type_DWORD:
+        return Reg_Get_DWORD_Value(services, hive, keyPath, valueName, returnValue, value, status);
+    default:
+        return true;
+    }
+}
+
 bool Get_WMI_Reg_Value(WmiServices& services, std::int32_t hive, const std::string& keyPath,
                        const std::string& valueName, std::int32_t& valueType, WmiScalar& value) {
     std::int32_t returnValue = 0;
     WmiStatus status;
-    bool called = false;
-    switch (valueType) {
-    case Reg_Type_String:
-    case Reg_Type_Expand_String:
-        called = Reg_Get_String_Value(services, hive, keyPath, valueName, valueType == Reg_Type_Expand_String,
-                                      returnValue, value, status);
-        break;
-    case Reg_Type_DWORD:
-        called = Reg_Get_DWORD_Value(services, hive, keyPath, valueName, returnValue, value, status);
-        break;
-    default:
-        return true;
-    }
-    if (!called) {
+    if (!Read_WMI_Reg_Value(services, hive, keyPath, valueName, valueType, returnValue, value, status)) {
         value = std::string();
         if (status.number != Rpc_E_Disconnected) Report(status);
         return false;

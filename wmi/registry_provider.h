@@ -58,5 +58,12 @@ bool Enum_WMI_Reg_Keys(WmiServices& services, std::int32_t hive, const std::stri
 // shows it (a disconnected provider, RPC_E_DISCONNECTED, silently).
 bool Get_WMI_Reg_Value(WmiServices& services, std::int32_t hive, const std::string& keyPath,
                        const std::string& valueName, std::int32_t& valueType, WmiScalar& value);
+// The same read without a box, for a caller that reports failures itself:
+// true when the provider answered (returnValue is its answer, 0 for a read
+// value; any other type answers 0 and reads nothing); false when the call
+// failed, with status saying why and the value null.
+bool Read_WMI_Reg_Value(WmiServices& services, std::int32_t hive, const std::string& keyPath,
+                        const std::string& valueName, std::int32_t valueType, std::int32_t& returnValue,
+                        WmiScalar& value, WmiStatus& status);
 
 }  // namespace crv

@@ -29,9 +29,14 @@ struct FakeUpdateHost : UpdateHost {
     std::deque<int> answers;  // empty: Yes
     std::vector<Download> downloads;
     bool download_sets_exit = false;
+    int waits = 0;  // calls of the wait before the reply comes
+    bool ignores_end = false;  // a host that answers though the wait said stop
 
-    bool Http_Get(const std::string& url, const std::string& query, std::string& response) override {
+    bool Http_Get(const std::string& url, const std::string& query, std::string& response,
+                  const Update_Wait& wait) override {
         requests.push_back(url + "?" + query);
+        for (int i = 0; i < waits; ++i)
+            if (wait && !wait() && !ignores_end) return false;
         response = http_ok ? body : "";
         return http_ok;
     }
@@ -86,6 +91,38 @@ TEST(UpdateVersions, ReplyCountsOnlyAsDigitGroups) {
     EXPECT_FALSE(Parse_Version_Reply("1.2 beta"));
     EXPECT_FALSE(Parse_Version_Reply("-1.2"));
     EXPECT_FALSE(Parse_Version_Reply("<html><body>4.1.0</body></html>"));
+    // Groups of up to nine digits; a longer run is no version number.
+    EXPECT_EQ(Parse_Version_Reply("999999999.0.123456789"), "999999999.0.123456789");
+    EXPECT_FALSE(Parse_Version_Reply("1234567890"));
+    EXPECT_FALSE(Parse_Version_Reply("4.0.4005000000"));
+    EXPECT_FALSE(Parse_Version_Reply(std::string(1 << 20, '7')));
+}
+
+TEST_F(ServerAddress, AReplyLongerThanAVersionIsNoUpdateInformation) {
+    FakeUpdateHost host;
+    host.body = std::string(Version_Reply_Limit - 9, ' ') + "9.0.0.1\r\n";
+    bool exit_program = false;
+    EXPECT_EQ(Check_For_Update(host, false, exit_program), "Update Available: 9.0.0.1");
+    host.body += " ";
+    host.boxes.clear();
+    EXPECT_EQ(Check_For_Update(host, true, exit_program), "Version: 4.0.4004");
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, std::string(No_Update_Information_Text));
+}
+
+TEST_F(ServerAddress, AWaitThatEndsShowsNothingAndAsksNoMore) {
+    // The window closes while the server is waited for: no box and no offer,
+    // even from a host that answers anyway, and the wait is not asked again.
+    FakeUpdateHost host;
+    host.body = "9.0";
+    host.waits = 5;
+    host.ignores_end = true;
+    int asked = 0;
+    bool exit_program = false;
+    EXPECT_EQ(Check_For_Update(host, true, exit_program, [&] { return ++asked < 3; }), "Version: 4.0.4004");
+    EXPECT_EQ(asked, 3);
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(host.downloads.empty());
 }
 
 TEST(UpdateAddresses, JoinedWithOneSlash) {

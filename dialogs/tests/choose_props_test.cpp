@@ -15,6 +15,12 @@ namespace {
 
 constexpr std::int32_t Processor = 8;  // Win32_Processor in the shipped catalogue
 
+std::string Upper(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
 WmiInstance Class_Of(std::vector<std::string> names) {
     WmiInstance definition;
     for (auto& n : names) definition.properties.push_back(Wmi_Null(std::move(n)));
@@ -102,6 +108,17 @@ TEST_F(ChoosePropsTest, StoredRowsFirstThenTheClassesOtherPropertiesEachOnce) {
     EXPECT_EQ(wmi_.connects.back().namespace_path, "root\\cimv2");
 }
 
+TEST_F(ChoosePropsTest, AStoredTwinInOtherCaseIsListedOnce) {
+    db_.Exec("INSERT INTO PROPS_TBL (PROP_NAME, PROP_DISP_NAME, ACTIVE, FEATURE_ID, LIST_ORDER) VALUES ('" +
+             Upper(stored_.Text(1, 0)) + "', 'Twin caption', 1, 8, 0)");
+    Open("Win32_Processor");
+    const std::size_t n = stored_.Data_Row_Count();
+    ASSERT_EQ(c_.lvwProperties.Item_Count(), n + 2) << ::testing::PrintToString(Keys());
+    EXPECT_EQ(c_.lvwProperties.Item(0).key, stored_.Text(1, 0));
+    for (std::size_t i = 0; i < c_.lvwProperties.Item_Count(); ++i)
+        EXPECT_NE(c_.lvwProperties.Item(i).text, "Twin caption");
+}
+
 TEST_F(ChoosePropsTest, FeaturesWithoutAClassListOnlyStoredRows) {
     Open("Cust_InstalledProducts");
     const auto stored = db_.Scalar("SELECT COUNT(*) FROM PROPS_TBL WHERE FEATURE_ID=116");
@@ -169,6 +186,27 @@ TEST_F(ChoosePropsTest, ASaveChangesWhatTheNextListingSelects) {
     EXPECT_EQ(db_.Scalar("SELECT group_concat(PROP_NAME) FROM (SELECT PROP_NAME FROM PROPS_TBL WHERE FEATURE_ID=8 "
                          "ORDER BY LIST_ORDER)"),
               order);
+}
+
+// The listing keeps the select list in memory; a save must make it anew.
+TEST_F(ChoosePropsTest, ASaveRenewsTheSelectListTheListingKeeps) {
+    std::string wql;
+    ASSERT_TRUE(Build_Feature_Query(Processor, "Win32_Processor", wql));
+    EXPECT_EQ(wql, "SELECT " + Get_Property_Select_List(Processor) + " FROM Win32_Processor");
+    Open("Win32_Processor");
+    for (std::size_t i = 0; i < c_.lvwProperties.Item_Count(); ++i)
+        c_.lvwProperties.Item(i).checked = c_.lvwProperties.Item(i).key == "ZetaOne";
+    c_.lvwProperties_ItemCheck();
+    c_.cmdSave_Click();
+    ASSERT_TRUE(Build_Feature_Query(Processor, "Win32_Processor", wql));
+    EXPECT_EQ(wql, "SELECT ZetaOne FROM Win32_Processor");
+
+    // Saving nothing checked switches every property off: all of them.
+    for (std::size_t i = 0; i < c_.lvwProperties.Item_Count(); ++i) c_.lvwProperties.Item(i).checked = false;
+    c_.lvwProperties_ItemCheck();
+    c_.cmdSave_Click();
+    ASSERT_TRUE(Build_Feature_Query(Processor, "Win32_Processor", wql));
+    EXPECT_EQ(wql, "SELECT * FROM Win32_Processor");
 }
 
 TEST_F(ChoosePropsTest, MovingSelectAllAndClosing) {

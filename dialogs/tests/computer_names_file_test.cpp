@@ -27,6 +27,16 @@ TEST(NamesFile, QuotesAndBlanksAroundAField) {
     EXPECT_EQ(Split_Names_File("\""), (Fields{""}));
 }
 
+TEST(NamesFile, NamesHoldingSeparatorsOrQuotesAreQuotedAndReadBackExactly) {
+    const Fields names = {"A,B", "\"Q\"", "X\"Y", "\"", ",", "PLAIN", " PAD\t", "L1\r\nL2"};
+    const std::string text = Names_File_Text(names);
+    EXPECT_EQ(text.substr(0, 20), "\"A,B\"\r\n\"\"\"Q\"\"\"\r\n\"X\"\"");
+    EXPECT_NE(text.find("\r\nPLAIN\r\n"), std::string::npos);  // a plain name stands as it is
+    EXPECT_EQ(Split_Names_File(text), names);
+    // Two quotes inside quotes stand for one in files written by others too.
+    EXPECT_EQ(Split_Names_File("\"a\"\"b\",c"), (Fields{"a\"b", "c"}));
+}
+
 TEST(NamesFile, DecodingFollowsTheMarkThenUtf8ThenTheAnsiCodePage) {
     auto latin1 = [](const std::string& bytes) {
         std::string out;

@@ -166,6 +166,20 @@ TEST_F(CustomizeReportTest, ResetCoversEveryColumnAtOnceWithoutEnablingSave) {
     EXPECT_EQ(refreshes_, 1);  // the main window shows the same report again
 }
 
+TEST_F(CustomizeReportTest, ResetTakesColumnNamesAsIdentifiersWhateverTheyHold) {
+    db_.Exec("ALTER TABLE TABULAR_REPORT_TBL ADD COLUMN \"Q'uote\" TEXT DEFAULT ''");
+    db_.Exec("ALTER TABLE TABULAR_REPORT_TBL ADD COLUMN \"Odd\"\"Name;X\" TEXT DEFAULT ''");
+    db_.Exec("UPDATE TABULAR_REPORT_TBL SET \"Q'uote\"='10', \"Odd\"\"Name;X\"='20', FW_NAME='30' WHERE TR_ID=-4");
+    Open(report_);
+    ASSERT_NE(c_.lvwProperties.Find_Item("Q'uote"), nullptr);
+    c_.cmdSetDefaultWidth_Click();
+    EXPECT_TRUE(db_.reporter.boxes.empty()) << db_.reporter.boxes.front();
+    EXPECT_EQ(db_.Scalar("SELECT \"Q'uote\" FROM TABULAR_REPORT_TBL WHERE TR_ID=-4"), "2000");
+    EXPECT_EQ(db_.Scalar("SELECT \"Odd\"\"Name;X\" FROM TABULAR_REPORT_TBL WHERE TR_ID=-4"), "2000");
+    EXPECT_EQ(db_.Scalar("SELECT FW_NAME FROM TABULAR_REPORT_TBL WHERE TR_ID=-4"), "2000");
+    EXPECT_EQ(refreshes_, 1);
+}
+
 TEST_F(CustomizeReportTest, ClosingWithUnsavedChangesAsksFirst) {
     Computer("ALPHA");
     Open(report_);

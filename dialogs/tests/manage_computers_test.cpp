@@ -182,7 +182,8 @@ TEST_F(ManageComputersTest, KeyboardPathAndValidators) {
     EXPECT_FALSE(ManageComputersController::Is_Valid_Password(std::string(21, 'x')));
     EXPECT_FALSE(ManageComputersController::Is_Valid_Password("a'b"));
     EXPECT_FALSE(ManageComputersController::Is_Valid_UserName(""));
-    EXPECT_TRUE(ManageComputersController::Is_Valid_Computer("A\tB"));
+    // A tab cannot travel through the names file.
+    EXPECT_FALSE(ManageComputersController::Is_Valid_Computer("A\tB"));
     c_.Increase_ProgressBar_Status(false);
     c_.Increase_ProgressBar_Status(true);
     EXPECT_EQ(c_.pbrProgress_max, 1);

@@ -173,6 +173,63 @@ TEST_F(UpdateCheck, NoVersionInTheReplyIsNoUpdateInformation) {
     EXPECT_EQ(server.Request_Lines(), std::vector<std::string>(6, Service_Line));
 }
 
+TEST_F(UpdateCheck, AnOverlongOrCutShortReplyIsNoUpdateInformation) {
+    bool exit_program = false;
+    server.Answer(200, std::string(1 << 20, '9'));
+    EXPECT_EQ(Run(true, exit_program), "Version: 4.0.4004");
+    server.Answer_Cut_Short("4.0.4005", 100);
+    EXPECT_EQ(Run(true, exit_program), "Version: 4.0.4004");
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const Box& b : boxes) EXPECT_EQ(b.text, std::string(No_Update_Information_Text));
+    EXPECT_TRUE(dialog_texts.empty());
+    EXPECT_EQ(server.Request_Lines(), std::vector<std::string>(2, Service_Line));
+}
+
+// Ticks of a thread timer while the package is waited for; they arrive only
+// through a pump that runs during the wait.
+struct PackageWait {
+    LoopbackHttpServer* server = nullptr;
+    HWND dialog = nullptr;
+    int ticks = 0;
+};
+PackageWait* package_wait = nullptr;
+
+void CALLBACK Package_Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!package_wait || package_wait->server->Request_Lines().size() < 2 || !IsWindow(package_wait->dialog)) return;
+    // The close box, once the dialog has shown it answers.
+    if (++package_wait->ticks == 3) PostMessageW(package_wait->dialog, WM_CLOSE, 0, 0);
+}
+
+TEST_F(UpdateCheck, TheDialogAnswersWhileThePackageIsWaitedForAndItsCloseBoxEndsTheWait) {
+    server.Answer(200, "9.0");
+    PackageWait wait;
+    wait.server = &server;
+    package_wait = &wait;
+    frmDownload::on_opened = [&](HWND dialog, DownloadController&) { wait.dialog = dialog; };
+    // The package never comes.
+    Set_Dialog_Save_Answerer([this](const std::string&) {
+        server.Stall();
+        return save_answer;
+    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, Package_Tick);
+    bool exit_program = false;
+    const DWORD start = GetTickCount();
+    EXPECT_EQ(Run(true, exit_program), "Update Available: 9.0");
+    const DWORD took = GetTickCount() - start;
+    KillTimer(nullptr, timer);
+    package_wait = nullptr;
+    EXPECT_GE(wait.ticks, 3);
+    EXPECT_LT(took, 5000u);  // far inside the download's own 15 s
+    // Given up as the user asked: no failure box, nothing saved or opened.
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, Update_Offer_Text("9.0"));
+    EXPECT_TRUE(shell_opened.empty());
+    EXPECT_FALSE(fs::exists(folder / "Corvalin.zip"));
+    EXPECT_FALSE(exit_program);
+    EXPECT_FALSE(Is_Form_Loaded("frmDownload"));
+    EXPECT_EQ(server.Request_Lines(), (std::vector<std::string>{Service_Line, Package_Line}));
+}
+
 TEST_F(UpdateCheck, ClosedPortAndSilentServerEndWithinTheLimit) {
     Set_Update_Server_Address("http://127.0.0.1:" + std::to_string(LoopbackHttpServer::Closed_Port()));
     bool exit_program = false;

@@ -21,8 +21,9 @@ std::function<bool(const std::string&)>& Shell_Answerer() {
 }
 
 struct WinDownloadPort final : DownloadPort {
+    Http_Wait wait;  // the dialog's pump, until the controller cancels
     bool Download_File(const std::string& url, const std::string& path) override {
-        return crv::Download_File(url, path);
+        return crv::Download_File(url, path, Http_Time_Limit_Ms, wait);
     }
     bool Open_Package(const std::string& path) override {
         if (Shell_Answerer()) return Shell_Answerer()(path);
@@ -52,6 +53,10 @@ struct DownloadView final : PlainDialogHost {
 
     void Init(HWND dialog) {
         hwnd = dialog;
+        port.wait = [this] {
+            Do_Events();
+            return !c.Cancelled();
+        };
         Register_Form(hwnd, "frmDownload");
         SetWindowTextW(hwnd, L"Download");
         c.Form_Load();
@@ -77,10 +82,10 @@ INT_PTR CALLBACK Download_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return TRUE;
     case WM_COMMAND:
         // Esc or the close box before the step has run: nothing downloaded.
-        if (view && LOWORD(wp) == IDCANCEL) view->Close();
+        if (view && LOWORD(wp) == IDCANCEL) view->c.Close_Requested();
         return TRUE;
     case WM_CLOSE:
-        if (view) view->Close();
+        if (view) view->c.Close_Requested();
         return TRUE;
     default:
         return FALSE;
@@ -109,8 +114,9 @@ bool frmDownload::Show_This_Form(const std::string& strMessage, const std::strin
 
 HWND Win32UpdateHost::Owner() const { return Dialog_Owner(owner_ ? owner_() : nullptr); }
 
-bool Win32UpdateHost::Http_Get(const std::string& url, const std::string& query, std::string& response) {
-    return crv::Http_Get(url, query, response);
+bool Win32UpdateHost::Http_Get(const std::string& url, const std::string& query, std::string& response,
+                               const Update_Wait& wait) {
+    return crv::Http_Get(url, query, response, Http_Time_Limit_Ms, wait);
 }
 
 int Win32UpdateHost::Message_Box(const std::string& text, int style) {

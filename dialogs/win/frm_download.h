@@ -36,7 +36,8 @@ void Set_Download_Shell_Answerer(std::function<bool(const std::string& path)> an
 class Win32UpdateHost final : public UpdateHost {
 public:
     explicit Win32UpdateHost(std::function<HWND()> owner = nullptr) : owner_(std::move(owner)) {}
-    bool Http_Get(const std::string& url, const std::string& query, std::string& response) override;
+    bool Http_Get(const std::string& url, const std::string& query, std::string& response,
+                  const Update_Wait& wait) override;
     int Message_Box(const std::string& text, int style) override;
     bool Show_Download(const std::string& message, const std::string& link, const std::string& extension,
                        bool install, bool& exit_program) override;

@@ -62,7 +62,9 @@ TEST(ExportFileName, DefaultNamesHoldNoCharacterWindowsRefuses) {
     EXPECT_EQ(Quick_Export_File_Name("Tabu_3", "Disks by office", "PC7"), "Disks_by_office");
     EXPECT_EQ(Quick_Export_File_Name("", "Something", "PC7"), "Corvalin");
     EXPECT_EQ(Quick_Export_File_Name("Win32_Codec", "Multimedia Audio / Visual", "PC7"),
-              "Multimedia_Audio___Visual(PC7)");
+              "Multimedia_Audio__Visual(PC7)");
+    EXPECT_EQ(Quick_Export_File_Name("Win32_PortResource", "I/O Ports", "PC7"), "IO_Ports(PC7)");
+    EXPECT_EQ(Quick_Export_File_Name("", "", ""), "Corvalin");
     EXPECT_EQ(Clean_File_Name("a\\b/c:d*e?f\"g<h>i|j\tk.txt"), "a_b_c_d_e_f_g_h_i_j_k.txt");
     EXPECT_EQ(Clean_File_Name("Caf\xC3\xA9 (1)"), "Caf\xC3\xA9 (1)");
 }

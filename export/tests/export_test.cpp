@@ -472,6 +472,28 @@ TEST_F(Export, AnOlderFileWithoutTheMarkGoesOnInTheCodePage) {
     EXPECT_NE(html.find("Copyright \xA9 Veltrane"), std::string::npos);
 }
 
+TEST_F(Export, NulBytesAreDroppedByEveryWriter) {
+    ListModel list;
+    list.Add_Column("a", std::string("Na\0me", 6), 1);
+    list.Add_Column("b", "Value", 1);
+    const std::string nuls("v\0a\0l\0u\0e\0 \0i\0s\0", 16);  // eight NULs
+    list.Add_Item("", std::string("\0row", 4))->Set_Sub_Item(1, nuls);
+    ASSERT_TRUE(writer_.Export_ListView_To_CSV(list, "", std::string("T\0", 2), File("n.csv"), "", true));
+    ASSERT_TRUE(writer_.Export_To_HTML_File(list, "", "T", File("n.html"), std::string("P\0C", 3), true));
+    ASSERT_TRUE(writer_.Export_To_Text_File(list, "k", "T", File("n.txt"), std::string("P\0C", 3), 1, 2, true));
+    for (const char* name : {"n.csv", "n.html", "n.txt"}) {
+        const std::string bytes = Read_File(dir_ / name);
+        EXPECT_EQ(bytes.find('\0'), std::string::npos) << name;
+        EXPECT_NE(bytes.find("value is"), std::string::npos) << name;
+        EXPECT_NE(bytes.find("Name"), std::string::npos) << name;
+    }
+    EXPECT_EQ(Body(dir_ / "n.csv"), "\"T\"\r\n\"Name\",\"Value\"\r\n\"row\",\"value is\"\r\n\r\n\r\n");
+    EXPECT_NE(Read_File(dir_ / "n.html").find("<td>row</td><td>value is</td>"), std::string::npos);
+    // The text table counts what is written: the cells keep their widths.
+    EXPECT_NE(Read_File(dir_ / "n.txt").find(" row" + std::string(27, ' ') + "  value is" + std::string(39, ' ')),
+              std::string::npos);
+}
+
 TEST_F(Export, TextCellsKeepTheTableShape) {
     ListModel list;
     list.Add_Column("a", "Name", 1);

@@ -161,6 +161,8 @@ TEST_F(ControllerTest, RenamingAComputerRefusesBadOrTakenNames) {
         {"", "Please enter a valid computer name!"},
         {"TWO WORDS", "Please enter a valid computer name!"},
         {std::string(101, 'X'), "Please enter a valid computer name!"},
+        {"LINE\nBREAK", "Please enter a valid computer name!"},
+        {"FIELD\x0BMARK", "Please enter a valid computer name!"},
         {"other", "Computer already exists."},
     };
     for (const auto& [name, message] : refused) {

@@ -215,10 +215,54 @@ TEST_F(ControllerTest, BufferListContractForTheScanDialog) {
     EXPECT_EQ(hidden.Column(0).tag.substr(0, std::to_string(pc_).size()), std::to_string(pc_));
     EXPECT_EQ(c_.lvwMain.Item_Count(), 1u);
     EXPECT_EQ(c_.lvwMain.Item(0).key, "keep");
-    // Live lists come only from the timer: columns, no rows.
+    // The timer refreshes only the pane: a list of the dialog gets the rows
+    // of one refresh, the same rows the pane shows.
+    const std::string services =
+        "Select DisplayName, Name, State, StartMode, StartName, ServiceType, Description From Win32_Service";
+    wmi_.Set_Objects(services, {Instance({Wmi_Text("Name", "Spooler"), Wmi_Text("DisplayName", "Print Spooler"),
+                                          Wmi_Text("State", "Running")}),
+                                Instance({Wmi_Text("Name", "W32Time"), Wmi_Text("DisplayName", "Windows Time")})});
+    wmi_.Set_Objects("Select * From Win32_Process",
+                     {Instance({Wmi_Text("Name", "init.exe"), Wmi_Uint32("ProcessId", 4)})});
     c_.Node_Clicked_Event_Handler(pc_, "PC7", 0, "RTT_SCM", "", c_, *Feature("RTT_SCM"), hidden, "", true);
-    EXPECT_EQ(hidden.Item_Count(), 0u);
     EXPECT_EQ(hidden.Column(0).key, "DisplayName");
+    ASSERT_EQ(hidden.Item_Count(), 2u);
+    EXPECT_EQ(hidden.Item(0).text, "Print Spooler");
+    EXPECT_EQ(hidden.Item(0).Sub_Item(2), "Running");
+    EXPECT_EQ(hidden.Item(1).key, "W32Time");
+    c_.Node_Clicked_Event_Handler(pc_, "PC7", 0, "RTT_RemoteTaskManager", "", c_, *Feature("RTT_RemoteTaskManager"),
+                                  hidden, "", true);
+    ASSERT_EQ(hidden.Item_Count(), 1u);
+    EXPECT_EQ(hidden.Item(0).Sub_Item(1), "4");
+    EXPECT_EQ(c_.lvwMain.Item(0).key, "keep");
+    // Offline nothing is asked of the computer.
+    const std::size_t asked = wmi_.queries.size();
+    c_.Node_Clicked_Event_Handler(pc_, "PC7", 0, "RTT_SCM", "", c_, *Feature("RTT_SCM"), hidden, "", false);
+    EXPECT_EQ(hidden.Item_Count(), 0u);
+    EXPECT_EQ(wmi_.queries.size(), asked);
+
+    // The pane's rows come from one immediate refresh, not two.
+    host_.loaded_forms.clear();
+    Click("RTT_SCM");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Item(1).text, "Windows Time");
+    EXPECT_EQ(std::count(wmi_.queries.begin(), wmi_.queries.end(), services), 2);
+}
+
+// Move Property Up/Down change LIST_ORDER: the live rows follow it, not the
+// order WMI gives the properties in, and a scan stores them so.
+TEST_F(ControllerTest, LiveRowsFollowTheChosenPropertyOrder) {
+    Start();
+    const std::string f = std::to_string(Get_Feature_ID("Win32_Processor"));
+    db_.Exec("DELETE FROM PROPS_TBL WHERE FEATURE_ID=" + f);
+    db_.Exec("INSERT INTO PROPS_TBL (PROP_NAME, PROP_DISP_NAME, FEATURE_ID, LIST_ORDER, ACTIVE) VALUES ('Zeta','Zeta'," +
+             f + ",1,1), ('Name','Name'," + f + ",2,1), ('Alpha','Alpha'," + f + ",3,1)");
+    wmi_.Set_Objects("SELECT Zeta, Name, Alpha FROM Win32_Processor",
+                     {Instance({Wmi_Text("Alpha", "a"), Wmi_Text("Name", "CPU0"), Wmi_Text("Zeta", "z")})});
+    Click("Win32_Processor");
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i) names.push_back(Get_Field(c_.lvwMain.Item(i).key, 0));
+    EXPECT_EQ(names, (std::vector<std::string>{"Win32_Processor", "Name", "Zeta", "Alpha", "Space0"}));
 }
 
 TEST_F(ControllerTest, CancelDuringAListingOfManyInstancesKeepsTheRowsSoFar) {
@@ -315,6 +359,62 @@ TEST_F(ControllerTest, ClassErrorsBecomeRowsWithoutABox) {
     EXPECT_TRUE(host_.boxes.empty());
     EXPECT_TRUE(reporter_.boxes.empty());
     EXPECT_TRUE(Pending_Error().empty());
+}
+
+// Stores a scan of one feature: its header and one caption row.
+bool Save_Caption_Scan(const StoreDate& date, std::int32_t device, std::int32_t feature, const std::string& caption) {
+    ListModel scan;
+    ListItem* h = scan.Add_Item("Win32_OperatingSystem" + SEP + "1", "Operating System");
+    h->small_icon = "Windows";
+    h->bold = true;
+    ListItem* p = scan.Add_Item("Caption" + SEP + "1", "    Caption");
+    p->Set_Sub_Item(1, caption);
+    p->small_icon = "Info";
+    return Save_Scan(date, device, feature, scan);
+}
+
+// Clicking another computer in the device tree never leaves the first one's
+// rows under the new one's name: offline the pane shows the new computer's
+// stored scan of the feature, online it is cleared until a feature is
+// clicked, and nothing is asked of the new computer meanwhile.
+TEST_F(ControllerTest, ANewRootComputerNeverShowsThePreviousComputersRows) {
+    const std::int32_t ghost = Add_Device("GHOST-PC", "", "", 0, 0, 0, 0, "x", 1, 2, "", "tester");
+    const std::int32_t bare = Add_Device("BARE", "", "", 0, 0, 0, 0, "x", 1, 2, "", "tester");
+    const std::int32_t fid = Get_Feature_ID("Win32_OperatingSystem");
+    ASSERT_TRUE(Save_Caption_Scan({2024, 3, 7}, pc_, fid, "Windows 7"));
+    ASSERT_TRUE(Save_Caption_Scan({2024, 3, 8}, ghost, fid, "Windows 11"));
+    Set_Online(false);
+    Start();
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(pc_)));
+    Click("Win32_OperatingSystem");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Item(1).Sub_Item(1), "Windows 7");
+
+    host_.boxes.clear();
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(ghost)));
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, "GHOST-PC");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Item(1).Sub_Item(1), "Windows 11");
+    EXPECT_EQ(Number_Value(Get_Field(c_.lvwMain.tag, 0)), ghost);
+    EXPECT_EQ(Get_Field(c_.lvwMain.tag, 2), "GHOST-PC");
+    EXPECT_EQ(c_.Panel("Information")->text, "GHOST-PC");
+    EXPECT_TRUE(host_.boxes.empty());
+
+    // A computer without scans: nothing of GHOST-PC stays, and no scan offer.
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(bare)));
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i)
+        EXPECT_NE(c_.lvwMain.Item(i).Sub_Item(1), "Windows 11");
+    EXPECT_TRUE(host_.boxes.empty());
+
+    // Online: cleared, and the new computer is not asked until a click.
+    ASSERT_TRUE(c_.Run_Command("mnuWorkOnline"));
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(pc_)));
+    Click("Win32_OperatingSystem");
+    const std::size_t asked = wmi_.queries.size();
+    c_.tvwDevices_NodeClick(c_.tvwDevices.Find("DEV" + std::to_string(ghost)));
+    EXPECT_EQ(c_.lvwMain.Item_Count(), 0u);
+    EXPECT_FALSE(c_.tmrMain.enabled);
+    EXPECT_EQ(wmi_.queries.size(), asked);
 }
 
 TEST_F(ControllerTest, OfflineShowsStoredRowsForTheDateAndOffersAScanWithoutDates) {

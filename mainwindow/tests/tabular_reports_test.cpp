@@ -229,6 +229,27 @@ TEST_F(TabularReportsTest, KeysAndSelectionCommandsOnTheList) {
     EXPECT_EQ(host_.boxes.back().text, "Please choose atleast one computer from the 'Customize Report' dialog!");
 }
 
+// A report of two columns looks like a name/value list, but it is a table of
+// computers: horizontal listing leaves it as it is, with its keys and ticks.
+TEST_F(TabularReportsTest, AReportOfTwoColumnsIsNeverTurnedInHorizontalListing) {
+    std::int32_t other = Add_Device("PC8", "", "", 0, 0, 0, 0, "x", 1, 2, "", "tester");
+    c_.Run_Command("mnuViewHorizontal");
+    ASSERT_FALSE(c_.Checked("mnuViewVertical"));
+    TreeNode* report = Report_Of({pc_, other}, {});
+    Click(report);
+    ASSERT_EQ(c_.lvwMain.Column_Count(), 2u);
+    EXPECT_EQ(c_.lvwMain.Column(0).key, "DEV_NAME");
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_TRUE(c_.lvwMain.checkboxes);
+    EXPECT_EQ(c_.lvwMain.Item(0).text, "PC7");
+    EXPECT_FALSE(c_.lvwMain.Item(0).key.empty());
+    c_.Run_Command("mnuOperationsReportSelectItem", 0);
+    EXPECT_EQ(Count_Checked_Items(c_.lvwMain), 2);
+    host_.boxes.clear();
+    EXPECT_TRUE(c_.Run_Command("mnuOperationsReportScan"));
+    for (const auto& box : host_.boxes) EXPECT_NE(box.text, "Please tick atleast one computer from the list!");
+}
+
 TEST_F(TabularReportsTest, TheScanFillsTickedRowsAndShowsItsProgress) {
     std::vector<std::int32_t> pcs{pc_};
     for (int i = 1; i <= 4; ++i) pcs.push_back(Add_Device("NODE" + std::to_string(i), "", "", 0, 0, 0, 0, "x", 1, 2, "", "t"));

@@ -13,9 +13,16 @@ struct FakeUpdates : UpdateHost {
     int requests = 0;
     std::vector<std::string> boxes;
     std::function<void()> during;
-    bool Http_Get(const std::string&, const std::string&, std::string& response) override {
+    bool never_answers = false;  // waits until the window ends the wait
+    int waits = 0;
+    bool Http_Get(const std::string&, const std::string&, std::string& response, const Update_Wait& wait) override {
         ++requests;
         if (during) during();
+        if (never_answers) {
+            while (wait && waits < 1000 && (++waits, wait())) {
+            }
+            return false;
+        }
         response = reachable ? reply : "";
         return reachable;
     }
@@ -117,6 +124,31 @@ TEST_F(UpdateCommands, TimersWaitWhileTheCheckRuns) {
     c_.tmrExpand_Timer();
     EXPECT_EQ(updates_.requests, 1);
     EXPECT_TRUE(c_.tmrExpand.enabled);  // comes again after the check
+}
+
+TEST_F(UpdateCommands, TheWindowAnswersWhileTheServerIsSilentAndACommandEndsTheWait) {
+    Start();
+    c_.Set_Update_Host(&updates_);
+    updates_.never_answers = true;
+    // Messages are let through during the wait; the third brings Check
+    // Updates again, which must not start inside the first check.
+    int events = 0;
+    host_.on_events = [&] {
+        if (++events == 3) {
+            EXPECT_TRUE(c_.Listing_Running());
+            c_.Run_Command("mnuCheckUpdates");
+            EXPECT_EQ(updates_.requests, 1);
+            updates_.never_answers = false;  // the second check gets its reply
+        }
+    };
+    c_.Run_Command("mnuCheckUpdates");
+    host_.on_events = nullptr;
+    // The first wait ended at the command; the command ran after it.
+    EXPECT_EQ(updates_.waits, 3);
+    EXPECT_EQ(updates_.requests, 2);
+    // Only the second check said anything.
+    EXPECT_EQ(updates_.boxes, std::vector<std::string>{Most_Recent_Version_Text(Running_Version())});
+    EXPECT_FALSE(c_.Listing_Running());
 }
 
 }  // namespace

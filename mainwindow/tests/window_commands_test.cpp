@@ -63,13 +63,14 @@ HWND Click_Where_Button_Is(const std::string& toolbar, int index) {
 
 // Sends a key with the given modifiers held to a control, through the
 // window's own message handling (accelerators included).
-void Key_With(HWND to, WPARAM key, bool ctrl, bool shift) {
+void Key_With(HWND to, WPARAM key, bool ctrl, bool shift, bool alt = false) {
     BYTE state[256];
     GetKeyboardState(state);
     BYTE held[256];
     std::copy(std::begin(state), std::end(state), held);
     held[VK_CONTROL] = ctrl ? 0x80 : 0;
     held[VK_SHIFT] = shift ? 0x80 : 0;
+    held[VK_MENU] = alt ? 0x80 : 0;
     SetKeyboardState(held);
     PostMessageW(to, WM_KEYDOWN, key, 1);
     frmMain::Instance().Controller().Host()->Do_Events();
@@ -185,6 +186,14 @@ TEST_F(CommandsWindowTest, D_CtrlShiftKeysAddDevicesFromAnyPane) {
     ListView_SetItemState(H("lvwMain"), 0, LVIS_SELECTED, LVIS_SELECTED);
     SetFocus(H("lvwMain"));
     Ctrl_Shift_Key(H("lvwMain"), 'C');
+    EXPECT_EQ(added, (std::vector<int>{1, 2}));
+    // Alt held as well still adds; Ctrl or Alt without Shift does not.
+    added.clear();
+    SetFocus(H("tvwDevices"));
+    Key_With(H("tvwDevices"), 'G', true, true, true);
+    Key_With(H("tvwDevices"), 'C', true, true, true);
+    Key_With(H("tvwDevices"), 'G', true, false, true);
+    Key_With(H("tvwDevices"), 'G', true, false);
     EXPECT_EQ(added, (std::vector<int>{1, 2}));
 }
 

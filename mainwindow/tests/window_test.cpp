@@ -426,6 +426,81 @@ TEST_F(MainWindowTest, E_DeviceTreeGroupsRenameAndMove) {
     EXPECT_EQ(db_->Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(pc)), "1");
 }
 
+// Clicks reach the tree through the queue, as the user's do, with the
+// pointer resting on the item (a pointer elsewhere would start a drag).
+TEST_F(MainWindowTest, E1_OneClickSelectsAndOnlyASecondClickOnTheSelectedItemRenames) {
+    const std::int32_t g = Add_Device("Click Here", "", "", 0, 0, 0, 0, "", 1, 1, "", "tester");
+    const std::string key = "DEV" + std::to_string(g);
+    C().Fill_Device_Tree(C().tvwDevices);
+    Pump(50);
+    HWND tree = H("tvwDevices");
+    HTREEITEM item = Tree_Find(tree, Tree_Root(tree), "Click Here");
+    ASSERT_NE(item, nullptr);
+    ASSERT_NE(TreeView_GetSelection(tree), item);
+    RECT r{};
+    ASSERT_TRUE(TreeView_GetItemRect(tree, item, &r, TRUE));
+    POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    POINT screen = at;
+    ClientToScreen(tree, &screen);
+    SetCursorPos(screen.x, screen.y);
+    // Apart by more than a double click, so each is a click of its own; the
+    // control starts a rename only once that time has passed.
+    auto click = [&] {
+        PostMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        PostMessageW(tree, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        Pump(static_cast<int>(GetDoubleClickTime()) + 300);
+    };
+    click();
+    EXPECT_EQ(TreeView_GetSelection(tree), item);
+    EXPECT_EQ(TreeView_GetEditControl(tree), nullptr);
+    ASSERT_NE(C().tvwDevices.selected, nullptr);
+    EXPECT_EQ(C().tvwDevices.selected->key, key);
+    EXPECT_EQ(Get_Field(C().lvwMain.tag, 5), key);  // the click listed the group
+
+    click();
+    HWND edit = TreeView_GetEditControl(tree);
+    ASSERT_NE(edit, nullptr);
+    SendMessageW(tree, TVM_ENDEDITLABELNOW, TRUE, 0);
+    Pump(20);
+    EXPECT_EQ(db_->Scalar("SELECT DEV_NAME FROM DEV_TBL WHERE DEV_ID=" + std::to_string(g)), "Click Here");
+}
+
+// Groups X > Y > Z with a computer in Z, X then moved into a newer group W:
+// the real tree shows each under its stored parent, and refuses X onto Y.
+TEST_F(MainWindowTest, E1b_TheTreeKeepsItsStructureAfterAMove) {
+    auto group = [](const char* name, std::int32_t parent) {
+        return Add_Device(name, "", "", 0, 0, 0, 0, "", parent, 1, "", "tester");
+    };
+    const std::int32_t x = group("Moved X", 1), y = group("Moved Y", x), z = group("Moved Z", y);
+    Add_Device("PC-IN-Z", "", "", 0, 0, 0, 0, "", z, 2, "", "tester");
+    const std::int32_t w = group("Moved W", 1);
+    ASSERT_TRUE(Move_Device(x, w, 1, StoreDateTime{2024, 1, 1, 0, 0, 0}, "tester", ""));
+    C().mnuViewRefresh_Click();
+    Pump(50);
+    HWND tree = H("tvwDevices");
+    auto parent_text = [&](const char* text) {
+        HTREEITEM i = Tree_Find(tree, Tree_Root(tree), text);
+        if (!i) return std::string("(hidden)");
+        return Tree_Text(tree, TreeView_GetParent(tree, i));
+    };
+    for (const char* name : {"Moved W", "Moved X", "Moved Y", "Moved Z"}) {
+        HTREEITEM i = Tree_Find(tree, Tree_Root(tree), name);
+        ASSERT_NE(i, nullptr) << name;
+        TreeView_Expand(tree, i, TVE_EXPAND);
+    }
+    EXPECT_EQ(parent_text("Moved W"), "Network");
+    EXPECT_EQ(parent_text("Moved X"), "Moved W");
+    EXPECT_EQ(parent_text("Moved Y"), "Moved X");
+    EXPECT_EQ(parent_text("Moved Z"), "Moved Y");
+    EXPECT_EQ(parent_text("PC-IN-Z"), "Moved Z");
+    EXPECT_EQ(TreeView_GetNextSibling(tree, Tree_Root(tree)), nullptr);  // one top-level item
+
+    C().tvwDevices_OLEDragDrop("DEV" + std::to_string(x), C().tvwDevices.Find("DEV" + std::to_string(y)));
+    Pump(20);
+    EXPECT_EQ(db_->Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(x)), std::to_string(w));
+    EXPECT_EQ(parent_text("Moved X"), "Moved W");
+}
+
 TEST_F(MainWindowTest, E2_TheVerticalDividerMovesThePanes) {
     HWND main = reinterpret_cast<HWND>(frmMain::Instance().hWnd());
     auto client_rect = [&](HWND h) {

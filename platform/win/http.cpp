@@ -16,13 +16,14 @@ namespace crv {
 
 namespace {
 
-// The largest body either call keeps in memory.
-constexpr std::size_t Body_Limit = 512u * 1024u * 1024u;
+// The largest package the download keeps in memory.
+constexpr std::size_t Package_Limit = 512u * 1024u * 1024u;
 
 // One request, shared by the worker that runs it and the caller that waits
 // for it; whichever leaves last frees it.
 struct Transfer {
     std::wstring url;
+    std::size_t body_limit = 0;
     std::mutex lock;
     HINTERNET session = nullptr, connection = nullptr, request = nullptr;
     bool abandoned = false;
@@ -113,23 +114,39 @@ void Run(const std::shared_ptr<Transfer>& t) {
         t->completed = true;
         return;
     }
+    // A body promised longer than the caller takes is not read at all.
+    if (t->has_length && t->content_length > t->body_limit) return;
     char buffer[16384];
     for (;;) {
+        // Never more than one byte past the limit: enough to know it is too long.
+        const std::size_t room = t->body_limit - t->body.size() + 1;
+        const DWORD want = static_cast<DWORD>(room < sizeof buffer ? room : sizeof buffer);
         DWORD got = 0;
-        if (!WinHttpReadData(request, buffer, sizeof buffer, &got)) return;
+        if (!WinHttpReadData(request, buffer, want, &got)) return;
         if (got == 0) break;
-        if (t->body.size() + got > Body_Limit) return;
+        if (t->body.size() + got > t->body_limit) return;
         t->body.append(buffer, got);
         t->last_progress = GetTickCount();
     }
     t->completed = true;
 }
 
-// Starts the request and waits until it ends, it has run for total_limit_ms
-// or no data came for stall_limit_ms. Null when it did not end in time.
-std::shared_ptr<Transfer> Fetch(const std::string& url, unsigned total_limit_ms, unsigned stall_limit_ms) {
+// Sleeps until the request ends or a message arrives for this thread, at
+// most 50 ms; true when the request has ended.
+bool Wait_A_Moment(HANDLE done, bool for_messages) {
+    if (!for_messages) return WaitForSingleObject(done, 100) == WAIT_OBJECT_0;
+    return MsgWaitForMultipleObjects(1, &done, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0 ||
+           WaitForSingleObject(done, 0) == WAIT_OBJECT_0;
+}
+
+// Starts the request and waits until it ends, it has run for total_limit_ms,
+// no data came for stall_limit_ms or `wait` answered false. Null when it did
+// not end in time.
+std::shared_ptr<Transfer> Fetch(const std::string& url, unsigned total_limit_ms, unsigned stall_limit_ms,
+                                std::size_t body_limit, const Http_Wait& wait) {
     auto t = std::make_shared<Transfer>();
     t->url = To_Wide(url);
+    t->body_limit = body_limit;
     if (!t->done) return nullptr;
     const DWORD start = GetTickCount();
     t->last_progress = start;
@@ -145,10 +162,11 @@ std::shared_ptr<Transfer> Fetch(const std::string& url, unsigned total_limit_ms,
         return nullptr;  // no thread to run it on
     }
     for (;;) {
-        if (WaitForSingleObject(t->done, 100) == WAIT_OBJECT_0) {
+        if (Wait_A_Moment(t->done, static_cast<bool>(wait))) {
             worker.join();
             return t;
         }
+        if (wait && !wait()) break;
         const DWORD now = GetTickCount();
         if (now - start >= total_limit_ms || now - t->last_progress.load() >= stall_limit_ms) break;
     }
@@ -181,20 +199,25 @@ bool Write_Whole_File(const std::string& path, const std::string& bytes) {
     return ok;
 }
 
+// The whole body of a 200 reply: as long as its Content-Length, when it gave one.
+bool Complete_200(const std::shared_ptr<Transfer>& t) {
+    return t && t->completed && t->status == 200 && (!t->has_length || t->content_length == t->body.size());
+}
+
 }  // namespace
 
-bool Http_Get(const std::string& url, const std::string& query, std::string& response, unsigned time_limit_ms) {
+bool Http_Get(const std::string& url, const std::string& query, std::string& response, unsigned time_limit_ms,
+              const Http_Wait& wait, std::size_t body_limit) {
     response.clear();
-    auto t = Fetch(query.empty() ? url : url + "?" + query, time_limit_ms, time_limit_ms);
-    if (!t || !t->completed || t->status != 200) return false;
+    auto t = Fetch(query.empty() ? url : url + "?" + query, time_limit_ms, time_limit_ms, body_limit, wait);
+    if (!Complete_200(t)) return false;
     response = std::move(t->body);
     return true;
 }
 
-bool Download_File(const std::string& url, const std::string& path, unsigned stall_limit_ms) {
-    auto t = Fetch(url, INFINITE, stall_limit_ms);
-    if (!t || !t->completed || t->status != 200 || t->body.empty()) return false;
-    if (t->has_length && t->content_length != t->body.size()) return false;
+bool Download_File(const std::string& url, const std::string& path, unsigned stall_limit_ms, const Http_Wait& wait) {
+    auto t = Fetch(url, INFINITE, stall_limit_ms, Package_Limit, wait);
+    if (!Complete_200(t) || t->body.empty()) return false;
     return Write_Whole_File(path, t->body);
 }
 

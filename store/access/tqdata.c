@@ -76,6 +76,15 @@ int32_t tqdata_sqlite3_open(const char* path, int32_t* handle) {
         sqlite3_close(db);
         return rc;
     }
+    /* A file that is no database gives no connection rather than one on
+     * which every statement fails with a box of its own; start-up says once
+     * why. Asked before the busy time is set: a lock held elsewhere is no
+     * answer here, and the statements that follow wait for it. */
+    rc = sqlite3_exec(db, "PRAGMA schema_version", NULL, NULL, NULL);
+    if (rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT) {
+        sqlite3_close(db);
+        return rc;
+    }
     sqlite3_busy_timeout(db, TQ_BUSY_TIMEOUT_MS);
     /* A REPLACE that removes a scan head must take its detail rows too. */
     sqlite3_exec(db, "PRAGMA recursive_triggers=ON", NULL, NULL, NULL);

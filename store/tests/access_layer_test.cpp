@@ -235,6 +235,25 @@ TEST(AccessLayer, AFailureInTheMiddleOfASaveOrAFailedCommitLeavesTheFileAsItWas)
 namespace crv {
 namespace {
 
+// What is kept in memory from the store is dropped on this count: a write
+// that left it would leave stale copies behind.
+TEST(AccessLayer, EveryStatementButASelectCountsAsAChange) {
+    TestDatabase db;
+    SqlResult result;
+    std::int32_t rows = 0;
+    std::uint64_t count = Store_Change_Count();
+    ASSERT_TRUE(Get_SQL_Result(rows, result, " \n select COUNT(*) FROM PROPS_TBL"));
+    ASSERT_TRUE(Get_SQL_Result(rows, result, "SELECT(1)"));
+    EXPECT_EQ(Store_Change_Count(), count);
+    for (const char* sql : {"UPDATE PROPS_TBL SET ACTIVE=ACTIVE WHERE 0", "SELECTED", "WITH t AS (SELECT 1) SELECT * "
+                            "FROM t", "DELETE FROM PROPS_TBL WHERE 0"}) {
+        count = Store_Change_Count();
+        Get_SQL_Result(rows, result, sql);
+        EXPECT_GT(Store_Change_Count(), count) << sql;
+        Clear_Error();
+    }
+}
+
 TEST(AccessLayer, ExecuteRunsOneStatementAndRefusesASecond) {
     EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='x;y' WHERE B=1"));
     EXPECT_TRUE(Is_Single_Statement("UPDATE T SET A='it''s; fine';  -- trailing comment\n  /* and; this */ "));

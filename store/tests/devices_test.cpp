@@ -119,6 +119,57 @@ TEST(Devices, FullDeletionTakesScansRecordsReportLinksGridRowAndLog) {
     EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TABULAR_REPORT_TBL WHERE DEV_ID=" + std::to_string(id)), "0");
 }
 
+std::int32_t Add_Group(const std::string& name, std::int32_t parent) {
+    return Add_Device(name, "", "", 0, 0, 0, 0, "", parent, 1, "", "tester");
+}
+
+TEST(Devices, AGroupNeverMovesIntoItselfOrBelowItself) {
+    TestDatabase db;
+    const std::int32_t x = Add_Group("X", 1);
+    const std::int32_t y = Add_Group("Y", x);
+    const std::int32_t z = Add_Group("Z", y);
+    const StoreDateTime at{2024, 5, 1, 9, 0, 0};
+    for (std::int32_t target : {x, y, z}) EXPECT_FALSE(Move_Device(x, target, 1, at, "u", "")) << target;
+    EXPECT_FALSE(Move_Device(1, z, 0, at, "u", ""));  // nor the root group into its own tree
+    ASSERT_EQ(db.reporter.boxes.size(), 4u);
+    EXPECT_NE(db.reporter.boxes.front().find(Move_Into_Itself_Text), std::string::npos);
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TRANSFER_TRACK"), "0");
+    EXPECT_EQ(db.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(x)), "1");
+
+    // A loop another program stored: the walk up ends on it, a group beside
+    // it may go in, a member may not go below itself, and moving out mends it.
+    const std::int32_t a = Add_Group("A", 1);
+    const std::int32_t b = Add_Group("B", a);
+    db.Exec("UPDATE DEV_TBL SET PARENT=" + std::to_string(b) + " WHERE DEV_ID=" + std::to_string(a));
+    EXPECT_TRUE(Move_Device(x, a, 1, at, "u", ""));
+    EXPECT_EQ(db.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(x)), std::to_string(a));
+    EXPECT_FALSE(Move_Device(a, b, b, at, "u", ""));
+    EXPECT_TRUE(Move_Device(a, 1, b, at, "u", ""));
+    EXPECT_EQ(db.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(a)), "1");
+    // A computer goes into any group, below or beside.
+    const std::int32_t pc = Add_Computer("PC1");
+    EXPECT_TRUE(Move_Device(pc, z, 1, at, "u", ""));
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM TRANSFER_TRACK"), "3");
+}
+
+TEST(Devices, AGroupWithMembersIsNotDeleted) {
+    TestDatabase db;
+    const std::int32_t g = Add_Group("G", 1);
+    const std::int32_t sub = Add_Group("Sub", g);
+    for (bool full : {false, true}) {
+        EXPECT_FALSE(Delete_Device(g, full));
+        EXPECT_FALSE(Delete_Device(1, full));
+    }
+    ASSERT_EQ(db.reporter.boxes.size(), 4u);
+    EXPECT_NE(db.reporter.boxes.back().find(Group_Has_Members_Text), std::string::npos);
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_ID IN (1," + std::to_string(g) + ")"), "2");
+    // Empty, or its own parent only: it goes.
+    EXPECT_TRUE(Delete_Device(sub));
+    db.Exec("UPDATE DEV_TBL SET PARENT=DEV_ID WHERE DEV_ID=" + std::to_string(g));
+    EXPECT_TRUE(Delete_Device(g, true));
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_ID=" + std::to_string(g)), "0");
+}
+
 TEST(Devices, ListsOrderGroupsFirstAndFilterByType) {
     TestDatabase db;
     std::int32_t group = Add_Device("Branch", "", "", 0, 0x9003, 0, 0, "", 1, 1, "", "me");

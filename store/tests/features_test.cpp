@@ -129,5 +129,21 @@ TEST(Features, PropertyChoicesSaveAsOneUnitAndKeepTheirKeys) {
     EXPECT_EQ(db.Scalar("SELECT PROP_DISP_NAME FROM PROPS_TBL WHERE PROP_ID=51"), "Size in bytes");
 }
 
+TEST(Features, PropertiesDifferingOnlyInCaseReadAsTheOldestOne) {
+    TestDatabase db(false);
+    db.Exec("INSERT INTO PROPS_TBL (PROP_ID, PROP_NAME, PROP_DISP_NAME, ACTIVE, FEATURE_ID, LIST_ORDER) VALUES "
+            "(60, 'ProcessId', 'Process ID', 0, 7, 2), (61, 'PROCESSID', 'Process ID', 1, 7, 1), "
+            "(62, 'Name', 'Name', 1, 7, 3), (63, 'processid', 'Other feature', 1, 8, 1)");
+    SqlResult props;
+    ASSERT_TRUE(Get_Feature_Props(7, props, false));
+    ASSERT_EQ(props.Data_Row_Count(), 2u);
+    EXPECT_EQ(props.Text(1, 0) + "," + props.Text(2, 0), "60,62");
+    ASSERT_TRUE(Get_Feature_Props(7, props, true));  // the twin does not stand in for the unchosen one
+    ASSERT_EQ(props.Data_Row_Count(), 1u);
+    EXPECT_EQ(props.Text(1, 1), "Name");
+    ASSERT_TRUE(Get_Feature_Props(8, props, true));
+    EXPECT_EQ(props.Text(1, 0), "63");
+}
+
 }  // namespace
 }  // namespace crv

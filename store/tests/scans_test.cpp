@@ -198,4 +198,47 @@ TEST_F(Scans, OnlyWqlNamesJoinTheCatalogue) {
 }
 
 }  // namespace
+TEST_F(Scans, PropertyNamesMatchTheCatalogueIgnoringCase) {
+    // Another provider spells the shipped names of feature 71 in other case;
+    // feature 45 already holds a twin that an older scan added.
+    const std::string process = db.Scalar("SELECT PROP_ID FROM PROPS_TBL WHERE FEATURE_ID=71 AND PROP_NAME='ProcessId'");
+    const std::string adapter = db.Scalar("SELECT PROP_ID FROM PROPS_TBL WHERE FEATURE_ID=45 AND PROP_NAME='AdapterTypeId'");
+    ASSERT_FALSE(process.empty());
+    ASSERT_FALSE(adapter.empty());
+    db.Exec("INSERT INTO PROPS_TBL (PROP_NAME, PROP_DISP_NAME, FEATURE_ID, LIST_ORDER) VALUES ('AdapterTypeID', "
+            "'Adapter Type ID', 45, 99)");
+    ListModel processes, adapters;
+    Row(processes, "PROCESSID\x0B" "1", "Process ID", "4");
+    Row(processes, "ProcessID\x0B" "2", "Process ID", "8");
+    Row(processes, "parentprocessid\x0B" "2", "Parent Process ID", "4");
+    Row(adapters, "AdapterTypeID\x0B" "1", "Adapter Type ID", "0");
+    StoreDate date{2024, 7, 1};
+    ASSERT_TRUE(Save_Scan(date, dev, 71, processes));
+    ASSERT_TRUE(Save_Scan(date, dev, 45, adapters));
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM PROPS_TBL WHERE FEATURE_ID=71 AND PROP_NAME LIKE '%processid'"), "2");
+    EXPECT_EQ(db.Scalar("SELECT COUNT(*) FROM PROPS_TBL WHERE FEATURE_ID=45 AND PROP_NAME LIKE 'AdapterTypeId'"), "2");
+    // The rows point at the shipped property (the oldest of twins).
+    EXPECT_EQ(db.Scalar("SELECT GROUP_CONCAT(PROP_ID) FROM SCAN_DETAILS WHERE FEATURE_ID=71 AND PROP_NAME='Process ID'"),
+              process + "," + process);
+    EXPECT_EQ(db.Scalar("SELECT PROP_ID FROM SCAN_DETAILS WHERE FEATURE_ID=45"), adapter);
+    EXPECT_TRUE(db.reporter.boxes.empty());
+}
+
+TEST_F(Scans, ANewPropertyJoinsAtItsFirstInfoRowAndTextsLoseTheirNuls) {
+    ListModel list;
+    Row(list, "Fresh\x0B" "1\x0B" "h", "Fresh header", "", "Header", true);  // before the catalogue has it
+    Row(list, "Fresh\x0B" "1", std::string("  Fr\0esh  ", 10), std::string("v\0al", 4));
+    Row(list, "FRESH\x0B" "2", "Again", "x");
+    Row(list, "Other\x0B" "2", "Other", "y");
+    ASSERT_TRUE(Save_Scan(StoreDate{2024, 8, 1}, dev, 9003, list));
+    EXPECT_EQ(db.Scalar("SELECT GROUP_CONCAT(PROP_NAME || '/' || PROP_DISP_NAME || '/' || LIST_ORDER, '|') FROM "
+                        "(SELECT * FROM PROPS_TBL WHERE FEATURE_ID=9003 ORDER BY PROP_ID)"),
+              "Fresh/Fresh/2|Other/Other/4");
+    EXPECT_EQ(db.Scalar("SELECT GROUP_CONCAT(IFNULL(D.PROP_ID - (SELECT MIN(PROP_ID) FROM PROPS_TBL WHERE "
+                        "FEATURE_ID=9003), 'none')) FROM SCAN_DETAILS D"),
+              "none,0,0,1");
+    EXPECT_EQ(db.Scalar("SELECT GROUP_CONCAT(PROP_NAME || '=' || VALUE, '|') FROM SCAN_DETAILS"),
+              "Fresh header=|Fresh=val|Again=x|Other=y");
+}
+
 }  // namespace crv

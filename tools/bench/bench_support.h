@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
-#if defined(__GLIBC__)
+#if defined(__GLIBC__) || defined(_WIN32)
 #include <malloc.h>
 #endif
 
@@ -25,11 +25,14 @@ double Seconds(F&& work) {
 // Hands the memory the allocator holds free back to the system. The C
 // library on Linux keeps freed memory only up to a limit: a run that follows
 // a larger one finds its pages already mapped, the larger one maps its own
-// anew. Called before each timed run of a growth benchmark, every size starts
-// alike and pays for the pages it uses. (The Windows heap needs no such step.)
+// anew. Called before a timed run of a growth benchmark, every size starts
+// alike and pays for the pages it uses. On Windows the C runtime's heap is
+// asked to give back what it can.
 inline void Return_Free_Memory() {
 #if defined(__GLIBC__)
     malloc_trim(0);
+#elif defined(_WIN32)
+    _heapmin();
 #endif
 }
 

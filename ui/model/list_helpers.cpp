@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/common.h"
 #include "core/error.h"
 
 namespace crv {
@@ -177,7 +178,8 @@ std::uint32_t ListView_ExStyle_For(std::uint32_t current_style) {
 
 bool Export_Copy_Is_Straight(const ListModel& source, bool vertical_listing) {
     return vertical_listing || source.Column_Count() != 2 ||
-           source.Column(0).tag.find(Root_Listing_Marker) != std::string::npos;
+           source.Column(0).tag.find(Root_Listing_Marker) != std::string::npos ||
+           Get_Field(source.Column(0).tag, 3).starts_with(Tabular_Report_Key_Prefix);
 }
 
 bool Copy_ListView_For_Export(const ListModel& source, ListModel& target, bool vertical_listing) {

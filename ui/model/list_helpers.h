@@ -44,11 +44,17 @@ std::uint32_t ListView_ExStyle_For(std::uint32_t current_style);
 // its vertical form whatever the listing direction.
 inline constexpr std::string_view Root_Listing_Marker = "[Root...]";
 
+// The first field of a tabular report's feature key ("Tabu_" and the report
+// id), as the first column's tag holds it: a report is a table of computers
+// with check boxes, never a name/value list to turn.
+inline constexpr std::string_view Tabular_Report_Key_Prefix = "Tabu_";
+
 // Fills target from source (source is only read): target's rows and columns
 // are replaced and its view, check boxes and image lists follow the source.
 // The copy is straight when vertical_listing is true, when source has not
-// exactly two columns, or when its first column's tag holds "[Root...]";
-// otherwise the two-column name/value list is turned into one row per
+// exactly two columns, when its first column's tag holds "[Root...]", or
+// when that tag is the descriptor of a tabular report (its fourth field, the
+// feature key, begins with "Tabu_"); otherwise the two-column name/value list is turned into one row per
 // record and one column per property name.
 // Returns false with the pending error set when the name/value list cannot
 // be turned (two records beginning with the same name and value, 35602; a

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/common.h"
 #include "core/error.h"
 #include "ui/model/list_layouts.h"
 #include "wmi/fake_wmi.h"
@@ -252,6 +253,80 @@ TEST_F(InstalledSoftwareTest, RefusedRegistryReadIsAnErrorNotAnEmptyList) {
     EXPECT_TRUE(reporter.shown.empty());
 }
 
+// A provider without GetDWORDValue (as under Wine) fails alike for every
+// product: one box for the listing, every product listed, the size empty.
+TEST_F(InstalledSoftwareTest, AMissingMethodIsShownOnceAndEveryProductListed) {
+    const std::string u = std::string(Uninstall_Key_Path) + "\\";
+    for (int i = 0; i < 200; ++i) port.registry.Set_String(u + "P" + std::to_string(i), "DisplayName", "P");
+    port.registry_errors["GetDWORDValue"] = WmiStatus::Error(Wbem_E_Not_Found, "Not found");
+    Collect_Installed_Software(id, "PC7", list);
+    ASSERT_EQ(list.Item_Count(), 203u);
+    EXPECT_EQ(list.Item(0).Sub_Item(1), "Maker");
+    EXPECT_EQ(list.Item(0).Sub_Item(4), "2023-01-15");
+    EXPECT_EQ(list.Item(0).Sub_Item(5), "");
+    ASSERT_EQ(reporter.shown.size(), 1u);
+    EXPECT_EQ(reporter.shown[0], Error_Message_Text({Wbem_E_Not_Found, "Not found"}));
+    EXPECT_FALSE(Is_Failed_Listing(list));
+    EXPECT_TRUE(Pending_Error().empty());
+
+    // Two distinct failures: each once.
+    list.Clear_Items();
+    reporter.shown.clear();
+    port.registry_errors["GetStringValue"] = WmiStatus::Error(Wbem_E_Failed, "Generic failure");
+    Collect_Installed_Software(id, "PC7", list);
+    EXPECT_EQ(reporter.shown.size(), 1u);  // no name reads: no product, so no size read either
+    EXPECT_EQ(list.Item_Count(), 0u);
+}
+
+// A provider that goes away part-way: the list ends with an error row and
+// is no listing a scan stores.
+TEST_F(InstalledSoftwareTest, ADisconnectedProviderEndsTheListWithAnErrorRow) {
+    port.registry_errors["GetStringValue"] = WmiStatus::Error(Rpc_E_Disconnected, "The object disconnected");
+    port.registry_errors_after = 8;  // EnumKey, then Alpha's name and values
+    Collect_Installed_Software(id, "PC7", list);
+    ASSERT_EQ(list.Item_Count(), 2u);
+    EXPECT_EQ(list.Item(0).text, "Alpha");
+    EXPECT_EQ(list.Item(1).text, "Error");
+    EXPECT_EQ(list.Item(1).Sub_Item(1), "The object disconnected");
+    EXPECT_EQ(list.Item(1).small_icon, "NoInfo");
+    EXPECT_TRUE(Is_Failed_Listing(list));
+    EXPECT_TRUE(reporter.shown.empty());
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
+// The rows follow the order chosen in the property chooser: the header's
+// own rows first, as they always stand, then the catalogue's LIST_ORDER
+// (names matched ignoring case), then what the catalogue does not hold in
+// the object's order.
+TEST_F(CollectorTest, RowsFollowTheFeaturesListOrder) {
+    const std::int32_t feature = 9001;
+    store.Add_Property(feature, "Size", 1, true);
+    store.Add_Property(feature, "Status", 2, true);
+    store.Add_Property(feature, "FreeSpace", 3, false);
+    store.Add_Property(feature, "Name", 4, true);
+    WmiInstance object{"p1", "Win32_Thing",
+                       {Wmi_Text("Caption", "cap"), Wmi_Text("Extra", "e"), Wmi_Text("FREESPACE", "9"),
+                        Wmi_Text("Name", "nm"), Wmi_Text("Size", "5"), Wmi_Text("Other", "o"),
+                        Wmi_Text("Status", "OK")}};
+    port.Set_Objects("q", {object, object});
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q", Feature_Property_Order(feature));
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < list.Item_Count(); ++i) names.push_back(Get_Field(list.Item(i).key, 0));
+    const std::vector<std::string> one = {"Name", "Caption", "Size", "Status", "FREESPACE", "Extra", "Other"};
+    std::vector<std::string> expected;
+    for (int n = 0; n < 2; ++n) {
+        expected.push_back("Win32_Thing");
+        expected.insert(expected.end(), one.begin(), one.end());
+        expected.push_back("Space");
+    }
+    EXPECT_EQ(names, expected);
+
+    // Without an order (no catalogue rows) the object's own order stands.
+    list.Clear_Items();
+    Collect_WQL_To_ListView(id, "PC7", list, node, "q", Feature_Property_Order(feature + 1));
+    EXPECT_EQ(Get_Field(list.Item(3).key, 0), "Extra");
+}
+
 TEST_F(CollectorTest, RepeatedPropertyKeepsItsFirstValueAndTheListingGoesOn) {
     WmiInstance odd{"p1", "Win32_Thing",
                     {Wmi_Text("Name", "first"), Wmi_Text("Size", "1"), Wmi_Text("Name", "second"),
@@ -327,6 +402,12 @@ TEST(FailedListing, OnlyAFailureRowAndBlanks) {
     EXPECT_TRUE(Is_Failed_Listing(list));
     list.Add_Item("Name\x0B" "1", "    Name")->Set_Sub_Item(1, "data");
     EXPECT_FALSE(Is_Failed_Listing(list));
+    // Data and then a failure: cut off part-way, no whole listing.
+    ListItem* cut = list.Add_Item("Error\x0B" "1", "Name");
+    cut->small_icon = "NoInfo";
+    cut->Set_Sub_Item(1, "The RPC server is unavailable.");
+    list.Add_Item("", "");
+    EXPECT_TRUE(Is_Failed_Listing(list));
 
     ListModel refused;
     ListItem* r = refused.Add_Item("NoInfo\x0B" "0", "Name");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/error.h"
+#include "store/features.h"
 #include "wmi/fake_wmi.h"
 #include "wmi/tests/wmi_test_support.h"
 
@@ -117,6 +118,41 @@ TEST_F(ConnectionTest, SelectListFollowsListOrderOfActiveProperties) {
     store.Add_Property(5, "D", 0, false);
     EXPECT_EQ(Get_Property_Select_List(5), "B, A, C");
     EXPECT_EQ(Get_Property_Select_List(6), "*");
+}
+
+TEST_F(ConnectionTest, NamesDifferingOnlyInCaseAreSelectedOnce) {
+    // A twin an older scan added: the first (oldest) row decides, active or not.
+    store.Add_Property(5, "ProcessId", 1, true);
+    store.Add_Property(5, "PROCESSID", 2, true);
+    store.Add_Property(5, "Name", 3, true);
+    store.Add_Property(6, "Handle", 1, false);
+    store.Add_Property(6, "handle", 2, true);
+    store.Add_Property(6, "Caption", 3, true);
+    EXPECT_EQ(Get_Property_Select_List(5), "ProcessId, Name");
+    EXPECT_EQ(Get_Property_Select_List(6), "Caption");
+}
+
+// The query's select list is kept in memory; a write through any path makes
+// it anew.
+TEST_F(ConnectionTest, KeptSelectListFollowsEveryStoreWrite) {
+    store.Add_Property(5, "A", 1, true);
+    std::string wql;
+    ASSERT_TRUE(Build_Feature_Query(5, "Win32_Thing", wql));
+    EXPECT_EQ(wql, "SELECT A FROM Win32_Thing");
+    store.Add_Property(5, "B", 2, true);  // a caller-built statement
+    ASSERT_TRUE(Build_Feature_Query(5, "Win32_Thing", wql));
+    EXPECT_EQ(wql, "SELECT A, B FROM Win32_Thing");
+    ASSERT_TRUE(Set_Feature_Props_Active(5, false));
+    ASSERT_TRUE(Build_Feature_Query(5, "Win32_Thing", wql));
+    EXPECT_EQ(wql, "SELECT * FROM Win32_Thing");
+
+    // A refused list is not kept: once the name is mended the query goes out.
+    store.Add_Property(6, "X Y", 1, true);
+    EXPECT_FALSE(Build_Feature_Query(6, "Win32_Thing", wql));
+    Clear_Error();
+    ASSERT_TRUE(Execute_SQL("UPDATE PROPS_TBL SET PROP_NAME='XY' WHERE FEATURE_ID=6"));
+    ASSERT_TRUE(Build_Feature_Query(6, "Win32_Thing", wql));
+    EXPECT_EQ(wql, "SELECT XY FROM Win32_Thing");
 }
 
 TEST_F(ConnectionTest, UserThatNamesItsDomainIsSentUnchanged) {

@@ -1,5 +1,6 @@
 #pragma once
 // Every control class of the Win32 views, for a view that binds many of them.
+#include "platform/win/controls/chevron_menu.h"
 #include "platform/win/controls/combo_box.h"
 #include "platform/win/controls/control.h"
 #include "platform/win/controls/drag.h"

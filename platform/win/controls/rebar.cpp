@@ -141,6 +141,17 @@ bool Rebar::Set_Band_Child(const std::string& key, HWND child) {
     return SendMessageW(hwnd_, RB_SETBANDINFOW, *index, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
+bool Rebar::Set_Band_Ideal_Width(const std::string& key, int pixels) {
+    auto index = Native_Index(key);
+    if (!index) return false;
+    REBARBANDINFOW info = Band_Info(RBBIM_STYLE);
+    SendMessageW(hwnd_, RB_GETBANDINFOW, *index, reinterpret_cast<LPARAM>(&info));
+    info.fMask = RBBIM_STYLE | RBBIM_IDEALSIZE;
+    info.fStyle |= RBBS_USECHEVRON;
+    info.cxIdeal = static_cast<UINT>(pixels < 0 ? 0 : pixels);
+    return SendMessageW(hwnd_, RB_SETBANDINFOW, *index, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
 int Rebar::Height() const { return hwnd_ ? static_cast<int>(SendMessageW(hwnd_, RB_GETBARHEIGHT, 0, 0)) : 0; }
 
 void Rebar::Fit_Width() {
@@ -153,10 +164,21 @@ void Rebar::Fit_Width() {
 }
 
 bool Rebar::On_Notify(NMHDR& header, LRESULT& result) {
-    if (header.code != RBN_HEIGHTCHANGE) return false;
     result = 0;
-    if (on_height_changed) on_height_changed();
-    return true;
+    if (header.code == RBN_HEIGHTCHANGE) {
+        if (on_height_changed) on_height_changed();
+        return true;
+    }
+    if (header.code == RBN_CHEVRONPUSHED) {
+        const auto& pushed = reinterpret_cast<const NMREBARCHEVRON&>(header);
+        // Band ids are their place in bands_ + 1.
+        if (pushed.wID < 1 || pushed.wID > bands_.size() || !on_chevron_pushed) return true;
+        RECT chevron = pushed.rc;
+        MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&chevron), 2);
+        on_chevron_pushed(bands_[pushed.wID - 1].key, chevron);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace crv

@@ -45,12 +45,17 @@ public:
     bool Set_Band_New_Row(const std::string& key, bool new_row);
     bool Band_New_Row(const std::string& key) const;
     bool Set_Band_Child(const std::string& key, HWND child);
+    // The width the band's child needs to show whole; a band given less
+    // shows a chevron at its right end, which raises on_chevron_pushed.
+    bool Set_Band_Ideal_Width(const std::string& key, int pixels);
 
     int Height() const;  // pixels
     // The rebar fills its parent's width; call after the parent resized.
     void Fit_Width();
 
     std::function<void()> on_height_changed;
+    // The chevron of the band `key` was pressed; `chevron` in screen pixels.
+    std::function<void(const std::string& key, const RECT& chevron)> on_chevron_pushed;
 
 private:
     bool On_Notify(NMHDR& header, LRESULT& result) override;

@@ -164,6 +164,25 @@ SIZE Toolbar::Ideal_Size() const {
     return size;
 }
 
+std::vector<std::size_t> Toolbar::Hidden_Positions() const {
+    std::vector<std::size_t> hidden;
+    if (!hwnd_) return hidden;
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    for (std::size_t i = 0; i < Button_Count(); ++i) {
+        const ToolbarButton* b = Button_At(i);
+        if (b && b->style != ButtonStyle::Separator && Button_Rect(i).right > client.right) hidden.push_back(i);
+    }
+    return hidden;
+}
+
+void Toolbar::Press(const std::string& key) {
+    const ToolbarButton* b = Button(key);
+    if (!b || !Is_Enabled(key)) return;
+    if (b->style == ButtonStyle::Check) Set_Checked(key, !Is_Checked(key));
+    if (on_button_click) on_button_click(key);
+}
+
 bool Toolbar::Save_State(const std::string& app, const std::string& sub_key, const std::string& value_name) {
     if (!hwnd_) return false;
     std::wstring key = L"Software\\" + Wide(app) + L"\\" + Wide(sub_key);

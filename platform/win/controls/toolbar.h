@@ -66,6 +66,13 @@ public:
     RECT Button_Rect(std::size_t position) const;
     // The width and height the toolbar needs to show every button.
     SIZE Ideal_Size() const;
+    // Positions of the buttons (separators left out) that reach past the
+    // toolbar's own width, as a coolbar band narrower than the toolbar
+    // leaves them.
+    std::vector<std::size_t> Hidden_Positions() const;
+    // Does what a click on the button does (a check button flips first);
+    // unknown keys and disabled buttons do nothing.
+    void Press(const std::string& key);
 
     // The toolbar's own save and restore of its button arrangement, kept in
     // the registry under HKEY_CURRENT_USER\Software\<app>\<sub_key>, value

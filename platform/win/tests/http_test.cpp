@@ -79,6 +79,25 @@ TEST(HttpGet, AServerThatNeverAnswersEndsAtTheLimit) {
     EXPECT_EQ(server.Request_Lines().size(), 1u);
 }
 
+TEST(HttpGet, OnlyAWholeShortReplyCounts) {
+    LoopbackHttpServer server;
+    const std::string url = server.Address() + "/fns/genfns.php";
+    std::string body = "stale";
+    // A reply as long as the limit is read whole; one byte more is not read.
+    server.Answer(200, std::string(Version_Reply_Limit, '1'));
+    EXPECT_TRUE(Http_Get(url, "", body));
+    EXPECT_EQ(body.size(), Version_Reply_Limit);
+    server.Answer(200, std::string(Version_Reply_Limit + 1, '1'));
+    EXPECT_FALSE(Http_Get(url, "", body));
+    EXPECT_EQ(body, "");
+    server.Answer(200, std::string(1 << 20, '7'));
+    EXPECT_FALSE(Http_Get(url, "", body));
+    // Shorter than its Content-Length said: not the whole reply.
+    server.Answer_Cut_Short("4.0.4005", 100);
+    EXPECT_FALSE(Http_Get(url, "", body));
+    EXPECT_EQ(body, "");
+}
+
 TEST_F(Download, WritesExactlyTheServedBytes) {
     LoopbackHttpServer server;
     std::string package;

@@ -122,6 +122,10 @@ void LoopbackHttpServer::Handle(SOCKET client) {
                 "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(r.length) +
                 "\r\nConnection: close\r\n\r\n" + r.body;
     }
+    // A client that stops reading (a body longer than it takes) must not
+    // hold the server: sending gives up after two seconds.
+    DWORD send_ms = 2000;
+    setsockopt(client, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&send_ms), sizeof send_ms);
     std::size_t sent = 0;
     while (sent < reply.size()) {
         const int n = send(client, reply.data() + sent, static_cast<int>(reply.size() - sent), 0);

@@ -32,7 +32,7 @@ TEST(Twips, ConvertAtTheGivenDpi) {
 TEST(Icons, EveryBuiltInKeyLoadsFromTheProgramsResources) {
     const auto& keys = Standard_Icon_Keys();
     for (const char* key : {"Info", "NoInfo", "Computer", "Process", "Service", "OpenGroup", "TabularReport",
-                            "Info3", "ManageComputers", "OnlineOffline", "HDD", "Chip"})
+                            "Info3", "ManageComputers", "OnlineOffline", "HDD", "Chip", "MSI"})
         EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << key;
     for (int size : {16, 32}) {
         ImageList images(size);

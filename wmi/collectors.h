@@ -21,8 +21,9 @@ bool Goes_Under_Header(std::string_view name);
 // The creation class names a listing leaves out.
 bool Is_Creation_Class_Name(std::string_view name);
 
-// A failure row of any listing: small icon "NoInfo" and either the error
-// ("Error" key or caption) or "Feature disabled or not supported by OS".
+// A failure row of any listing: small icon "NoInfo" and the error ("Error"
+// key or caption). "Feature disabled or not supported by OS" is no failure:
+// it is what the computer answered.
 bool Is_Failure_Row(const ListItem& row);
 // True when a listing failed as a whole: it holds a failure row and nothing
 // but blank rows besides (a connection or query error before any object).

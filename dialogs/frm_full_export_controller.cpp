@@ -106,10 +106,12 @@ void FullExportController::ShowThisForm(const std::string& type, const std::stri
 
 void FullExportController::Form_Load() {
     Set_Form_Mode();
+    StoreFailureScope store;
     Load_Export_Computers();
     if (!Load_Features_Tree(tvwExportFeatures, strType == "FullExport", false) && !Pending_Error().empty())
         Show_Error_Message(true);
-    if (lvwComputer.Item_Count() == 0)
+    // An unread list is not an empty one: the store's box said why.
+    if (lvwComputer.Item_Count() == 0 && !store.Failed())
         host_.Message_Box(
             "No computers are added to the list! Please go to 'File->Manage Computers' to add computers to the "
             "list and try again.",

@@ -629,6 +629,17 @@ TEST_F(FullExportTest, AFullExportOnALockedDatabaseStopsWithOneBoxAndWritesNothi
     EXPECT_TRUE(Pending_Error().empty());
 }
 
+TEST_F(FullExportTest, OpeningOnALockedDatabaseShowsTheStoresErrorAlone) {
+    {
+        test::DatabaseLock lock(db_);
+        Open("NewScan");
+    }
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("database is locked"), std::string::npos);
+    EXPECT_TRUE(host_.boxes.empty());  // no "No computers are added" over it
+    EXPECT_EQ(c_->lvwComputer.Item_Count(), 0u);
+}
+
 TEST_F(FullExportTest, ANewScanOnALockedDatabaseAsksNothingAndStoresNothing) {
     db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc1_) +
              ", 1, '2012-05-03')");

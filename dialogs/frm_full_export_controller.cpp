@@ -8,6 +8,7 @@
 #include "core/error.h"
 #include "core/names.h"
 #include "export/export.h"
+#include "export/export_file.h"
 #include "store/devices.h"
 #include "store/features.h"
 #include "store/scans.h"
@@ -56,6 +57,13 @@ std::string Full_Export_File_Name(const std::string& folder, const std::string& 
            Two(at.day) + ")(" + Two(at.hour) + "-" + Two(at.minute) + "-" + Two(at.second) + ")" + ext;
 }
 
+std::string Numbered_File_Name(const std::string& file_name, int n) {
+    const std::size_t folder_end = file_name.find_last_of("\\/");
+    std::size_t dot = file_name.rfind('.');
+    if (dot == std::string::npos || (folder_end != std::string::npos && dot < folder_end)) dot = file_name.size();
+    return file_name.substr(0, dot) + "(" + std::to_string(n) + ")" + file_name.substr(dot);
+}
+
 std::string Format_Extension(const std::string& item_text) {
     std::size_t open = item_text.find('(');
     if (open == std::string::npos) return {};
@@ -98,10 +106,12 @@ void FullExportController::ShowThisForm(const std::string& type, const std::stri
 
 void FullExportController::Form_Load() {
     Set_Form_Mode();
+    StoreFailureScope store;
     Load_Export_Computers();
     if (!Load_Features_Tree(tvwExportFeatures, strType == "FullExport", false) && !Pending_Error().empty())
         Show_Error_Message(true);
-    if (lvwComputer.Item_Count() == 0)
+    // An unread list is not an empty one: the store's box said why.
+    if (lvwComputer.Item_Count() == 0 && !store.Failed())
         host_.Message_Box(
             "No computers are added to the list! Please go to 'File->Manage Computers' to add computers to the "
             "list and try again.",
@@ -296,6 +306,19 @@ void FullExportController::Note_File(const std::string& file) {
     last_run_.files.push_back(file);
 }
 
+std::string FullExportController::Claim_File_Name(const std::string& file) {
+    // Windows compares file names without case.
+    std::string claimed = file;
+    for (int n = 2; !claimed_files_.insert(host_.Upper_Case(claimed)).second; ++n)
+        claimed = Numbered_File_Name(file, n);
+    return claimed;
+}
+
+bool FullExportController::Store_Stopped() {
+    if (run_store_ && run_store_->Failed()) last_run_.store_failed = true;
+    return last_run_.store_failed;
+}
+
 // ------------------------------------------------------------------ the run
 
 void FullExportController::cmdExport_Click() {
@@ -312,11 +335,22 @@ void FullExportController::cmdExport_Click() {
         host_.Message_Box("Please select atleast one feature!", box::Exclamation);
         return;
     }
+    // Every store read and write of the run, the feature handler's included:
+    // the first failure is shown once and ends the run.
+    StoreFailureScope store;
     std::string file_name;
     const bool full_export = strType == "FullExport";
     if (strType == "NewScan") {
         SqlResult scanned;
-        if (Get_Scanned_Devices(scan_date, scanned) > 0) {
+        const std::int32_t scanned_count = Get_Scanned_Devices(scan_date, scanned);
+        if (store.Failed()) {
+            // Not knowing whether scans would be replaced, none may be.
+            host_.Message_Box("The scan was not started: the stored scans of the selected date could not be read. "
+                              "Nothing was stored.",
+                              box::Exclamation);
+            return;
+        }
+        if (scanned_count > 0) {
             std::set<std::string> checked_ids;
             for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i)
                 if (lvwComputer.Item(i).checked) checked_ids.insert(std::to_string(Text_Number(lvwComputer.Item(i).tag)));
@@ -355,33 +389,58 @@ void FullExportController::cmdExport_Click() {
                           "have made.\r\n\r\nAre you sure you want to continue?",
                           box::Yes_No | box::Question) != box::Answer_Yes)
         return;
+    // The Save dialog asked before replacing the file: the writers, which
+    // append, then give a file of this run alone.
+    if (full_export && optExportTo == 0 && !Start_Export_File(file_name)) {
+        Show_Error_Message(true);
+        return;
+    }
 
     busy_ = true;
     last_run_.ran = true;
+    run_store_ = &store;
+    claimed_files_.clear();
     Enable_Export_Controls(false);
     std::int32_t skipped = 0;
     Export_Selected_Computers(lvwTemp, txtSaveTo, skipped, scan_date, file_name);
+    run_store_ = nullptr;
     busy_ = false;
     Enable_Export_Controls(true);
     last_run_.skipped = skipped;
+    Show_Run_End(full_export, skipped);
+}
 
-    std::string skip_tail = skipped >= 1 ? Skipped_Text(skipped) : std::string();
-    if (last_run_.cancelled) {
-        host_.Message_Box(full_export ? "The export was cancelled. The files hold only what was written before the "
-                                        "cancel." + skip_tail
-                                      : "The scan was cancelled. Only the features collected in full before the "
-                                        "cancel were stored." + skip_tail,
-                          box::Exclamation);
+void FullExportController::Show_Run_End(bool full_export, std::int32_t skipped) {
+    const std::string skip_tail = skipped >= 1 ? Skipped_Text(skipped) : std::string();
+    std::string text;
+    if (last_run_.store_failed) {
+        text = full_export ? "The export did not complete: the inventory database could not be read. The files "
+                             "hold only what was written before the failure."
+                           : "The scan did not complete: the inventory database could not be read or written. "
+                             "Only the features stored before the failure were kept.";
+    } else if (last_run_.cancelled) {
+        text = full_export ? "The export was cancelled. The files hold only what was written before the cancel."
+                           : "The scan was cancelled. Only the features collected in full before the cancel were "
+                             "stored.";
     } else if (last_run_.failures > 0) {
-        host_.Message_Box(full_export ? "The export ended, but some reports could not be written." + skip_tail
-                                      : "The scan ended, but " + std::to_string(last_run_.failures) +
-                                " feature(s) could not be stored. Their earlier scans were kept." + skip_tail,
-                          box::Exclamation);
-    } else if (skipped < 1) {
-        host_.Message_Box("Successfully exported reports.", box::Information);
+        text = full_export ? "The export ended, but some reports could not be written."
+                           : "The scan ended, but " + std::to_string(last_run_.failures) +
+                                 " feature(s) could not be stored. Their earlier scans were kept.";
     } else {
-        host_.Message_Box("Successfully exported reports." + skip_tail, box::Exclamation);
+        host_.Message_Box("Successfully exported reports." + skip_tail,
+                          skipped < 1 ? box::Information : box::Exclamation);
+        return;
     }
+    // Which scans were not stored; a long list is cut so the box fits the screen.
+    constexpr std::size_t Listed = 15;
+    const auto& failed = last_run_.failed_features;
+    if (!failed.empty()) {
+        text += "\r\n";
+        for (std::size_t i = 0; i < failed.size() && i < Listed; ++i) text += "\r\n" + failed[i];
+        if (failed.size() > Listed) text += "\r\n... and " + std::to_string(failed.size() - Listed) + " more.";
+        if (!skip_tail.empty()) text += "\r\n";
+    }
+    host_.Message_Box(text + skip_tail, box::Exclamation);
 }
 
 void FullExportController::Export_Selected_Computers(ListModel& lvwTemp, const std::string& folder,
@@ -390,7 +449,8 @@ void FullExportController::Export_Selected_Computers(ListModel& lvwTemp, const s
     Export_Cancel_Requested = false;
     const std::size_t count = lvwComputer.Item_Count();
     std::unique_ptr<WmiServices> connection;
-    for (std::size_t i = 0; i < count && i < lvwComputer.Item_Count(); ++i) {
+    const bool per_computer = strType == "FullExport" && optExportTo == 1;
+    for (std::size_t i = 0; i < count && i < lvwComputer.Item_Count() && !Store_Stopped(); ++i) {
         if (Export_Cancel_Requested) last_run_.cancelled = true;
         const ListItem& row = lvwComputer.Item(i);
         if (Export_Cancel_Requested || !row.checked) continue;
@@ -405,11 +465,12 @@ void FullExportController::Export_Selected_Computers(ListModel& lvwTemp, const s
         Changed();
         host_.Do_Events();
 
-        if (strType == "FullExport" && optExportTo == 1)
-            file_name = Full_Export_File_Name(folder, name, host_.Now(), Format_Code());
+        if (per_computer) file_name = Full_Export_File_Name(folder, name, host_.Now(), Format_Code());
 
         std::string user, password, domain;
-        Get_Device_Credentials(dev_id, user, password, domain);
+        // Unread credentials are not empty ones: the computer is not tried
+        // as another user.
+        if (!Get_Device_Credentials(dev_id, user, password, domain) || Store_Stopped()) break;
         connection = Connect_WMI_CIMV2(name, user, password, 0, domain);
         if (!connection) {
             Clear_Error();
@@ -422,6 +483,7 @@ void FullExportController::Export_Selected_Computers(ListModel& lvwTemp, const s
         }
         pbrMain_value = 0;
         Changed();
+        if (per_computer) file_name = Claim_File_Name(file_name);
         Export_Computer_Features(dev_id, name, lvwTemp, file_name, scan_date);
     }
     if (Export_Cancel_Requested) last_run_.cancelled = true;
@@ -441,6 +503,8 @@ void FullExportController::Export_Computer_Features(std::int32_t dev_id, const s
     const bool full_export = strType == "FullExport";
     const int format = Format_Code();
     Changed();
+    // An unread listing direction is no horizontal one: nothing is written.
+    if (Store_Stopped()) return;
 
     // A copy: the handler's pumping must not see the node list change under us.
     std::vector<TreeNode*> nodes = tvwExportFeatures.Nodes();
@@ -459,17 +523,25 @@ void FullExportController::Export_Computer_Features(std::int32_t dev_id, const s
         host_.Do_Events();
         const std::int32_t feature_id = static_cast<std::int32_t>(Text_Number(node->tag));
         const std::string last_date = Scan_Date_Text(Get_Last_Scan_Date(dev_id));
+        if (Store_Stopped()) break;
         main_.Node_Clicked_Event_Handler(dev_id, name, feature_id, node->key, node->image, *node, lvwTemp,
                                          last_date, true);
+        // A listing built on a failed store read (its property choices, say)
+        // is not this feature's: it is neither stored nor written.
+        if (Store_Stopped()) break;
         const bool cut_short = Export_Cancel_Requested;
         if (cut_short) last_run_.cancelled = true;
         if (!full_export) {
             // A listing stopped by Cancel is incomplete: the earlier scan stays.
-            // A listing that failed as a whole (no connection, access denied,
-            // no such class) holds no data: the earlier scan stays.
+            // A listing that failed as a whole (no connection, access denied, a
+            // query error) holds no data: the earlier scan stays. "Not
+            // supported" is the computer's answer and is stored as such.
             if (!cut_short &&
-                (Is_Failed_Listing(lvwTemp) || !Save_Scan(scan_date, dev_id, feature_id, lvwTemp)))
+                (Is_Failed_Listing(lvwTemp) || !Save_Scan(scan_date, dev_id, feature_id, lvwTemp))) {
                 ++last_run_.failures;
+                last_run_.failed_features.push_back(name + " - " + node->text);
+                if (Store_Stopped()) break;
+            }
         } else {
             bool ok = true;
             if (format == 1)

@@ -5,10 +5,12 @@
 // Portable; the Win32 view (win/frm_full_export.h) shows it.
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "dialogs/dialog_host.h"
+#include "store/failure_scope.h"
 #include "store/store.h"
 #include "ui/model/list_model.h"
 #include "ui/model/tree_model.h"
@@ -25,6 +27,9 @@ struct DialogControlState {
 // (core/names.h), so the file always lies in the folder.
 std::string Full_Export_File_Name(const std::string& folder, const std::string& computer, const DialogTime& at,
                                   int format_code);
+// The file name with "(n)" before its extension: a second computer whose
+// name cleans to the same file name gets a file of its own.
+std::string Numbered_File_Name(const std::string& file_name, int n);
 // The text between the first "(" and the next ")": "CSV File(.csv)" gives ".csv".
 std::string Format_Extension(const std::string& item_text);
 
@@ -38,7 +43,9 @@ struct RunOutcome {
     bool ran = false;        // the loops ran (past the confirmations)
     bool cancelled = false;  // Cancel was pressed during the run
     std::int32_t skipped = 0;
+    bool store_failed = false;  // a store read or write failed: the run stopped there
     std::int32_t failures = 0;  // scans not stored or pieces not written
+    std::vector<std::string> failed_features;  // "computer - feature" of each scan not stored
     std::vector<std::string> files;  // output files named (in first-use order)
 };
 
@@ -118,6 +125,12 @@ private:
                                   const std::string& file_name, const StoreDate& scan_date);
     int Format_Code() const;
     void Note_File(const std::string& file);
+    // The computer's own file: a name another computer of this run took
+    // gets the first free number.
+    std::string Claim_File_Name(const std::string& file);
+    // Stops the run at the first store failure (its box is already shown).
+    bool Store_Stopped();
+    void Show_Run_End(bool full_export, std::int32_t skipped);
     void Changed() { host_.View_Changed(); }
 
     DialogHost& host_;
@@ -125,6 +138,8 @@ private:
     std::map<std::string, DialogControlState> controls_;
     bool busy_ = false;
     RunOutcome last_run_;
+    const StoreFailureScope* run_store_ = nullptr;  // the running Start's scope
+    std::set<std::string> claimed_files_;           // upper-cased, this run's
 };
 
 }  // namespace crv

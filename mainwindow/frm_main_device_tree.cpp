@@ -10,6 +10,7 @@
 #include "core/names.h"
 #include "mainwindow/frm_main_internal.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "ui/model/list_layouts.h"
 
 namespace crv {
@@ -260,8 +261,10 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
     if (data.empty() || !target) return;
     if (!Is_Group_From_Key(target->key)) return;
     const std::int32_t target_id = Number_Value(Get_Field(target->tag, 0));
+    // Many dragged rows, one locked file: one box, and the drop stops.
+    StoreFailureScope store;
     bool moved = false;
-    for (std::int32_t f = 0;; ++f) {
+    for (std::int32_t f = 0; !store.Failed(); ++f) {
         const std::string key = Get_Field(data, f);
         if (key.empty()) break;
         TreeNode* dragged = tvwDevices.Find(key);

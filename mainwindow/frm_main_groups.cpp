@@ -7,6 +7,7 @@
 #include "core/error.h"
 #include "mainwindow/frm_main_internal.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/features.h"
 
 namespace crv {
@@ -128,7 +129,10 @@ void MainController::mnuGroupDelete_Click() {
     std::vector<std::string> keys;
     for (std::size_t i = lvwMain.Item_Count(); i-- > 0;)
         if (lvwMain.Item(i).selected) keys.push_back(lvwMain.Item(i).key);
-    for (const std::string& key : keys) Delete_Device_By_Key(key);
+    // A locked file would refuse every row alike: one box, then stop.
+    StoreFailureScope store;
+    for (const std::string& key : keys)
+        if (!Delete_Device_By_Key(key) && store.Failed()) break;
 }
 
 bool MainController::Delete_Device_By_Key(const std::string& strKey) {
@@ -138,7 +142,11 @@ bool MainController::Delete_Device_By_Key(const std::string& strKey) {
     const std::int32_t id = Number_Value(std::string_view(key).substr(3));
     if (id <= 1) return false;  // the root group holds the tree
     std::int32_t rows = 0;
-    if (Count_Group_Members(id, rows) >= 1) {
+    StoreFailureScope store;
+    const std::int32_t members = Count_Group_Members(id, rows);
+    // An unread count is no empty group: its members would lose their parent.
+    if (store.Failed()) return false;
+    if (members >= 1) {
         Message_Box("You cannot delete a group containing sub-items. Please remove all the sub-items and try again!",
                     Mb_Exclamation);
         return false;

@@ -10,6 +10,13 @@
 
 namespace crv {
 
+// The error tail of every failed store routine: shows the pending error and
+// clears it, unless an open failure scope has shown one already (then it is
+// only cleared). Marks every open scope as failed.
+void Report_Store_Failure();
+// True while a failure scope is open on this thread.
+bool Store_Failure_Scope_Open();
+
 class StoreSession {
 public:
     StoreSession();
@@ -19,6 +26,9 @@ public:
 
     // A connection is open and no statement has failed yet.
     bool Ok() const { return handle_ != 0 && !failed_; }
+    // Ok(), and inside a failure scope a session without a connection
+    // counts as failed (once): a run must not take missing data for none.
+    bool Usable();
     bool Connected() const { return handle_ != 0; }
 
     // Runs one statement unless an earlier one failed. The first failure

@@ -258,13 +258,25 @@ StoreSession::StoreSession() { handle_ = Open_Database(Get_Database_Path()); }
 
 StoreSession::~StoreSession() { Close_Database(handle_); }
 
+bool StoreSession::Usable() {
+    if (handle_ == 0 && !failed_ && Store_Failure_Scope_Open()) {
+        // Outside a run the routines fail silently here; a run that went on
+        // would report what it could not read as success.
+        failed_ = true;
+        Set_Error(53, "File not found: the inventory database " + std::string(Database_File_Name) +
+                          " could not be opened.");
+        Report_Store_Failure();
+    }
+    return Ok();
+}
+
 bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& rowCount) {
-    if (!Ok()) return false;
+    if (!Usable()) return false;
     std::string error;
     if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
     failed_ = true;
-    // Shown here, once: no later box may repeat it.
-    Show_Error_Message(true);
+    // Shown here, once, and cleared: no later box may repeat it.
+    Report_Store_Failure();
     return false;
 }
 
@@ -315,7 +327,7 @@ std::string Bind_As_Text(const std::string& sql, const char* types, const char* 
 
 bool StoreSession::Run_Rows(const std::vector<std::string>& sqls, const char* types, std::size_t params_per_row,
                             const std::vector<const char*>& cells) {
-    if (!Ok()) return false;
+    if (!Usable()) return false;
     if (params_per_row == 0 || cells.size() % params_per_row != 0) {
         Fail(5, "Invalid procedure call or argument");
         return false;
@@ -333,7 +345,7 @@ bool StoreSession::Run_Rows(const std::vector<std::string>& sqls, const char* ty
         if (status == 0) return true;
         failed_ = true;
         Set_Error(status, error && *error ? error : "SQL error");
-        Show_Error_Message(false);
+        Report_Store_Failure();
         return false;
     }
     for (std::size_t r = 0; r < rows; ++r)
@@ -350,7 +362,7 @@ void StoreSession::Fail(std::int32_t number, const std::string& description) {
     if (failed_) return;
     failed_ = true;
     Set_Error(number, description);
-    Show_Error_Message(true);
+    Report_Store_Failure();
 }
 
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {

@@ -7,7 +7,8 @@
 // box (Show_Error_Message(false), with SQLite's message pending) at the
 // first failing statement and skips the rest, closes the file and returns
 // its result. With no connection (library or file missing) a routine fails
-// without a box.
+// without a box. Inside a run, a failure scope (store/failure_scope.h) keeps
+// it to one box per run and counts a missing connection as a failure.
 #include <cstddef>
 #include <cstdint>
 #include <functional>

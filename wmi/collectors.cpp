@@ -211,8 +211,10 @@ void Order_Properties(const WmiObject& properties, const PropertyOrder& order, P
 }
 
 bool Is_Failure_Row(const ListItem& row) {
+    // "Feature disabled or not supported by OS" is the computer's answer,
+    // not a failure: a scan keeps it as it keeps any other.
     if (row.small_icon != "NoInfo") return false;
-    return Get_Field(row.key, 0) == "Error" || row.text == "Error" || row.Sub_Item(1) == Not_Supported_Text;
+    return Get_Field(row.key, 0) == "Error" || row.text == "Error";
 }
 
 bool Is_Failed_Listing(const ListModel& list) {

@@ -61,8 +61,9 @@ PropertyOrder Select_List_Order(std::string_view selectList);
 using PropertySequence = std::vector<std::pair<std::size_t, std::size_t>>;
 void Order_Properties(const WmiObject& properties, const PropertyOrder& order, PropertySequence& sequence);
 
-// A failure row of any listing: small icon "NoInfo" and either the error
-// ("Error" key or caption) or "Feature disabled or not supported by OS".
+// A failure row of any listing: small icon "NoInfo" and the error ("Error"
+// key or caption). "Feature disabled or not supported by OS" is no failure:
+// it is what the computer answered.
 bool Is_Failure_Row(const ListItem& row);
 // True when a listing failed: its last row that is not blank is a failure
 // row, whether it failed before any object (a connection or query error) or

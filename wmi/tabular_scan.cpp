@@ -6,6 +6,7 @@
 
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/sql_text.h"
 #include "store/tabular.h"
 #include "ui/model/list_helpers.h"
@@ -156,6 +157,9 @@ std::size_t Run_Tabular_Scan(const std::vector<TabularScanRow>& rows, const Stor
     if (!Get_Tabular_Report_Rows(count, grid, 0)) return 0;
     const std::string date = Format_Store_Date_Time(scan_date);
     std::size_t processed = 0;
+    // A locked or broken file fails every row alike: its first failure
+    // (the hooks' refreshes included) is shown once and ends the scan.
+    StoreFailureScope store;
     for (const TabularScanRow& row : rows) {
         bool updated = false;
         SqlResult device;
@@ -174,7 +178,7 @@ std::size_t Run_Tabular_Scan(const std::vector<TabularScanRow>& rows, const Stor
         }
         ++processed;
         if (hooks.row_done) hooks.row_done(row, updated);
-        if (hooks.cancelled && hooks.cancelled()) break;
+        if (store.Failed() || (hooks.cancelled && hooks.cancelled())) break;
     }
     return processed;
 }

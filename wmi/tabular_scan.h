@@ -91,7 +91,8 @@ struct TabularScanHooks {
 // afresh by its DEV_ID (name, credentials, domain); a row whose computer no
 // longer exists, or is no computer, is skipped without a connection, so no
 // computer is ever reached with another's credentials. A computer that
-// cannot be reached is skipped. Returns the rows processed (skipped ones
+// cannot be reached is skipped. The first store failure (shown once) ends
+// the scan after its row. Returns the rows processed (skipped ones
 // included), which never exceeds rows.size().
 std::size_t Run_Tabular_Scan(const std::vector<TabularScanRow>& rows, const StoreDateTime& scan_date,
                              const TabularScanHooks& hooks);

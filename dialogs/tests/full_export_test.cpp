@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <map>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "core/common.h"
@@ -20,6 +21,7 @@
 #include "store/features.h"
 #include "store/scans.h"
 #include "store/tests/test_database.h"
+#include "wmi/collectors.h"
 #include "wmi/fake_wmi.h"
 
 namespace crv {
@@ -476,7 +478,8 @@ TEST_F(FullExportTest, AFailedListingNeverReplacesAStoredScan) {
         main_.cancel_flag = true;
     };
     c_->cmdExport_Click();
-    EXPECT_EQ(host_.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were kept.");
+    EXPECT_EQ(host_.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were "
+                                "kept.\r\n\r\nPC1 - " + c_->tvwExportFeatures.Find("Win32_BIOS")->text);
     EXPECT_EQ(c_->Last_Run().failures, 1);
     SqlResult after;
     ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, bios, after));
@@ -513,6 +516,180 @@ TEST_F(FullExportTest, SingleFileHtmlHoldsEachComputersTablesThenItsFooter) {
     }
     EXPECT_EQ(seen.size(), 6u);  // 2 features + footer, twice
     EXPECT_EQ(main_.calls.size(), 4u);
+}
+
+// The two answers a computer can give that are not data: "not supported"
+// is stored and counts as done; a real failure keeps the earlier scan and
+// is named in the end message.
+TEST_F(FullExportTest, NotSupportedIsStoredAndRealFailuresAreNamed) {
+    const std::int32_t bios = Feature_Id("Win32_BIOS");
+    main_.during = [&](const test::FakeMainLink::Call& call, ListModel& list) {
+        list.Clear_Items();
+        ListItem* row = call.feature_id == bios ? list.Add_Item("NoInfo\x0B" "0", "Name")
+                                                : list.Add_Item("Error\x0B" "0", "Error");
+        row->small_icon = "NoInfo";
+        row->bold = true;
+        row->Set_Sub_Item(1, call.feature_id == bios ? Not_Supported_Text : "Access is denied.");
+        main_.cancel_flag = true;  // the listing ends with its failure row
+    };
+    Open("NewScan");
+    Check_Computer("PC1");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    c_->cmdExport_Click();
+    const std::string cpu_caption = c_->tvwExportFeatures.Find("Win32_Processor")->text;
+    EXPECT_EQ(host_.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were "
+                                "kept.\r\n\r\nPC1 - " + cpu_caption);
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), std::to_string(bios));
+    SqlResult details;
+    ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, bios, details));
+    EXPECT_EQ(details.Text(1, 1), Not_Supported_Text);  // what the offline view shows
+    EXPECT_EQ(c_->Last_Run().failed_features, std::vector<std::string>{"PC1 - " + cpu_caption});
+}
+
+TEST_F(FullExportTest, SingleFileReplacesTheFileTheUserAgreedToReplace) {
+    const fs::path file = db_.Folder() / "all.csv";
+    { std::ofstream(file, std::ios::binary) << "OLD CONTENT OF THE FILE\r\n"; }
+    Open("FullExport");
+    Check_Computer("PC1");
+    Check_Feature("Win32_BIOS");
+    host_.save_dialog_answer = file.string();
+    // No at the last question: the old file stays as it was.
+    host_.answers = {box::Answer_No};
+    c_->cmdExport_Click();
+    EXPECT_EQ(Read_All(file.string()), "OLD CONTENT OF THE FILE\r\n");
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    const std::string text = Read_All(file.string());
+    EXPECT_EQ(text.find("OLD CONTENT"), std::string::npos);
+    EXPECT_NE(text.find("Win32_BIOS on PC1"), std::string::npos);
+    c_->cmdExport_Click();  // a second run into the same file: this run's text alone
+    EXPECT_EQ(Read_All(file.string()), text);
+}
+
+TEST_F(FullExportTest, ComputersWhoseNamesCleanAlikeGetFilesOfTheirOwn) {
+    EXPECT_EQ(Numbered_File_Name("D:\\a.b\\CRV_x_(2012-05-03)(14-02-09).csv", 2),
+              "D:\\a.b\\CRV_x_(2012-05-03)(14-02-09)(2).csv");
+    EXPECT_EQ(Numbered_File_Name("D:\\a.b\\CRV_x", 3), "D:\\a.b\\CRV_x(3)");
+    for (const char* n : {"x.", "x_", "X_"}) ASSERT_GT(Add_Device(n, "", "", 0, 0, 0, 0, "", 1, 2, "", "t"), 0);
+    const std::string folder = (db_.Folder() / "out").string();
+    fs::create_directories(folder);
+    host_.folders.insert(folder);
+    host_.now = {2012, 5, 3, 14, 2, 9};
+    Open("FullExport");
+    for (const char* n : {"x.", "x_", "X_"}) Check_Computer(n);
+    Check_Feature("Win32_BIOS");
+    c_->optExportTo_Click(1);
+    c_->txtSaveTo = folder;
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "Successfully exported reports.");
+    // Listed by name, "X_" first; Windows tells no case apart in file names.
+    const std::string stamp = "(2012-05-03)(14-02-09)";
+    ASSERT_EQ(c_->Last_Run().files,
+              (std::vector<std::string>{folder + "\\CRV_X_" + stamp + ".csv", folder + "\\CRV_x_" + stamp + "(2).csv",
+                                        folder + "\\CRV_x_" + stamp + "(3).csv"}));
+    // Each file holds its own computer alone (the list is ordered by name).
+    std::vector<std::string> owners;
+    for (const std::string& f : c_->Last_Run().files) {
+        const std::string text = Read_All(f);
+        std::string owner;
+        for (const char* n : {"x.", "x_", "X_"})
+            if (text.find(std::string("Win32_BIOS on ") + n) != std::string::npos) owner += n;
+        owners.push_back(owner);
+    }
+    std::sort(owners.begin(), owners.end());
+    EXPECT_EQ(owners, (std::vector<std::string>{"X_", "x.", "x_"}));
+}
+
+// A second connection holds the file locked (another program, a backup):
+// the run shows the store's error once and never reports success.
+TEST_F(FullExportTest, AFullExportOnALockedDatabaseStopsWithOneBoxAndWritesNothing) {
+    const fs::path file = db_.Folder() / "all.html";
+    Open("FullExport");
+    Check_Computer("PC1");
+    Check_Computer("PC2");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    c_->cboExportFormat_index = 1;
+    host_.save_dialog_answer = file.string();
+    // Locked once the credentials are read: the listing direction cannot be.
+    std::optional<test::DatabaseLock> lock;
+    wmi_.connect_result = [&](const WmiConnectRequest&) {
+        if (!lock) lock.emplace(db_);
+        return WmiStatus{};
+    };
+    c_->cmdExport_Click();
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("database is locked"), std::string::npos) << db_.reporter.boxes[0];
+    EXPECT_TRUE(main_.calls.empty());  // no feature exported in a layout it did not choose
+    EXPECT_EQ(Read_All(file.string()), "");
+    EXPECT_EQ(host_.Last_Box(), "The export did not complete: the inventory database could not be read. The files "
+                                "hold only what was written before the failure.");
+    EXPECT_TRUE(c_->Last_Run().store_failed);
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
+TEST_F(FullExportTest, OpeningOnALockedDatabaseShowsTheStoresErrorAlone) {
+    {
+        test::DatabaseLock lock(db_);
+        Open("NewScan");
+    }
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("database is locked"), std::string::npos);
+    EXPECT_TRUE(host_.boxes.empty());  // no "No computers are added" over it
+    EXPECT_EQ(c_->lvwComputer.Item_Count(), 0u);
+}
+
+TEST_F(FullExportTest, ANewScanOnALockedDatabaseAsksNothingAndStoresNothing) {
+    db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc1_) +
+             ", 1, '2012-05-03')");
+    Open("NewScan");
+    Check_Computer("PC1");
+    Check_Feature("Win32_BIOS");
+    {
+        test::DatabaseLock lock(db_);
+        c_->cmdExport_Click();
+    }
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("database is locked"), std::string::npos);
+    // Neither question: not knowing what would be replaced, nothing runs.
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.Last_Box(), "The scan was not started: the stored scans of the selected date could not be "
+                                "read. Nothing was stored.");
+    EXPECT_FALSE(c_->Last_Run().ran);
+    EXPECT_TRUE(main_.calls.empty());
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), "1");
+}
+
+// Two computers by two features, the file locked during the first
+// feature: one store box, the run stops, and the end message says so.
+TEST_F(FullExportTest, ALockDuringANewScanGivesOneBoxAndStopsTheRun) {
+    Open("NewScan");
+    Check_Computer("PC1");
+    Check_Computer("PC2");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    std::optional<test::DatabaseLock> lock;
+    std::string first_caption;
+    main_.during = [&](const test::FakeMainLink::Call& call, ListModel&) {
+        if (lock) return;
+        lock.emplace(db_);
+        for (TreeNode* n : c_->tvwExportFeatures.Nodes())
+            if (Text_Number(n->tag) == call.feature_id) first_caption = n->text;
+    };
+    c_->cmdExport_Click();
+    lock.reset();
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(main_.calls.size(), 1u);
+    EXPECT_EQ(host_.Last_Box(), "The scan did not complete: the inventory database could not be read or written. "
+                                "Only the features stored before the failure were kept.\r\n\r\nPC1 - " +
+                                    first_caption);
+    EXPECT_EQ(host_.boxes.back().flags, box::Exclamation);
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), "");
+    EXPECT_EQ(Scans_Of(pc2_, "2012-05-03"), "");
+    EXPECT_TRUE(Pending_Error().empty());
+    EXPECT_FALSE(c_->Busy());
+    EXPECT_TRUE(c_->Control("cmdExport").enabled);
 }
 
 }  // namespace
@@ -585,7 +762,8 @@ TEST(FullExportWithMainWindow, ScansThroughTheFeatureHandlerAndReportsAFailedSav
     refused.exec_error = WmiStatus::Error(Wbem_E_Access_Denied, "Access denied");
     wmi.Set_Answer(wql, refused);
     scan();
-    EXPECT_EQ(host.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were kept.");
+    EXPECT_EQ(host.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were "
+                               "kept.\r\n\r\nPC5 - BIOS");
     ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc, Get_Feature_ID("Win32_BIOS"), rows));
     found = false;
     for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) found |= rows.Text(r, 1) == "ACME";
@@ -595,7 +773,8 @@ TEST(FullExportWithMainWindow, ScansThroughTheFeatureHandlerAndReportsAFailedSav
     // A save that fails is not reported as success.
     db.Exec("DROP TABLE SCAN_DETAILS");
     scan();
-    EXPECT_EQ(host.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were kept.");
+    EXPECT_EQ(host.Last_Box(), "The scan did not complete: the inventory database could not be read or written. "
+                               "Only the features stored before the failure were kept.\r\n\r\nPC5 - BIOS");
     EXPECT_FALSE(db.reporter.boxes.empty());  // the store's own box came first
     Set_Wmi_Port(previous);
 }

@@ -151,6 +151,36 @@ TEST_F(GroupsTest, DeletingThreeSelectedRowsKeepsOnlyTheGroupThatHasMembers) {
     }
 }
 
+// Another connection holds the file locked: deleting or dragging several
+// rows shows the store's error once and changes nothing.
+TEST_F(GroupsTest, ALockedDatabaseGivesOneBoxForManyRowsAndDeletesNoGroupItCouldNotCount) {
+    const std::int32_t g2 = Add_Device("Empty", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    const std::int32_t target = Add_Device("Target", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    c_.mnuViewRefresh_Click();
+    List_Group(1);
+    Select_Rows({Key(sales_), Key(g2), Key(pc_)});
+    edit_host_.answers = {Answer_Yes};
+    {
+        DatabaseLock lock(db_);
+        c_.lvwMain_KeyDown(46, 0);
+    }
+    ASSERT_EQ(reporter_.boxes.size(), 1u);
+    EXPECT_NE(reporter_.boxes[0].find("database is locked"), std::string::npos);
+    EXPECT_EQ(Count("DEV_TBL WHERE DEV_ID IN (" + std::to_string(sales_) + "," + std::to_string(g2) + "," +
+                    std::to_string(pc_) + "," + std::to_string(pc8_) + ")"),
+              "4");
+    EXPECT_EQ(db_.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(pc8_)), std::to_string(sales_));
+
+    reporter_.boxes.clear();
+    {
+        DatabaseLock lock(db_);
+        c_.tvwDevices_OLEDragDrop(Key(pc_) + std::string(Row_Key_Separator) + Key(g2), Device(target));
+    }
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+    EXPECT_EQ(db_.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(g2)), "1");
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 TEST_F(GroupsTest, DeleteOutsideAGroupListingAsksAndDeletesNothing) {
     Click("Win32_OperatingSystem");
     c_.active_control = "lvwMain";

@@ -103,4 +103,30 @@ SqlResult TestDatabase::Query(const std::string& sql) { return Run_Direct(Path()
 
 std::string TestDatabase::Scalar(const std::string& sql) { return Query(sql).Text(1, 0); }
 
+DatabaseLock::DatabaseLock(const TestDatabase& db) {
+    const AccessLibrary* library = Access_Library();
+    if (!library) {
+        ADD_FAILURE() << "no access library";
+        return;
+    }
+    library->open(db.Path().c_str(), &handle_);
+    SqlResult result;
+    std::int32_t rows = 0;
+    std::string error;
+    if (handle_ == 0 || !Run_SQL(handle_, "BEGIN EXCLUSIVE", result, rows, error))
+        ADD_FAILURE() << "cannot lock " << db.Path() << ": " << error;
+    Clear_Error();
+}
+
+void DatabaseLock::Release() {
+    if (handle_ == 0) return;
+    SqlResult result;
+    std::int32_t rows = 0;
+    std::string error;
+    Run_SQL(handle_, "COMMIT", result, rows, error);
+    Access_Library()->close(handle_);
+    handle_ = 0;
+    Clear_Error();
+}
+
 }  // namespace crv::test

@@ -43,6 +43,21 @@ private:
     ErrorReporter* previous_ = nullptr;
 };
 
+// Holds the test's data file locked from a second connection (BEGIN
+// EXCLUSIVE), as another program would: every store statement waits out the
+// library's busy timeout and fails with "database is locked" until Release.
+class DatabaseLock {
+public:
+    explicit DatabaseLock(const TestDatabase& db);
+    ~DatabaseLock() { Release(); }
+    DatabaseLock(const DatabaseLock&) = delete;
+    DatabaseLock& operator=(const DatabaseLock&) = delete;
+    void Release();
+
+private:
+    std::int32_t handle_ = 0;
+};
+
 // Builds a database file from the source files at path (which must not exist).
 void Build_Database(const std::filesystem::path& path, bool all_seeds);
 

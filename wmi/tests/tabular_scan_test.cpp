@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,27 @@ TEST_F(TabularScanTest, OneScanDateForTheRunAndCancelStopsAfterTheRowInProgress)
     EXPECT_EQ(Cell(pcs[0], "SCAN_DATE"), Cell(pcs[2], "SCAN_DATE"));
     EXPECT_EQ(Cell(pcs[2], "SCAN_DATE"), "2024-03-05 14:07:09");
     EXPECT_EQ(Cell(pcs[3], "SCAN_DATE"), "");
+}
+
+// The file locked by another connection after the first row: one box,
+// and the scan stops instead of failing every computer after it.
+TEST_F(TabularScanTest, ALockedDatabaseEndsTheScanWithOneBox) {
+    std::vector<std::int32_t> pcs;
+    for (int i = 1; i <= 4; ++i) pcs.push_back(Add_Computer("PC" + std::to_string(i)));
+    std::vector<TabularScanRow> rows;
+    for (std::int32_t d : pcs) rows.push_back({Tr_Id(d), d, "row"});
+    std::optional<test::DatabaseLock> lock;
+    TabularScanHooks hooks;
+    hooks.row_done = [&](const TabularScanRow&, bool) {
+        if (!lock) lock.emplace(db);
+    };
+    EXPECT_EQ(Run_Tabular_Scan(rows, when, hooks), 2u);
+    lock.reset();
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("database is locked"), std::string::npos);
+    EXPECT_TRUE(Pending_Error().empty());
+    EXPECT_EQ(Cell(pcs[0], "SCAN_DATE"), "2024-03-05 14:07:09");
+    EXPECT_EQ(Cell(pcs[1], "SCAN_DATE"), "");
 }
 
 TEST_F(TabularScanTest, SnapshotTakesTickedRowsAndRefreshShowsVisibleColumns) {

@@ -71,4 +71,12 @@ bool Has_Control_Characters(std::string_view text) {
     return false;
 }
 
+bool Is_Valid_Computer_Name(std::string_view name) {
+    std::size_t characters = 0;
+    for (unsigned char c : name)
+        if ((c & 0xC0) != 0x80) ++characters;
+    return characters >= 1 && characters <= 100 && name.find(' ') == std::string_view::npos &&
+           !Has_Control_Characters(name);
+}
+
 }  // namespace crv

@@ -27,4 +27,11 @@ bool Is_Wql_Name(std::string_view name);
 // are refused.
 bool Has_Control_Characters(std::string_view text);
 
+// True for a name the computer list keeps: 1 to 100 characters, no blank,
+// and no control character (a line break, U+000B or a tab cannot travel
+// through the computer names file, nor through the packed fields the name
+// is kept in: such a name would come back changed or not at all). The list
+// manager's Add and Import and the device tree's rename all apply it.
+bool Is_Valid_Computer_Name(std::string_view name);
+
 }  // namespace crv

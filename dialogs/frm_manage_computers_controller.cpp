@@ -58,11 +58,7 @@ bool ManageComputersController::Is_Valid_Password(const std::string& strPassword
 }
 
 bool ManageComputersController::Is_Valid_Computer(const std::string& strDevice) {
-    std::size_t n = Character_Count(strDevice);
-    // A control character (line break, U+000B, tab, ...) cannot travel
-    // through the computer names file, nor through the packed fields the
-    // name is kept in: such a name would come back changed or not at all.
-    return n >= 1 && n <= 100 && strDevice.find(' ') == std::string::npos && !Has_Control_Characters(strDevice);
+    return Is_Valid_Computer_Name(strDevice);
 }
 
 void ManageComputersController::Increase_ProgressBar_Status(bool blnReset) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/error.h"
-#include "dialogs/frm_manage_computers_controller.h"
+#include "core/names.h"
 #include "mainwindow/frm_main_internal.h"
 #include "store/devices.h"
 #include "store/failure_scope.h"
@@ -210,7 +210,7 @@ void MainController::tvwDevices_AfterLabelEdit(bool& cancel, const std::string* 
 std::string MainController::Label_Refusal(const TreeNode& node, const std::string& text) const {
     if (Get_Field(node.tag, 1) != "2") return text.empty() ? "Please enter a valid group name!" : "";
     // The rules the computer list manager applies to a name it adds.
-    if (!ManageComputersController::Is_Valid_Computer(text)) return "Please enter a valid computer name!";
+    if (!Is_Valid_Computer_Name(text)) return "Please enter a valid computer name!";
     auto lower = [](std::string s) {
         for (char& ch : s)
             if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');

@@ -22,7 +22,7 @@
 #include "platform/win/shell.h"
 #include "platform/win/system.h"
 #include "platform/win/text.h"
-#include "platform/win/udp_sender.h"
+#include "wmi/win/udp_sender.h"
 
 namespace crv {
 

@@ -3,20 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "dialogs/win/dialog_commands.h"
+#include "dialogs/win/frm_download.h"
+#include "mainwindow/frm_main.h"
 #include "platform/win/com.h"
 #include "platform/win/forms.h"
 #include "platform/win/message_box.h"
 #include "platform/win/startup.h"
-
-#ifdef CORVALIN_HAVE_MAINWINDOW
-#include "mainwindow/frm_main.h"
-#ifdef CORVALIN_HAVE_DIALOGS
-#include "dialogs/win/dialog_commands.h"
-#include "dialogs/win/frm_download.h"
-#endif
-#else
-#include "programs/corvalin/placeholder_form.h"
-#endif
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     crv::Install_Message_Box_Reporter();
@@ -27,7 +20,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                                               ICC_DATE_CLASSES | ICC_PROGRESS_CLASS |
                                                               ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-#ifdef CORVALIN_HAVE_DIALOGS
         // Before the window loads: its start-up may already offer the
         // computer list manager.
         crv::Attach_Dialog_Commands(crv::frmMain::Instance().Controller(),
@@ -35,7 +27,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         // The update check: Help > Check Updates and the check after start-up.
         static crv::Win32UpdateHost updates([] { return reinterpret_cast<HWND>(crv::frmMain::Instance().hWnd()); });
         crv::frmMain::Instance().Controller().Set_Update_Host(&updates);
-#endif
         return crv::frmMain::Instance().ShowThisForm(0);
     });
     if (!running) return 0;

@@ -1,4 +1,4 @@
-#include "platform/win/udp_sender.h"
+#include "wmi/win/udp_sender.h"
 
 #include <ws2tcpip.h>
 

@@ -2,85 +2,45 @@
 // context menu, F2 and Delete, a header click on the list pane, Find in the
 // live service list, and the properties dialog from a double click. Keys
 // and clicks go through the message queue as the user's would.
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "core/common.h"
-#include "core/error.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/win/dialog_commands.h"
 #include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_find.h"
 #include "dialogs/win/frm_properties.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/tests/window_test_support.h"
-#include "platform/win/forms.h"
-#include "platform/win/settings_store.h"
-#include "platform/win/system.h"
-#include "platform/win/text.h"
-#include "store/devices.h"
 #include "store/features.h"
 #include "store/settings.h"
-#include "store/tests/test_database.h"
-#include "wmi/com/com_wmi.h"
 
 namespace crv {
 namespace {
 
-HWND Main_Window() { return reinterpret_cast<HWND>(frmMain::Instance().hWnd()); }
-
 void Key(HWND target, WPARAM key) {
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    Post_Key(target, key);
     Pump(30);
-}
-std::vector<int> Selected_Rows() {
-    std::vector<int> rows;
-    for (int i = -1; (i = ListView_GetNextItem(H("lvwMain"), i, LVNI_SELECTED)) >= 0;) rows.push_back(i);
-    return rows;
 }
 HTREEITEM Device_Item(const std::string& text) {
     return Tree_Find(H("tvwDevices"), Tree_Root(H("tvwDevices")), text);
 }
-// A left click in the middle of a rectangle of a window, by the queue.
 void Click_At(HWND target, const RECT& r) {
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(target, WM_LBUTTONUP, 0, at);
+    test::Post_Click_At(target, r);
     Pump(50);
 }
 
-class MainWindowGroupsTest : public ::testing::Test {
+class MainWindowGroupsTest : public MainWindowFixture {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        Install_Com_Wmi_Port();
-        Set_Quit_When_Last_Form_Closes(false);
-        for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
-        db_ = new test::TestDatabase(true);
-        local_ = Get_Local_Computer_Name();
-        Add_Device(local_, "", "", 0, 0, 0, 0, "", 1, 2, "", "tester");
+        Prepare_Main_Window();
+        Open_Store();
+        Add_Local_Computer();
         Set_Work_Online(true);
         Set_Vertical_Listing(true);
-        Set_Main_Box_Answerer([](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            return (flags & Mb_Yes_No) ? Answer_Yes : Answer_Ok;
-        });
-        Attach_Dialog_Commands(frmMain::Instance().Controller(), [] { return Main_Window(); });
-        ASSERT_TRUE(frmMain::Instance().ShowThisForm(0));
-        Pump(400);
+        Agree_To_Main_Boxes(boxes_);
+        Attach_Dialog_Commands(C(), [] { return Main(); });
+        Show_Main_Window(400);
     }
-    static void TearDownTestSuite() {
-        Close_Main_Window();
-        delete db_;
-    }
-    static MainController& C() { return frmMain::Instance().Controller(); }
     // Right-clicks a device node; the context menu's keys wait in the queue
     // for the menu's own loop.
     void Context_Menu_On(HTREEITEM item, std::initializer_list<WPARAM> keys) {
@@ -92,20 +52,10 @@ protected:
         ClientToScreen(tree, &screen);
         SetCursorPos(screen.x, screen.y);
         PostMessageW(tree, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(p.x, p.y));
-        for (WPARAM k : keys) {
-            PostMessageW(Main_Window(), WM_KEYDOWN, k, 1);
-            PostMessageW(Main_Window(), WM_KEYUP, k, 0xC0000001);
-        }
+        for (WPARAM k : keys) Post_Key(Main(), k);
         Pump(200);
     }
-
-    static test::TestDatabase* db_;
-    static std::string local_;
-    static std::vector<std::string> boxes_;
 };
-test::TestDatabase* MainWindowGroupsTest::db_ = nullptr;
-std::string MainWindowGroupsTest::local_;
-std::vector<std::string> MainWindowGroupsTest::boxes_;
 
 TEST_F(MainWindowGroupsTest, A_ContextMenuAddsAGroupF2RenamesItAndDeleteDeletesIt) {
     HWND tree = H("tvwDevices");
@@ -206,12 +156,12 @@ TEST_F(MainWindowGroupsTest, C_FindLocatesAServiceByItsDisplayNameInTheLiveList)
     ASSERT_TRUE(C().Run_Command("mnuFindItem"));
     HWND find = frmFind::Window();
     ASSERT_NE(find, nullptr);
-    EXPECT_EQ(GetWindow(find, GW_OWNER), Main_Window());
+    EXPECT_EQ(GetWindow(find, GW_OWNER), Main());
     HWND text = GetDlgItem(find, IDC_FD_TXTFIND);
     Set_Window_Text(text, "management INSTRUMENTATION");
-    const std::vector<int> before = Selected_Rows();
+    const std::vector<int> before = Selected_Rows(H("lvwMain"));
     Key(text, VK_RETURN);
-    EXPECT_EQ(Selected_Rows(), before);
+    EXPECT_EQ(Selected_Rows(H("lvwMain")), before);
 
     // The list had it last: the service is selected alone and in view.
     SetFocus(H("lvwMain"));
@@ -220,7 +170,7 @@ TEST_F(MainWindowGroupsTest, C_FindLocatesAServiceByItsDisplayNameInTheLiveList)
     Pump(20);
     EXPECT_EQ(C().active_control, "lvwMain");
     SendMessageW(find, WM_COMMAND, MAKEWPARAM(IDC_FD_CMDFIND, BN_CLICKED), 0);
-    EXPECT_EQ(Selected_Rows(), std::vector<int>{wanted});
+    EXPECT_EQ(Selected_Rows(H("lvwMain")), std::vector<int>{wanted});
     const int top = ListView_GetTopIndex(H("lvwMain"));
     EXPECT_GE(wanted, top);
     EXPECT_LT(wanted, top + ListView_GetCountPerPage(H("lvwMain")) + 1);
@@ -241,7 +191,7 @@ TEST_F(MainWindowGroupsTest, D_DoubleClickOnAComputerRowOpensItsProperties) {
     std::int32_t opened_for = 0;
     frmProperties::on_opened = [&](HWND dlg, PropertiesController& c) {
         opened_for = static_cast<std::int32_t>(Text_Number(c.lvwProperties.tag));
-        EXPECT_FALSE(IsWindowEnabled(Main_Window()));
+        EXPECT_FALSE(IsWindowEnabled(Main()));
         PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_PR_CMDCLOSE, BN_CLICKED), 0);
     };
     SetFocus(H("lvwMain"));
@@ -251,9 +201,9 @@ TEST_F(MainWindowGroupsTest, D_DoubleClickOnAComputerRowOpensItsProperties) {
     Key(H("lvwMain"), VK_RETURN);
     frmProperties::on_opened = nullptr;
     EXPECT_EQ(opened_for, Get_Device_ID("PC9", 2));
-    EXPECT_TRUE(IsWindowEnabled(Main_Window()));
+    EXPECT_TRUE(IsWindowEnabled(Main()));
     // The window takes the focus back to the list, which stays the active control.
-    SetFocus(Main_Window());
+    SetFocus(Main());
     Pump(20);
     EXPECT_EQ(GetFocus(), H("lvwMain"));
     EXPECT_EQ(C().active_control, "lvwMain");

@@ -4,34 +4,16 @@
 // the same classes, then renamed and deleted through the feature tree.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
-
-#include <string>
-#include <vector>
-
-#include "core/common.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/win/dialog_commands.h"
 #include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_customize_report.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/tests/window_test_support.h"
-#include "platform/win/forms.h"
-#include "platform/win/settings_store.h"
-#include "platform/win/system.h"
-#include "platform/win/text.h"
-#include "store/devices.h"
 #include "store/settings.h"
 #include "store/tabular.h"
-#include "store/tests/test_database.h"
-#include "wmi/com/com_wmi.h"
 
 namespace crv {
 namespace {
-
-MainController& C() { return frmMain::Instance().Controller(); }
 
 std::string Menu_Text(HMENU menu, int position) {
     wchar_t buffer[256] = {};
@@ -42,7 +24,7 @@ std::string Menu_Text(HMENU menu, int position) {
 // The id of a menu item found by its captions from the menu bar down; 0 when
 // missing.
 UINT Menu_Id(std::vector<std::string> path) {
-    HMENU menu = GetMenu(reinterpret_cast<HWND>(frmMain::Instance().hWnd()));
+    HMENU menu = GetMenu(Main());
     for (std::size_t level = 0; menu && level < path.size(); ++level) {
         const int count = GetMenuItemCount(menu);
         HMENU next = nullptr;
@@ -59,7 +41,7 @@ UINT Menu_Id(std::vector<std::string> path) {
 void Menu_Click(std::vector<std::string> path) {
     const UINT id = Menu_Id(path);
     ASSERT_NE(id, 0u) << path.back();
-    SendMessageW(reinterpret_cast<HWND>(frmMain::Instance().hWnd()), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    SendMessageW(Main(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
     Pump(20);
 }
 
@@ -71,10 +53,7 @@ std::string Live_Value(const std::string& caption) {
 }
 
 TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    Install_Com_Wmi_Port();
-    Set_Quit_When_Last_Form_Closes(false);
-    for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
+    Prepare_Main_Window();
     test::TestDatabase db(true);
     std::string local = Get_Local_Computer_Name();
     ASSERT_FALSE(local.empty());
@@ -83,10 +62,7 @@ TEST(TabularReportWindow, AddCustomiseScanRenameAndDeleteAReport) {
     ASSERT_GT(pc, 0);
     Set_Work_Online(true);
     std::vector<std::string> boxes;
-    Set_Main_Box_Answerer([&](const std::string& text, int flags) {
-        boxes.push_back(text);
-        return (flags & Mb_Yes_No) ? Answer_Yes : Answer_Ok;
-    });
+    Agree_To_Main_Boxes(boxes);
     Set_Dialog_Box_Answerer([&](const std::string& text, int flags) {
         boxes.push_back(text);
         return (flags & 4) ? 6 : 1;

@@ -5,34 +5,18 @@
 // wait at once. Nothing reaches the maker's host.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <objbase.h>
-
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "core/error.h"
 #include "core/update_check.h"
 #include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_download.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/tests/window_test_support.h"
-#include "platform/win/forms.h"
-#include "platform/win/settings_store.h"
-#include "platform/win/system.h"
 #include "platform/win/tests/loopback_http_server.h"
-#include "store/devices.h"
 #include "store/features.h"
 #include "store/settings.h"
-#include "store/tests/test_database.h"
-#include "wmi/com/com_wmi.h"
 
 namespace crv {
 namespace {
-
-HWND Main() { return reinterpret_cast<HWND>(frmMain::Instance().hWnd()); }
-MainController& C() { return frmMain::Instance().Controller(); }
 
 // What a thread timer saw while the request was pending; the timer's
 // messages reach it only through a pump that runs during the wait.
@@ -53,15 +37,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (seen->act) seen->act(seen->ticks);
 }
 
-class UpdateWaitWindowTest : public ::testing::Test {
+class UpdateWaitWindowTest : public MainWindowFixture {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        Install_Com_Wmi_Port();
-        Set_Quit_When_Last_Form_Closes(false);
-        for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
-        db_ = new test::TestDatabase(true);
-        Add_Device(Get_Local_Computer_Name(), "", "", 0, 0, 0, 0, "", 1, 2, "", "tester");
+        Prepare_Main_Window();
+        Open_Store();
+        Add_Local_Computer();
         Save_Feature("[Root...]", "Computer", "", "0", "Computer", "");
         Set_Work_Online(true);
         Set_Auto_Check_Updates(false);
@@ -76,15 +57,13 @@ protected:
             boxes_.push_back(text);
             return 1;
         });
-        ASSERT_TRUE(frmMain::Instance().ShowThisForm(0));
-        Pump(300);
+        Show_Main_Window();
     }
     static void TearDownTestSuite() {
-        Close_Main_Window();
+        MainWindowFixture::TearDownTestSuite();
         Set_Dialog_Box_Answerer(nullptr);
         Set_Update_Server_Address("");
         delete server_;
-        delete db_;
     }
     void SetUp() override {
         state_ = WhileWaiting{};
@@ -97,15 +76,10 @@ protected:
         seen = nullptr;
     }
 
-    static test::TestDatabase* db_;
-    static test::LoopbackHttpServer* server_;
-    static std::vector<std::string> boxes_;
+    static inline test::LoopbackHttpServer* server_ = nullptr;
     WhileWaiting state_;
     UINT_PTR timer_ = 0;
 };
-test::TestDatabase* UpdateWaitWindowTest::db_ = nullptr;
-test::LoopbackHttpServer* UpdateWaitWindowTest::server_ = nullptr;
-std::vector<std::string> UpdateWaitWindowTest::boxes_;
 
 TEST_F(UpdateWaitWindowTest, A_AModeSwitchChecksWithoutFreezingAndCancelEndsTheWait) {
     ASSERT_TRUE(Set_Auto_Check_Updates(true));

@@ -7,43 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
-#include "core/error.h"
-#include "dialogs/dialog_ids.h"
-#include "dialogs/win/dialog_view.h"
+#include "core/tests/read_all.h"
+#include "dialogs/tests/dialog_window_fixture.h"
 #include "dialogs/win/frm_manage_computers.h"
-#include "platform/win/forms.h"
-#include "platform/win/text.h"
 #include "store/devices.h"
-#include "store/tests/test_database.h"
 
 namespace crv {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::function<void(HWND)> g_manage_step;
-void CALLBACK Manage_Step(HWND hwnd, UINT, UINT_PTR id, DWORD) {
-    KillTimer(hwnd, id);
-    auto step = std::move(g_manage_step);
-    g_manage_step = nullptr;
-    if (step) step(hwnd);
-}
-
-void Pump_For(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
-    MSG m;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-        Sleep(5);
-    }
-}
+using test::Click;
+using test::Pump_For;
 
 // A window whose WM_APP runs a hook: a message that some loop other than
 // the test's dispatches.
@@ -55,48 +32,27 @@ LRESULT CALLBACK Hook_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, 
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-class ManageComputersWindowTest : public ::testing::Test {
+class ManageComputersWindowTest : public test::DialogWindowFixture {
 protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&icc);
-        Set_Quit_When_Last_Form_Closes(false);
-    }
-    void SetUp() override {
-        Clear_Error();
-        owner_ = CreateWindowExW(0, L"STATIC", L"Corvalin", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-        Register_Form(owner_, "frmMain");
-        Set_Dialog_Box_Answerer([this](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            return (flags & 4) ? 6 : 1;
-        });
-    }
+    ManageComputersWindowTest() : DialogWindowFixture(false) {}
     void TearDown() override {
-        Set_Dialog_Box_Answerer(nullptr);
-        Set_Dialog_Save_Answerer(nullptr);
-        Set_Dialog_Open_Answerer(nullptr);
         frmManageComputers::on_opened = nullptr;
-        DestroyWindow(owner_);
+        DialogWindowFixture::TearDown();
     }
 
     // Opens the dialog and runs step once it shows; the step ends by closing it.
     void Run(std::function<void(HWND, ManageComputersController&)> step) {
         bool ran = false;
         frmManageComputers::on_opened = [&](HWND dlg, ManageComputersController& c) {
-            g_manage_step = [&, dlg](HWND) {
+            test::Later(dlg, 100, [&, dlg] {
                 step(dlg, c);
                 ran = true;
                 if (IsWindow(dlg)) PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_MC_CMDCLOSE, BN_CLICKED), 0);
-            };
-            SetTimer(dlg, 71, 100, Manage_Step);
+            });
         };
         frmManageComputers::Show(owner_);
         EXPECT_TRUE(ran);
         EXPECT_FALSE(Is_Form_Loaded("frmManageComputers"));
-    }
-    static void Click(HWND dlg, int id) {
-        SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
     }
     static RECT Cell(HWND list, int row, int column) {
         RECT r{};
@@ -118,16 +74,6 @@ protected:
         EXPECT_TRUE(Get_Device_Credentials(Get_Device_ID(name, 2), user, pwd, domain));
         return {user, pwd};
     }
-    std::string Read(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-
-    test::TestDatabase db_{false};
-    HWND owner_ = nullptr;
-    std::vector<std::string> boxes_;
 };
 
 TEST_F(ManageComputersWindowTest, BrowseShowsTheBusyPanelWithOnlyCancelLiveAndAddsNothingHere) {
@@ -258,7 +204,7 @@ TEST_F(ManageComputersWindowTest, TheNamesFileRoundTripsThroughTheRealHostAndNam
         EXPECT_EQ(c.lvwComputer.Item(2).text, "\xD0\x9A\xD0\x98\xD0\xA0\xD0\x98\xD0\x9B\xD0\x9B-\xD0\x9F\xD0\x9A");
     });
     // The Cyrillic name does not fit the ANSI code page: the file is marked UTF-8.
-    const std::string text = Read(db_.Folder() / "names.txt");
+    const std::string text = test::Read_All(db_.Folder() / "names.txt");
     EXPECT_EQ(text, "\xEF\xBB\xBFZO\xC3\x8B-LAPTOP\r\nPC-2\r\n\xD0\x9A\xD0\x98\xD0\xA0\xD0\x98\xD0\x9B\xD0\x9B-\xD0\x9F"
                     "\xD0\x9A\r\n");
     ASSERT_EQ(boxes_.size(), 2u);
@@ -283,7 +229,7 @@ TEST_F(ManageComputersWindowTest, ANamesFileInTheAnsiCodePageReadsBack) {
         EXPECT_EQ(c.lvwComputer.Item(1).text, "PC-9");
         Click(dlg, IDC_MC_CMDEXPORT);
     });
-    EXPECT_EQ(Read(db_.Folder() / "out.txt"), ansi + "\r\nPC-9\r\n");
+    EXPECT_EQ(test::Read_All(db_.Folder() / "out.txt"), ansi + "\r\nPC-9\r\n");
     EXPECT_TRUE(boxes_.empty());
 }
 

@@ -5,21 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "core/common.h"
-#include "core/error.h"
-#include "dialogs/dialog_ids.h"
-#include "dialogs/win/dialog_view.h"
+#include "dialogs/tests/dialog_window_fixture.h"
 #include "dialogs/win/frm_find.h"
 #include "dialogs/win/frm_properties.h"
 #include "platform/win/com.h"
 #include "platform/win/controls/list_view.h"
-#include "platform/win/forms.h"
 #include "platform/win/system.h"
 #include "store/devices.h"
-#include "store/tests/test_database.h"
 #include "ui/model/list_layouts.h"
 #include "wmi/com/com_wmi.h"
 #include "wmi/live_lists.h"
@@ -27,75 +20,29 @@
 namespace crv {
 namespace {
 
-std::function<void()> g_step;
-void CALLBACK Step_Proc(HWND hwnd, UINT, UINT_PTR id, DWORD) {
-    KillTimer(hwnd, id);
-    auto step = std::move(g_step);
-    g_step = nullptr;
-    if (step) step();
-}
-void Later(HWND window, std::function<void()> step) {
-    g_step = std::move(step);
-    SetTimer(window, 91, 50, Step_Proc);
-}
-void Click(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-void Pump() {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
-}
+using test::Click;
+using test::Selected_Rows;
+
+void Later(HWND window, std::function<void()> step) { test::Later(window, 50, std::move(step)); }
 // A key as the keyboard sends it: through the queue, so the loop's hooks see it.
 void Post_Key(HWND target, WPARAM key) {
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    Pump();
-}
-std::vector<int> Selected_Rows(HWND list) {
-    std::vector<int> rows;
-    for (int i = -1; (i = ListView_GetNextItem(list, i, LVNI_SELECTED)) >= 0;) rows.push_back(i);
-    return rows;
+    test::Post_Key(target, key);
+    test::Pump_Queued();
 }
 
-class PropertiesFindWindowTest : public ::testing::Test {
+class PropertiesFindWindowTest : public test::DialogWindowFixture {
 protected:
+    PropertiesFindWindowTest() : DialogWindowFixture(false, 700, 500) {}
     static void SetUpTestSuite() {
         Ensure_Com_Initialized();
         Install_Com_Wmi_Port();
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
-        InitCommonControlsEx(&icc);
-        Set_Quit_When_Last_Form_Closes(false);
-    }
-    void SetUp() override {
-        Clear_Error();
-        owner_ = CreateWindowExW(0, L"STATIC", L"Corvalin", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-        Register_Form(owner_, "frmMain");
-        Set_Dialog_Box_Answerer([this](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            if (!answers_.empty()) {
-                int a = answers_.front();
-                answers_.erase(answers_.begin());
-                return a;
-            }
-            return (flags & 4) ? 6 : 1;
-        });
+        DialogWindowFixture::SetUpTestSuite();
     }
     void TearDown() override {
-        Set_Dialog_Box_Answerer(nullptr);
-        Set_Input_Box_Opened_Hook(nullptr);
         frmProperties::on_opened = nullptr;
         frmFind::on_opened = nullptr;
-        DestroyWindow(owner_);
+        DialogWindowFixture::TearDown();
     }
-
-    test::TestDatabase db_{false};
-    HWND owner_ = nullptr;
-    std::vector<std::string> boxes_;
-    std::vector<int> answers_;
 };
 
 TEST_F(PropertiesFindWindowTest, PropertiesEditThroughTheInputBoxSaveAndAskOnTheCloseBox) {

@@ -12,10 +12,8 @@
 #include <iterator>
 
 #include "core/common.h"
-#include "core/error.h"
 #include "core/tests/read_all.h"
-#include "dialogs/dialog_ids.h"
-#include "dialogs/win/dialog_view.h"
+#include "dialogs/tests/dialog_window_fixture.h"
 #include "dialogs/win/frm_about.h"
 #include "dialogs/win/frm_choose_props.h"
 #include "dialogs/win/frm_reports.h"
@@ -23,12 +21,10 @@
 #include "mainwindow/frm_main_controller.h"
 #include "mainwindow/system_summary.h"
 #include "platform/win/com.h"
-#include "platform/win/forms.h"
 #include "platform/win/system.h"
 #include "store/devices.h"
 #include "store/features.h"
 #include "store/scans.h"
-#include "store/tests/test_database.h"
 #include "wmi/collectors.h"
 #include "wmi/com/com_wmi.h"
 #include "wmi/connection.h"
@@ -38,11 +34,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using test::Click;
 using test::Read_All;
 
-void Click(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
 void Set_Date(HWND dialog, int id, WORD year, WORD month, WORD day) {
     SYSTEMTIME t{};
     t.wYear = year;
@@ -52,37 +46,24 @@ void Set_Date(HWND dialog, int id, WORD year, WORD month, WORD day) {
 }
 int Rows(HWND dialog, int id) { return static_cast<int>(SendDlgItemMessageW(dialog, id, LVM_GETITEMCOUNT, 0, 0)); }
 
-class ReportWindowTest : public ::testing::Test {
+class ReportWindowTest : public test::DialogWindowFixture {
 protected:
+    ReportWindowTest() : DialogWindowFixture(true) {}
     static void SetUpTestSuite() {
         Ensure_Com_Initialized();
         Install_Com_Wmi_Port();
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES |
-                                                     ICC_TREEVIEW_CLASSES};
-        InitCommonControlsEx(&icc);
-        Set_Quit_When_Last_Form_Closes(false);
+        DialogWindowFixture::SetUpTestSuite();
     }
     void SetUp() override {
-        Clear_Error();
-        owner_ = CreateWindowExW(0, L"STATIC", L"Corvalin", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-        Register_Form(owner_, "frmMain");
-        Set_Dialog_Box_Answerer([this](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            return (flags & 4) ? 6 : 1;
-        });
+        DialogWindowFixture::SetUp();
         Set_Dialog_Shell_Opener([this](const std::string& target) { opened_.push_back(target); });
         local_ = Get_Local_Computer_Name();
     }
     void TearDown() override {
-        Set_Dialog_Box_Answerer(nullptr);
-        Set_Dialog_Save_Answerer(nullptr);
-        Set_Dialog_Save_Filter_Index(0);
-        Set_Dialog_Shell_Opener(nullptr);
         frmChooseProps::on_opened = nullptr;
         frmAbout::on_opened = nullptr;
         if (HWND reports = Find_Form("frmReports")) DestroyWindow(reports);
-        DestroyWindow(owner_);
+        DialogWindowFixture::TearDown();
     }
 
     // A scan of this computer taken today: the System Summary and the
@@ -110,9 +91,6 @@ protected:
         Clear_Error();
     }
 
-    test::TestDatabase db_{true};
-    HWND owner_ = nullptr;
-    std::vector<std::string> boxes_;
     std::vector<std::string> opened_;
     std::string local_;
 };

@@ -1,40 +1,32 @@
 // The two dialogs as real windows under Wine (null graphics driver): the
 // controls are driven through their messages, WMI is Wine's own, the store
 // is a fresh database built like the shipped one.
-#include <windows.h>
-#include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "core/common.h"
-#include "core/error.h"
-#include "dialogs/dialog_ids.h"
+#include "core/tests/read_all.h"
 #include "dialogs/main_window_link.h"
+#include "dialogs/tests/dialog_window_fixture.h"
 #include "dialogs/win/dialog_commands.h"
-#include "dialogs/win/dialog_view.h"
 #include "dialogs/win/frm_full_export.h"
 #include "dialogs/win/frm_manage_computers.h"
 #include "mainwindow/frm_main_controller.h"
 #include "platform/win/com.h"
-#include "platform/win/forms.h"
 #include "platform/win/settings_store.h"
 #include "platform/win/system.h"
-#include "platform/win/text.h"
 #include "store/devices.h"
 #include "store/features.h"
 #include "store/scans.h"
-#include "store/tests/test_database.h"
 #include "wmi/com/com_wmi.h"
 
 namespace crv {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Click;
 
 // The main window's controller as the dialogs meet it, without its window.
 struct QuietMainHost : MainHost {
@@ -46,11 +38,7 @@ struct QuietMainHost : MainHost {
     }
     void Do_Events() override {
         if (on_events) on_events();
-        MSG m;
-        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
+        test::Pump_Queued();
     }
     bool Input_Pending() override { return true; }  // the user is at it
     LocalTime Now() override { return {}; }
@@ -69,72 +57,40 @@ struct QuietMainHost : MainHost {
     void Close_Window() override {}
 };
 
-// One scripted step once the dialog's own 200 ms restore has run.
-std::function<void(HWND)> g_step;
-HWND g_dialog = nullptr;
-void CALLBACK Step_Proc(HWND hwnd, UINT, UINT_PTR id, DWORD) {
-    KillTimer(hwnd, id);
-    auto step = std::move(g_step);
-    g_step = nullptr;
-    if (step) step(hwnd);
-}
-void Click(HWND dialog, int id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-std::string Read_File(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 std::size_t Count_Of(const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
     return n;
 }
 
-class DialogWindowTest : public ::testing::Test {
+class DialogWindowTest : public test::DialogWindowFixture {
 protected:
+    DialogWindowTest() : DialogWindowFixture(true) {}
     static void SetUpTestSuite() {
         Ensure_Com_Initialized();
         Install_Com_Wmi_Port();
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_PROGRESS_CLASS |
-                                                     ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES};
-        InitCommonControlsEx(&icc);
-        Set_Quit_When_Last_Form_Closes(false);
+        DialogWindowFixture::SetUpTestSuite();
     }
     void SetUp() override {
-        Clear_Error();
         Cancel_Requested = false;
         Delete_Setting(Product_Name, "FullExport");
-        owner_ = CreateWindowExW(0, L"STATIC", L"Corvalin", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-        Register_Form(owner_, "frmMain");
-        Set_Dialog_Box_Answerer([this](const std::string& text, int flags) {
-            boxes_.push_back(text);
-            if (IsWindowEnabled(owner_)) owner_live_during_box_ = true;
-            return (flags & 4) ? 6 : 1;
-        });
+        DialogWindowFixture::SetUp();
         main_.Set_Host(&main_host_);
         local_ = Get_Local_Computer_Name();
     }
     void TearDown() override {
-        Set_Dialog_Box_Answerer(nullptr);
-        Set_Dialog_Save_Answerer(nullptr);
         frmManageComputers::on_opened = nullptr;
         frmFullExport::on_opened = nullptr;
-        DestroyWindow(owner_);
+        DialogWindowFixture::TearDown();
     }
 
     // Opens the dialog, waits for its restore, then runs `step` in its loop.
     void Run_Full_Export(const std::string& mode, std::function<void(HWND, FullExportController&)> step) {
         frmFullExport::on_opened = [&, step](HWND dlg, FullExportController& c) {
-            g_dialog = dlg;
-            g_step = [step, &c](HWND d) {
-                step(d, c);
-                PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDC_FE_CMDCLOSE, BN_CLICKED), 0);
-            };
-            SetTimer(dlg, 77, 400, Step_Proc);
+            test::Later(dlg, 400, [step, &c, dlg] {
+                step(dlg, c);
+                PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(IDC_FE_CMDCLOSE, BN_CLICKED), 0);
+            });
         };
         MainControllerLink link(main_);
         frmFullExport::ShowThisForm(mode, "", link);
@@ -161,10 +117,6 @@ protected:
         return ids;
     }
 
-    test::TestDatabase db_{true};
-    HWND owner_ = nullptr;
-    std::vector<std::string> boxes_;
-    bool owner_live_during_box_ = false;
     QuietMainHost main_host_;
     MainController main_;
     std::string local_;
@@ -355,7 +307,7 @@ TEST_F(DialogWindowTest, FullExportOfTwoFeaturesInEachFormatPerComputerAndInOneF
             std::smatch m;
             std::string name = p.filename().string();
             ASSERT_TRUE(std::regex_match(name, m, name_rx)) << name;
-            per_computer += Read_File(p);
+            per_computer += test::Read_All(p);
         }
 
         // One file for all.
@@ -373,7 +325,7 @@ TEST_F(DialogWindowTest, FullExportOfTwoFeaturesInEachFormatPerComputerAndInOneF
         });
         EXPECT_EQ(boxes_.back(), "Successfully exported reports.");
         EXPECT_EQ(filter_seen.substr(filter_seen.find('|')), std::string("|*") + f.ext);
-        const std::string all = Read_File(single);
+        const std::string all = test::Read_All(single);
 
         // The same structure: per computer the two tables and its footer.
         for (const std::string* text : {static_cast<const std::string*>(&per_computer), &all}) {

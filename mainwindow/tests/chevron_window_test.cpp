@@ -4,33 +4,16 @@
 // command; and the scan-date box ends inside its pane.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <algorithm>
-#include <string>
-#include <vector>
 
-#include "core/error.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/main_commands.h"
 #include "mainwindow/tests/window_test_support.h"
 #include "platform/win/controls/chevron_menu.h"
-#include "platform/win/forms.h"
-#include "platform/win/settings_store.h"
-#include "platform/win/system.h"
-#include "store/devices.h"
 #include "store/features.h"
 #include "store/settings.h"
-#include "store/tests/test_database.h"
-#include "wmi/com/com_wmi.h"
 
 namespace crv {
 namespace {
-
-HWND Main() { return reinterpret_cast<HWND>(frmMain::Instance().hWnd()); }
-MainController& C() { return frmMain::Instance().Controller(); }
 
 std::vector<std::string> Menu_Texts(HMENU menu) {
     std::vector<std::string> out;
@@ -83,15 +66,12 @@ std::vector<std::string> Shown_Buttons(const ToolbarDef& def) {
     return shown;
 }
 
-class ChevronWindowTest : public ::testing::Test {
+class ChevronWindowTest : public MainWindowFixture {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        Install_Com_Wmi_Port();
-        Set_Quit_When_Last_Form_Closes(false);
-        for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
-        db_ = new test::TestDatabase(true);
-        Add_Device(Get_Local_Computer_Name(), "", "", 0, 0, 0, 0, "", 1, 2, "", "tester");
+        Prepare_Main_Window();
+        Open_Store();
+        Add_Local_Computer();
         Save_Feature("[Root...]", "Computer", "", "0", "Computer", "");
         Save_Feature("Software", "Software", "", "1", "Windows", "[Root...]");
         // The last OS button's feature, so that the button is enabled.
@@ -99,19 +79,9 @@ protected:
         Set_Work_Online(true);
         Set_Toolbar_Visibility(63);  // every band of Tools Visible shows
         Record_Main_Boxes(boxes_);
-        ASSERT_TRUE(frmMain::Instance().ShowThisForm(0));
-        Pump(300);
+        Show_Main_Window();
     }
-    static void TearDownTestSuite() {
-        Close_Main_Window();
-        delete db_;
-    }
-
-    static test::TestDatabase* db_;
-    static std::vector<std::string> boxes_;
 };
-test::TestDatabase* ChevronWindowTest::db_ = nullptr;
-std::vector<std::string> ChevronWindowTest::boxes_;
 
 TEST_F(ChevronWindowTest, EveryButtonOfEveryBandShowsOrIsOfferedByTheChevron) {
     RECT r{};

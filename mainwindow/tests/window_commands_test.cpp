@@ -4,30 +4,14 @@
 // and the icon view of a group.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "core/error.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/tests/window_test_support.h"
-#include "platform/win/forms.h"
-#include "platform/win/settings_store.h"
-#include "platform/win/system.h"
-#include "store/devices.h"
 #include "store/features.h"
 #include "store/settings.h"
-#include "store/tests/test_database.h"
-#include "wmi/com/com_wmi.h"
 
 namespace crv {
 namespace {
-
-HWND Main() { return reinterpret_cast<HWND>(frmMain::Instance().hWnd()); }
 
 // A control's rectangle in the main window's client coordinates.
 RECT Client_Rect(HWND h) {
@@ -79,21 +63,17 @@ void Key_With(HWND to, WPARAM key, bool ctrl, bool shift, bool alt = false) {
 
 void Ctrl_Shift_Key(HWND to, WPARAM key) { Key_With(to, key, true, true); }
 
-class CommandsWindowTest : public ::testing::Test {
+class CommandsWindowTest : public MainWindowFixture {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        Install_Com_Wmi_Port();
-        Set_Quit_When_Last_Form_Closes(false);
-        for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
+        Prepare_Main_Window();
         // A layout stored in a far larger window, past what a whole number
         // of twips can hold.
         Save_Setting(Product_Name, "LeftTopPane", "Width", "40000");
         Save_Setting(Product_Name, "LeftTopPane", "Height", "90000");
         Save_Setting(Product_Name, "RightPane", "DataWidth", "2500");
-        db_ = new test::TestDatabase(true);
-        const std::string local = Get_Local_Computer_Name();
-        Add_Device(local, "", "", 0, 0, 0, 0, "", 1, 2, "", "tester");
+        Open_Store();
+        Add_Local_Computer();
         Save_Feature("[Root...]", "Computer", "", "0", "Computer", "");
         Save_Feature("Software", "Software", "", "1", "Windows", "[Root...]");
         Save_Feature("Win32_OperatingSystem", "Operating System", "", "2", "Windows", "Software");
@@ -104,21 +84,9 @@ protected:
                          "Gadgets");
         Set_Work_Online(true);
         Record_Main_Boxes(boxes_);
-        ASSERT_TRUE(frmMain::Instance().ShowThisForm(0));
-        Pump(300);
+        Show_Main_Window();
     }
-    static void TearDownTestSuite() {
-        Close_Main_Window();
-        delete db_;
-    }
-    MainController& C() { return frmMain::Instance().Controller(); }
-    void Click(const std::string& key) { Click_Feature(key); }
-
-    static test::TestDatabase* db_;
-    static std::vector<std::string> boxes_;
 };
-test::TestDatabase* CommandsWindowTest::db_ = nullptr;
-std::vector<std::string> CommandsWindowTest::boxes_;
 
 TEST_F(CommandsWindowTest, A_AStoredLayoutStaysInsideTheWindow) {
     RECT client;
@@ -233,7 +201,6 @@ TEST_F(CommandsWindowTest, E_EveryIconOfALargeGroupHasItsOwnPlace) {
     Click("Gadgets");
     Expect_Icons_Each_In_Place(11);
 }
-
 
 TEST_F(CommandsWindowTest, F_EveryMenuShortcutRunsItsCommand) {
     // Each shortcut a menu item shows, pressed in the device tree, reaches

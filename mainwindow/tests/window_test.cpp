@@ -2,45 +2,24 @@
 // fresh database, the controls read back through their own messages.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <string>
 
-#include "core/common.h"
-#include "core/error.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/tests/window_test_support.h"
-#include "platform/win/forms.h"
-#include "platform/win/settings_store.h"
-#include "platform/win/system.h"
-#include "platform/win/text.h"
-#include "store/devices.h"
 #include "store/features.h"
 #include "store/scans.h"
 #include "store/settings.h"
-#include "store/tests/test_database.h"
-#include "wmi/com/com_wmi.h"
 #include "wmi/fake_wmi.h"
 
 namespace crv {
 namespace {
 
-// The window lives for the whole program; the tests run in order on it.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
     static void SetUpTestSuite() {
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        Install_Com_Wmi_Port();
-        Set_Quit_When_Last_Form_Closes(false);
-        // Every run starts from the design layout (the window stores its own at close).
-        for (const char* section : {"Console", "LeftTopPane", "RightPane", "View"}) Delete_Setting(Product_Name, section);
-        db_ = new test::TestDatabase(true);
-        local_ = Get_Local_Computer_Name();
+        Prepare_Main_Window();
+        Open_Store();
         auto feature = [](const char* key, const char* name, const char* type, const char* parent,
                           const char* image) {
             if (Get_Feature_ID(key) == 0) Save_Feature(key, name, "", type, image, parent);
@@ -55,20 +34,7 @@ protected:
         Set_Work_Online(true);
         Record_Main_Boxes(boxes_);
     }
-    static void TearDownTestSuite() {
-        Close_Main_Window();
-        delete db_;
-    }
-    MainController& C() { return frmMain::Instance().Controller(); }
-    void Click(const std::string& key) { Click_Feature(key); }
-
-    static test::TestDatabase* db_;
-    static std::string local_;
-    static std::vector<std::string> boxes_;
 };
-test::TestDatabase* MainWindowTest::db_ = nullptr;
-std::string MainWindowTest::local_;
-std::vector<std::string> MainWindowTest::boxes_;
 
 TEST_F(MainWindowTest, A_OpensOffersTheLocalComputerAndMakesItTheRoot) {
     ASSERT_FALSE(local_.empty());

@@ -3,7 +3,7 @@
 // control tests (headless under Wine's null graphics driver).
 #include <windows.h>
 
-#include <functional>
+#include "platform/win/tests/window_test_helpers.h"
 
 namespace crv::testing {
 
@@ -34,23 +34,8 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// Dispatches messages until the condition holds or the time is up; returns
-// the condition's last answer.
-inline bool Pump_Until(const std::function<bool()>& done, DWORD timeout_ms = 2000) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    for (;;) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (done && done()) return true;
-        if (GetTickCount() - start >= timeout_ms) return done ? done() : true;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
-inline void Pump(DWORD ms = 50) { Pump_Until(nullptr, ms); }
+using test::Pump_Until;
+inline void Pump(DWORD ms = 50) { test::Pump_For(ms); }
 
 inline LPARAM Point_Param(int x, int y) { return MAKELPARAM(static_cast<short>(x), static_cast<short>(y)); }
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -416,7 +417,13 @@ private:
 
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
-    void Work_Mode(bool online);
+    // save=false: the store already holds the mode (start-up shows what it
+    // has just read and writes nothing back).
+    void Work_Mode(bool online, bool save = true);
+    // The device click once the node's type is known (read here when not):
+    // a caller that has just read it spares the store a second read.
+    void Device_Node_Click(TreeNode& node, std::optional<bool> is_computer);
+    void Show_Listing_Direction(bool vertical);
     void Refresh_Live_List();
     // Shows a long loop's progress, at most every 50 ms: a repaint per row
     // costs more than the row itself.

@@ -161,17 +161,21 @@ void MainController::tvwDevices_NodeClick(TreeNode* node) {
         });
         return;
     }
-    const std::int32_t id = Number_Value(Get_Field(node->tag, 0));
+    Device_Node_Click(*node, std::nullopt);
+}
+
+void MainController::Device_Node_Click(TreeNode& node, std::optional<bool> is_computer) {
+    const std::int32_t id = Number_Value(Get_Field(node.tag, 0));
     Set_Operations_Mode(2);
-    if (Is_Computer_From_Key(node->key)) {
-        Set_Features_Root(node->text, node->tag, node->key);
+    if (is_computer ? *is_computer : Is_Computer_From_Key(node.key)) {
+        Set_Features_Root(node.text, node.tag, node.key);
     } else {
         // A group listing replaces whatever the pane showed, the live
         // refresh included.
         Set_Timer(tmrMain, false, 0);
-        List_Group_Members(id, "tvwDevices", node->text, node->tag, node->key);
+        List_Group_Members(id, "tvwDevices", node.text, node.tag, node.key);
     }
-    if (PanelState* p = Panel("Information")) p->text = node->text;
+    if (PanelState* p = Panel("Information")) p->text = node.text;
     Changed(ViewPart::Status);
 }
 

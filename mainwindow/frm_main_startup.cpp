@@ -67,24 +67,24 @@ void MainController::Apply_View_Settings() {
 
     SqlResult settings;
     bool online = false, vertical = false, auto_check = false;
+    // A flag already stored in the form it is written in is not written back.
+    bool online_stored = false, vertical_stored = false;
     if (Get_Settings(settings) && settings.Data_Row_Count() >= 1) {
-        auto flag = [&](const char* name) {
+        auto flag = [&](const char* name, bool* stored) {
             auto c = settings.Column_Index(name);
-            return c ? settings.Flag(1, *c) : false;
+            if (!c) return false;
+            const bool value = settings.Flag(1, *c);
+            if (stored) *stored = !settings.Is_Null(1, *c) && settings.Text(1, *c) == (value ? "True" : "False");
+            return value;
         };
-        online = flag("WORK_ONLINE");
-        vertical = flag("VERTICAL_LISTING");
-        auto_check = flag("AUTO_CHECK_UPDATES");
+        online = flag("WORK_ONLINE", &online_stored);
+        vertical = flag("VERTICAL_LISTING", &vertical_stored);
+        auto_check = flag("AUTO_CHECK_UPDATES", nullptr);
     }
     Apply_Toolbar_Visibility(settings);
-    if (online)
-        mnuWorkOnline_Click();
-    else
-        mnuWorkOffline_Click();
-    if (vertical)
-        mnuViewVertical_Click();
-    else
-        mnuViewHorizontal_Click();
+    Run_Or_Defer([this, online, save = !online_stored] { Work_Mode(online, save); });
+    if (!vertical_stored) Set_Vertical_Listing(vertical);
+    Show_Listing_Direction(vertical);
     if (auto_check) {
         Command("mnuAutoCheckUpdates").checked = true;
         Changed(ViewPart::Commands);
@@ -133,9 +133,17 @@ void MainController::Select_Default_Computer() {
     std::int32_t index = name.empty() ? -1 : Find_Node_Index_By_Text(tvwDevices, name, true);
     if (index >= 1 && static_cast<std::size_t>(index) <= tvwDevices.Count())
         chosen = tvwDevices.Nodes()[static_cast<std::size_t>(index - 1)];
-    if (!chosen) chosen = Find_First_Computer_Node();
+    if (chosen) {
+        tvwDevices_NodeClick(chosen);
+        return;
+    }
+    // The search has just read its type: the click need not read it again.
+    chosen = Find_First_Computer_Node();
     if (!chosen) return;
-    tvwDevices_NodeClick(chosen);
+    if (busy_depth_ > 0)
+        tvwDevices_NodeClick(chosen);
+    else
+        Device_Node_Click(*chosen, true);
 }
 
 void MainController::Fill_Scan_Dates(std::int32_t device_id) {

@@ -102,21 +102,23 @@ void MainController::Clear_List_Pane() {
     Set_Operations_Mode(2);
 }
 
-void MainController::mnuViewVertical_Click() {
-    Command("mnuViewVertical").checked = true;
-    Command("mnuViewHorizontal").checked = false;
-    Set_Vertical_Listing(true);
+void MainController::Show_Listing_Direction(bool vertical) {
+    Command("mnuViewVertical").checked = vertical;
+    Command("mnuViewHorizontal").checked = !vertical;
     Changed(ViewPart::Commands);
+}
+
+void MainController::mnuViewVertical_Click() {
+    Set_Vertical_Listing(true);
+    Show_Listing_Direction(true);
 }
 
 void MainController::mnuViewHorizontal_Click() {
-    Command("mnuViewVertical").checked = false;
-    Command("mnuViewHorizontal").checked = true;
     Set_Vertical_Listing(false);
-    Changed(ViewPart::Commands);
+    Show_Listing_Direction(false);
 }
 
-void MainController::Work_Mode(bool online) {
+void MainController::Work_Mode(bool online, bool save) {
     Command("mnuWorkOnline").checked = online;
     Command("mnuWorkOffline").checked = !online;
     CommandState& b = Command(Button_Name("tlbScan", "OnlineOffline"));
@@ -126,7 +128,7 @@ void MainController::Work_Mode(bool online) {
     if (PanelState* p = Panel("OnlineOffline")) p->text = online ? "Mode: Online" : "Mode: Offline";
     Changed(ViewPart::Commands);
     Changed(ViewPart::Status);
-    Set_Work_Online(online);
+    if (save) Set_Work_Online(online);
 
     // The computer stays the root across the rebuild, whichever node the
     // device tree has selected.

@@ -65,6 +65,30 @@ TEST_F(ControllerTest, StartUpStoreCallsDoNotGrowWithTheNetwork) {
     EXPECT_EQ(network.tvwFeatures.Nodes().front()->text, "PC7");
 }
 
+// Start-up reads what it shows and writes none of it back: the settings row,
+// the feature tree, the report names, the device types, the devices, the
+// chosen computer's kind (once, though both the search and the click need
+// it) and its scan dates. A flag stored in another form than the one written
+// is still rewritten in that form.
+TEST_F(ControllerTest, StartUpReadsEachThingOnceAndWritesNothingBack) {
+    db_.Exec("UPDATE SETTINGS_TBL SET WORK_ONLINE='True', VERTICAL_LISTING='False'");
+    const std::uint64_t changes = Store_Change_Count();
+    EXPECT_EQ(Start_Up_Connections(c_), 8);
+    EXPECT_EQ(Store_Change_Count(), changes);
+    EXPECT_TRUE(c_.Checked("mnuWorkOnline"));
+    EXPECT_TRUE(c_.Checked("mnuViewHorizontal"));
+    ASSERT_GT(c_.tvwFeatures.Count(), 0u);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, "PC7");
+
+    db_.Exec("UPDATE SETTINGS_TBL SET WORK_ONLINE='-1', VERTICAL_LISTING='1'");
+    MainController again;
+    again.Set_Host(&host_);
+    Start_Up_Connections(again);
+    EXPECT_EQ(db_.Scalar("SELECT WORK_ONLINE || '/' || VERTICAL_LISTING FROM SETTINGS_TBL"), "True/True");
+    EXPECT_TRUE(again.Checked("mnuWorkOnline"));
+    EXPECT_TRUE(again.Checked("mnuViewVertical"));
+}
+
 // A click on a live class of another computer costs the store four
 // connections the first time: the device's kind, the class's properties, the
 // device's credentials, and whether its name is this computer's. The class's

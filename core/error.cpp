@@ -15,6 +15,8 @@ public:
 StderrReporter default_reporter;
 ErrorReporter* current_reporter = &default_reporter;
 
+thread_local DistinctErrorScope* innermost_distinct_scope = nullptr;
+
 }  // namespace
 
 PendingError& Pending_Error() {
@@ -43,6 +45,20 @@ ErrorReporter* Set_Error_Reporter(ErrorReporter* reporter) {
 void Show_Error_Message(bool clear) {
     current_reporter->Report_Error(Error_Message_Text(Pending_Error()));
     if (clear) Clear_Error();
+}
+
+DistinctErrorScope::DistinctErrorScope() : outer_(innermost_distinct_scope) { innermost_distinct_scope = this; }
+
+DistinctErrorScope::~DistinctErrorScope() { innermost_distinct_scope = outer_; }
+
+void Show_Distinct_Error_Message() {
+    DistinctErrorScope* outermost = innermost_distinct_scope;
+    while (outermost && outermost->outer_) outermost = outermost->outer_;
+    const PendingError& error = Pending_Error();
+    if (!outermost || outermost->shown_.emplace(error.number, error.description).second)
+        Show_Error_Message(true);
+    else
+        Clear_Error();
 }
 
 }  // namespace crv

@@ -3,8 +3,10 @@
 // result and leaves the reason in the pending-error record of its thread;
 // Show_Error_Message shows that record through the installed reporter.
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace crv {
 
@@ -37,6 +39,28 @@ ErrorReporter* Set_Error_Reporter(ErrorReporter* reporter);
 // Shows the pending error as a critical box titled with the product name;
 // with clear, resets the record afterwards.
 void Show_Error_Message(bool clear);
+
+// A failure that every item of a loop meets alike (a registry provider
+// without a method, for each product and each computer) is one failure to
+// the user. While a scope lives, Show_Distinct_Error_Message shows each
+// distinct error (number and description) once; the outermost open scope of
+// the thread keeps what was shown, so a run opened around many listings
+// shows such an error once for the whole run.
+class DistinctErrorScope {
+public:
+    DistinctErrorScope();
+    ~DistinctErrorScope();
+    DistinctErrorScope(const DistinctErrorScope&) = delete;
+    DistinctErrorScope& operator=(const DistinctErrorScope&) = delete;
+
+private:
+    friend void Show_Distinct_Error_Message();
+    DistinctErrorScope* outer_;
+    std::set<std::pair<std::int32_t, std::string>> shown_;
+};
+// Shows the pending error unless the outermost open scope has shown the same
+// one already (without a scope it is shown); clears it either way.
+void Show_Distinct_Error_Message();
 
 inline constexpr std::string_view Product_Name = "Corvalin";
 

@@ -338,6 +338,8 @@ void FullExportController::cmdExport_Click() {
     // Every store read and write of the run, the feature handler's included:
     // the first failure is shown once and ends the run.
     StoreFailureScope store;
+    // A WMI failure every computer gives alike is shown once for the run.
+    DistinctErrorScope distinct_errors;
     std::string file_name;
     const bool full_export = strType == "FullExport";
     if (strType == "NewScan") {

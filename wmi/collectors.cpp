@@ -6,7 +6,6 @@
 #include <memory>
 #include <memory_resource>
 #include <optional>
-#include <set>
 #include <string_view>
 #include <unordered_set>
 
@@ -286,10 +285,11 @@ void Collect_Installed_Software(std::int32_t deviceId, const std::string& comput
     }
     const std::string name_key = list.Column_Count() ? list.Column(0).key : "DisplayName";
     // A provider without one of the methods fails alike for every product:
-    // each distinct failure is shown once, and the products are listed with
-    // the values that could be read. A provider that went away ends the
+    // each distinct failure is shown once (once for a whole run over
+    // computers that keeps a scope of its own), and the products are listed
+    // with the values that could be read. A provider that went away ends the
     // list with its error row, so a short list never passes for a whole one.
-    std::set<std::pair<std::int32_t, std::string>> shown;
+    DistinctErrorScope distinct;
     bool disconnected = false;
     auto read = [&](const std::string& path, const std::string& name, std::int32_t type, WmiScalar& value) {
         std::int32_t answer = 0;
@@ -301,10 +301,7 @@ void Collect_Installed_Software(std::int32_t deviceId, const std::string& comput
             disconnected = true;
             return;
         }
-        if (shown.emplace(status.number, status.description).second)
-            Show_Error_Message(true);
-        else
-            Clear_Error();
+        Show_Distinct_Error_Message();
     };
     for (const std::string& product : products) {
         const std::string path = std::string(Uninstall_Key_Path) + "\\" + product;

@@ -278,6 +278,22 @@ TEST_F(InstalledSoftwareTest, AMissingMethodIsShownOnceAndEveryProductListed) {
     EXPECT_EQ(list.Item_Count(), 0u);
 }
 
+// A scan run over computers keeps one scope: the failure every computer
+// gives alike is one box for the whole run, and the next run tells it again.
+TEST_F(InstalledSoftwareTest, AFailureEveryComputerGivesIsShownOncePerRun) {
+    port.registry_errors["GetDWORDValue"] = WmiStatus::Error(Wbem_E_Not_Found, "Not found");
+    for (int run = 1; run <= 2; ++run) {
+        DistinctErrorScope the_run;
+        for (int computer = 0; computer < 3; ++computer) {
+            list.Clear_Items();
+            Collect_Installed_Software(id, "PC7", list);
+            EXPECT_GT(list.Item_Count(), 0u);
+        }
+        EXPECT_EQ(reporter.shown.size(), static_cast<std::size_t>(run));
+    }
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 // A provider that goes away part-way: the list ends with an error row and
 // is no listing a scan stores.
 TEST_F(InstalledSoftwareTest, ADisconnectedProviderEndsTheListWithAnErrorRow) {

@@ -79,4 +79,21 @@ bool Is_Valid_Computer_Name(std::string_view name) {
            !Has_Control_Characters(name);
 }
 
+namespace {
+char Ascii_Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::size_t Wmi_Name_Hash::operator()(std::string_view name) const {
+    std::size_t h = 14695981039346656037ull;
+    for (char c : name) h = (h ^ static_cast<unsigned char>(Ascii_Lower(c))) * 1099511628211ull;
+    return h;
+}
+
+bool Wmi_Name_Equal::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Ascii_Lower(a[i]) != Ascii_Lower(b[i])) return false;
+    return true;
+}
+
 }  // namespace crv

@@ -3,6 +3,7 @@
 // names put into WQL, and the credentials the store keeps scrambled. Each
 // test or cleaning lives here once, so every path that builds a file name or
 // a query applies the same rule.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,19 @@ std::string Clean_File_Name(std::string_view name);
 // True for a WQL identifier: [A-Za-z_][A-Za-z0-9_]*. Only such class and
 // property names are put into a query.
 bool Is_Wql_Name(std::string_view name);
+
+// WMI names are case-insensitive ("ProcessID" from one provider is the
+// catalogue's "ProcessId"): a hash and an equality that fold ASCII case, for
+// maps keyed by class or property name. The names that reach them are WQL
+// identifiers, so ASCII is all there is to fold.
+struct Wmi_Name_Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+};
+struct Wmi_Name_Equal {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
 
 // True when the text holds a control character (U+0000-U+001F, U+007F,
 // U+0080-U+009F). The keyless scramble of stored credentials turns such a

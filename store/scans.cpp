@@ -49,27 +49,6 @@ private:
     std::deque<std::string> copies_;  // stays where it is as it grows
 };
 
-// WMI names are case-insensitive: "ProcessID" from one provider is the
-// catalogue's "ProcessId". The names that join are WQL identifiers (ASCII).
-char Ascii_Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-struct Folded_Hash {
-    std::size_t operator()(std::string_view s) const {
-        std::uint64_t h = 14695981039346656037ull;
-        for (char c : s) h = (h ^ static_cast<unsigned char>(Ascii_Lower(c))) * 1099511628211ull;
-        return static_cast<std::size_t>(h);
-    }
-};
-
-struct Folded_Equal {
-    bool operator()(std::string_view a, std::string_view b) const {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (Ascii_Lower(a[i]) != Ascii_Lower(b[i])) return false;
-        return true;
-    }
-};
-
 constexpr std::size_t No_Property = static_cast<std::size_t>(-1);
 
 // The feature's property catalogue as one save sees it: read once, grown by
@@ -140,7 +119,8 @@ private:
         std::string id;
     };
     std::deque<Entry> entries_;  // the index points into it: it must not move
-    std::unordered_map<std::string_view, std::size_t, Folded_Hash, Folded_Equal> index_;
+    // Names that differ only in case are one property.
+    std::unordered_map<std::string_view, std::size_t, Wmi_Name_Hash, Wmi_Name_Equal> index_;
     std::size_t first_new_ = 0;
 };
 

@@ -149,23 +149,6 @@ bool Is_Creation_Class_Name(std::string_view name) {
     return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
 }
 
-namespace {
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-}  // namespace
-
-std::size_t PropertyOrder::Hash::operator()(std::string_view name) const {
-    std::size_t h = 14695981039346656037ull;
-    for (char c : name) h = (h ^ static_cast<unsigned char>(Lower(c))) * 1099511628211ull;
-    return h;
-}
-
-bool PropertyOrder::Equal::operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    return true;
-}
-
 PropertyOrder::PropertyOrder(const std::vector<std::string>& names) {
     ranks_.reserve(names.size());
     for (const std::string& name : names) ranks_.emplace(name, ranks_.size());  // a twin keeps the first place

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/names.h"
 #include "wmi/format/wmi_property.h"
 
 #include "ui/model/list_model.h"
@@ -38,15 +39,7 @@ public:
     bool empty() const { return ranks_.empty(); }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const;
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    std::unordered_map<std::string, std::size_t, Hash, Equal> ranks_;
+    std::unordered_map<std::string, std::size_t, Wmi_Name_Hash, Wmi_Name_Equal> ranks_;
 };
 // Every property of the feature in the catalogue, by LIST_ORDER; empty when
 // none can be read.

@@ -37,6 +37,15 @@ if(WIN32 AND NOT CORVALIN_SQLITE_DIR)
   endif()
 endif()
 
+# corvalin_use_small_blocks(target): the executable allocates through the
+# program's own operator new (platform/win/small_blocks.h) in the Windows
+# build; natively the C++ runtime's stays.
+function(corvalin_use_small_blocks target)
+  if(WIN32)
+    target_link_libraries(${target} PRIVATE corvalin_small_blocks)
+  endif()
+endfunction()
+
 # corvalin_add_test(NAME n SOURCES ... LIBS ... [GUI])
 # One GoogleTest executable, one ctest entry; under the windows preset ctest
 # runs it through Wine (the toolchain's emulator).
@@ -44,6 +53,7 @@ function(corvalin_add_test)
   cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gmock gtest_main corvalin_options)
+  corvalin_use_small_blocks(${T_NAME})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT 600 ENVIRONMENT "CORVALIN_TEST_DATA=${PROJECT_SOURCE_DIR}")
   if(WIN32)
@@ -57,5 +67,6 @@ function(corvalin_add_benchmark)
   if(CORVALIN_BENCHMARKS)
     add_executable(${B_NAME} ${B_SOURCES})
     target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} corvalin_options)
+    corvalin_use_small_blocks(${B_NAME})
   endif()
 endfunction()

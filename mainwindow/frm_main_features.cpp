@@ -196,7 +196,7 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     const bool online = Checked("mnuWorkOnline");
     const bool vertical = Checked("mnuViewVertical");
 
-    if (Get_Device_Type(device_id) != 2 && !Starts_With(key, "Tabu_")) {
+    if (Kept_Device_Type(device_id) != 2 && !Starts_With(key, "Tabu_")) {
         // Refused: the pane keeps its rows and its descriptor, so the two
         // still describe each other.
         Message_Box("Please choose any computer from the device tree and try again!", Mb_Exclamation);

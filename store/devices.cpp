@@ -2,6 +2,7 @@
 
 #include "core/common.h"
 #include "core/names.h"
+#include "store/kept_reads.h"
 #include "store/session.h"
 #include "store/sql_text.h"
 
@@ -298,6 +299,11 @@ bool Get_Device_Types(SqlResult& types) {
 
 std::int32_t Get_Device_Type(std::int32_t deviceId) {
     return Single_Number("SELECT DEV_TYPE_ID FROM DEV_TBL WHERE DEV_ID=" + Num(deviceId));
+}
+
+std::int32_t Kept_Device_Type(std::int32_t deviceId) {
+    static KeptReads<std::int32_t> kept;
+    return kept.Get(deviceId, Get_Device_Type, [](std::int32_t type) { return type != 0; });
 }
 
 bool Is_Same_Domain(const std::string& firstName, const std::string& secondName) {

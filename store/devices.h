@@ -83,6 +83,10 @@ std::string Next_Decimal(const std::string& digits);
 // 0 DEV_TYPE_ID, 1 DEV_TYPE_NAME of the active types.
 bool Get_Device_Types(SqlResult& types);
 std::int32_t Get_Device_Type(std::int32_t deviceId);  // 0 when unknown
+// Get_Device_Type from memory while the store is unchanged (Store_Read_Point):
+// a click on a feature asks it each time. A read that failed (0, or any
+// error left pending) is not kept.
+std::int32_t Kept_Device_Type(std::int32_t deviceId);
 // Both names are listed computers with equal DEV_DOMAIN.
 bool Is_Same_Domain(const std::string& firstName, const std::string& secondName);
 std::int32_t Get_Device_ID(const std::string& name, std::int32_t typeId);  // 0 when unknown

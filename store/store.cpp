@@ -188,6 +188,12 @@ std::uint64_t Store_Change_Count() { return Change_Count_Slot(); }
 
 void Note_Store_Change() { ++Change_Count_Slot(); }
 
+StoreReadPoint Store_Read_Point() {
+    const StoreEnvironment& env = Store_Environment();
+    return {Store_Change_Count(), (env.program_folder ? env.program_folder() : std::string()) + '\n' +
+                                      (env.system_directory ? env.system_directory() : std::string())};
+}
+
 std::string Get_Database_Path() {
     const StoreEnvironment& env = Store_Environment();
     for (const auto& folder : {env.program_folder, env.system_directory}) {

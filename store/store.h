@@ -106,6 +106,15 @@ void Reset_Store_Environment();
 // folders are the same). Writes by other processes are not seen.
 std::uint64_t Store_Change_Count();
 void Note_Store_Change();
+// Where reads kept in memory stand: they hold while this compares equal. The
+// folders the data file is looked for in, not the file itself: looking for
+// it would cost a file system call per read.
+struct StoreReadPoint {
+    std::uint64_t changes = 0;
+    std::string folders;
+    bool operator==(const StoreReadPoint&) const = default;
+};
+StoreReadPoint Store_Read_Point();
 
 // The data file: program folder, then system directory; "" when in neither.
 std::string Get_Database_Path();

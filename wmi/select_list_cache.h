@@ -1,10 +1,9 @@
 #pragma once
 // The feature's select list kept in memory: a click on a feature would
-// otherwise read the property catalogue from the store each time, a second
-// store operation beside the device's own. A list is read again once the
-// store has changed in this process since it was kept (Store_Change_Count:
-// a Choose Properties save, a scan that adds properties, any other write)
-// or the data file is looked for in other folders.
+// otherwise read the property catalogue from the store each time. A list is
+// read again once the store has changed in this process since it was kept
+// (KeptReads: a Choose Properties save, a scan that adds properties, any
+// other write) or the data file is looked for in other folders.
 #include <cstdint>
 #include <string>
 

@@ -206,6 +206,25 @@ TEST(Devices, ListsOrderGroupsFirstAndFilterByType) {
     EXPECT_EQ(rows, 1);
 }
 
+// The kind a click asks is kept in memory, but never past a write of this
+// process or into another data file: a stale kind would refuse a computer
+// or list a group as one.
+TEST(Devices, KeptKindFollowsEveryWriteAndEveryDataFile) {
+    std::int32_t id = 0;
+    {
+        TestDatabase db;
+        id = Add_Computer("PC1");
+        EXPECT_EQ(Kept_Device_Type(id), 2);
+        ASSERT_TRUE(Execute_SQL("UPDATE DEV_TBL SET DEV_TYPE_ID=1 WHERE DEV_ID=" + std::to_string(id)));
+        EXPECT_EQ(Kept_Device_Type(id), 1);
+        EXPECT_EQ(Kept_Device_Type(9999), 0);
+    }
+    TestDatabase other;  // only the data file moved: nothing written yet
+    EXPECT_EQ(Kept_Device_Type(id), 0);
+    ASSERT_EQ(Add_Device("Branch", "", "", 0, 0, 0, 0, "", 1, 1, "", "me"), id);
+    EXPECT_EQ(Kept_Device_Type(id), 1);
+}
+
 TEST(Devices, ServerTypeNamesFollowTheBitsInOrder) {
     TestDatabase db;
     std::int32_t id = Add_Device("SRV", "", "", 500, 0x9003, 5, 2, "", 1, 2, "", "me");

@@ -67,8 +67,8 @@ public:
     }
 
 private:
-    // A slim lock: uncontended it is one atomic exchange; contended, it
-    // spins briefly before the thread waits.
+    // A slim lock: uncontended it is one atomic operation, and a thread
+    // that finds it taken waits instead of spinning.
     struct Guard {
         explicit Guard(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
         ~Guard() { ReleaseSRWLockExclusive(&lock_); }

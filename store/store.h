@@ -101,14 +101,14 @@ void Set_Store_Environment(StoreEnvironment environment);
 void Reset_Store_Environment();
 
 // Grows with every statement this process runs that is not a plain SELECT
-// (through Run_SQL or a session's row runner). What is kept in memory from
-// the store holds while the count it was read at stays (and the data file's
-// folders are the same). Writes by other processes are not seen.
+// (through Run_SQL or a session's row runner). Writes by other processes are
+// not seen.
 std::uint64_t Store_Change_Count();
 void Note_Store_Change();
-// Where reads kept in memory stand: they hold while this compares equal. The
-// folders the data file is looked for in, not the file itself: looking for
-// it would cost a file system call per read.
+// Where reads kept in memory stand: what is kept from the store holds while
+// this compares equal, that is while the change count it was read at stays
+// and the data file is looked for in the same folders. The folders, not the
+// file itself: looking for it would cost a file system call per read.
 struct StoreReadPoint {
     std::uint64_t changes = 0;
     std::string folders;

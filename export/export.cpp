@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -48,7 +48,7 @@ std::size_t Char_Offset(std::string_view s, std::size_t n) {
 }
 
 // Appends exactly w characters: cut to w - 3 and "...", or filled with blanks.
-void Append_Fit(std::string& out, std::string_view s, std::size_t w) {
+void Append_Fit(Export_Bytes& out, std::string_view s, std::size_t w) {
     const std::size_t n = Char_Count(s);
     if (n > w) {
         out.append(s.substr(0, Char_Offset(s, w >= 3 ? w - 3 : 0)));
@@ -81,7 +81,7 @@ std::string Text_Cell(std::string_view s) {
 
 // Appends the cell fitted to w characters; a well-formed cell without line
 // breaks goes straight in without a copy.
-void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool trim);
+void Append_Fitted(Export_Bytes& out, std::string_view s, std::size_t w, bool trim);
 
 std::string_view Trim_Blanks(std::string_view s) {
     auto b = s.find_first_not_of(' ');
@@ -90,7 +90,7 @@ std::string_view Trim_Blanks(std::string_view s) {
     return s.substr(b, e - b + 1);
 }
 
-void Append_Fitted(std::string& out, std::string_view s, std::size_t w, bool trim) {
+void Append_Fitted(Export_Bytes& out, std::string_view s, std::size_t w, bool trim) {
     if (trim) s = Trim_Blanks(s);
     const std::size_t n = Plain_Char_Count(s);
     if (n == std::string_view::npos) {
@@ -203,8 +203,8 @@ private:
 
     bool Flush() {
         if (failed_ || !file_) return false;
-        const std::string& all = text_.bytes;
-        std::string_view text(all.data() + raw_, all.size() - raw_);
+        const Export_Bytes& all = text_.bytes;
+        const std::string_view text(all.data() + raw_, all.size() - raw_);
         bool ok = true;
         if (encoding_ == File_Encoding::Ansi) {
             bytes_.clear();
@@ -288,7 +288,7 @@ std::size_t Width_Of(const std::vector<std::size_t>& widths, std::size_t column)
     return column < widths.size() ? widths[column] : static_cast<std::size_t>(Text_Extra_Column_Width);
 }
 
-void Format_Text_Header(std::string& line, const ListModel& list, const std::vector<std::size_t>& widths,
+void Format_Text_Header(Export_Bytes& line, const ListModel& list, const std::vector<std::size_t>& widths,
                         std::size_t margin, std::size_t gap) {
     line.append(margin, ' ');
     for (std::size_t c = 0; c < list.Column_Count(); ++c) {
@@ -299,30 +299,24 @@ void Format_Text_Header(std::string& line, const ListModel& list, const std::vec
 }
 
 // A row goes into room reserved for it at once: a plain cell that fits is
-// copied and filled there; any other cell takes the general way.
-void Format_Text_Row(std::string& line, const ListItem& item, const std::vector<std::size_t>& widths,
+// copied and filled there as it is counted; any other cell takes the
+// general way.
+void Format_Text_Row(Export_Bytes& line, const ListItem& item, const std::vector<std::size_t>& widths,
                      std::size_t margin, std::size_t gap) {
     const std::size_t cells = 1 + item.sub_items.size();
     auto cell = [&](std::size_t k) -> std::string_view {
         return k == 0 ? Trim_Blanks(item.text) : std::string_view(item.sub_items[k - 1]);
     };
-    std::size_t room = margin + CRLF.size();
+    std::size_t room = margin + CRLF.size() + Room_Slack;
     for (std::size_t k = 0; k < cells; ++k) room += (k > 0 ? gap : 0) + cell(k).size() + Width_Of(widths, k);
-    char* p = Reserve_End(line, room);
-    std::memset(p, ' ', margin);
-    p += margin;
+    char* p = Put_Blanks(Reserve_End(line, room), margin);
     for (std::size_t k = 0; k < cells; ++k) {
-        if (k > 0) {
-            std::memset(p, ' ', gap);
-            p += gap;
-        }
+        if (k > 0) p = Put_Blanks(p, gap);
         const std::string_view text = cell(k);
         const std::size_t w = Width_Of(widths, k);
-        const std::size_t n = Plain_Char_Count(text);
+        const std::size_t n = Put_Plain_Cell(p, text);
         if (n != std::string_view::npos && n <= w) {
-            p = Put(p, text);
-            std::memset(p, ' ', w - n);
-            p += w - n;
+            p = Put_Blanks(p + text.size(), w - n);
             continue;
         }
         // The general way writes at the end of the line, then the room for
@@ -367,15 +361,16 @@ void Format_Html_Row(Export_Text& line, const ListItem& item, std::size_t subs, 
         if (k == 0) return Is_Blank(item.text) ? std::string_view() : std::string_view(item.text);
         return k > subs ? std::string_view() : std::string_view(item.sub_items[k - 1]);
     };
-    std::size_t room = Row_Open.size() + open.size() + close.size() + (columns - 1) * between.size();
+    std::size_t room =
+        Row_Open.size() + open.size() + close.size() + (columns - 1) * between.size() + Room_Slack;
     for (std::size_t k = 0; k < columns; ++k) room += std::max(Blank.size(), Html_Room(cell(k)));
     char* p = Put(Reserve_End(line.bytes, room), Row_Open);
     for (std::size_t k = 0; k < columns; ++k) {
-        p = Put(p, k == 0 ? open : between);
+        p = Put_Short(p, k == 0 ? open : between);
         const std::string_view text = cell(k);
         p = text.empty() ? Put(p, Blank) : Put_Html(p, text, line.ill_formed);
     }
-    Set_End(line.bytes, Put(p, close));
+    Set_End(line.bytes, Put_Short(p, close));
 }
 
 }  // namespace
@@ -456,7 +451,7 @@ bool clsExport::Export_To_HTML_File(const ListModel& lvwSource, const std::strin
     Export_Sink sink(encoder_, strFileName);
     if (!sink.Open(Html_Charset_Head)) return Report_Failure();
     Export_Text& text = sink.Text();
-    std::string& out = text.bytes;
+    Export_Bytes& out = text.bytes;
     out += CRLF;
     out += "<b>&nbsp;</b>";
     out += CRLF;
@@ -554,7 +549,7 @@ bool clsExport::Export_To_Text_File(const ListModel& lvwTemp, const std::string&
 
     Export_Sink sink(encoder_, strFileName);
     if (!sink.Open()) return Report_Failure();
-    std::string& out = sink.Text().bytes;  // every cell goes in fitted, well-formed
+    Export_Bytes& out = sink.Text().bytes;  // every cell goes in fitted, well-formed
     out += CRLF;
     out += Repeat('-', 80);
     out += CRLF;

@@ -1,10 +1,14 @@
 #include "export/export_text.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
 
 #include "core/utf.h"
+
+// Every x86-64 processor has SSE2, the one target of these programs.
+#include <emmintrin.h>
 
 namespace crv {
 namespace {
@@ -23,50 +27,6 @@ constexpr Class_Table Classes() {
     return table;
 }
 
-constexpr std::uint64_t Ones = 0x0101010101010101ULL;
-constexpr std::uint64_t Highs = 0x8080808080808080ULL;
-
-// Bytes of the word equal to c, as their high bits (exact enough when the
-// word is ASCII, which is all it is asked about: a false mark can only
-// follow a true one).
-constexpr std::uint64_t Equal_Bytes(std::uint64_t word, char c) {
-    const std::uint64_t x = word ^ (Ones * static_cast<unsigned char>(c));
-    return (x - Ones) & ~x & Highs;
-}
-
-// The bytes of the word that are NUL, a special, or 0x80 and up, as their
-// high bits; only the lowest mark is exact, which is the one used.
-template <char... Specials>
-std::uint64_t Marks(std::uint64_t word) {
-    return (word & Highs) | Equal_Bytes(word, '\0') | (Equal_Bytes(word, Specials) | ... | 0);
-}
-
-// The next bytes from s[i], up to eight, as one word (the first in the low
-// byte) and how many of them are the text's; the rest are zero.
-std::uint64_t Load(const char* s, std::size_t i, std::size_t size, std::size_t& got) {
-    std::uint64_t word = 0;
-    if (i + 8 <= size) {
-        std::memcpy(&word, s + i, 8);
-        got = 8;
-    } else if (size >= 8) {
-        std::memcpy(&word, s + size - 8, 8);  // the last word, read back over bytes already done
-        word >>= 8 * (i - (size - 8));
-        got = size - i;
-    } else {
-        got = size - i;  // a short text: byte by byte, cheaper than a copy of unknown length
-        for (std::size_t k = 0; k < got; ++k) word |= std::uint64_t{static_cast<unsigned char>(s[i + k])} << (8 * k);
-    }
-    return word;
-}
-
-// How many bytes of the loaded word are plain.
-template <char... Specials>
-std::size_t Plain_Bytes(std::uint64_t word, std::size_t got) {
-    std::uint64_t marks = Marks<Specials...>(word);
-    if (got < 8) marks &= (std::uint64_t{1} << (8 * got)) - 1;
-    return marks == 0 ? got : static_cast<std::size_t>(std::countr_zero(marks)) / 8;
-}
-
 // The length of the well-formed character at s[i] (a byte from 0x80 up), or 0.
 std::size_t Character_At(const char* s, std::size_t i, std::size_t size) {
     const auto b = static_cast<unsigned char>(s[i]);
@@ -76,7 +36,41 @@ std::size_t Character_At(const char* s, std::size_t i, std::size_t size) {
     return i + length <= size && Is_Valid_Utf8(std::string_view(s + i, length)) ? length : 0;
 }
 
-// The one pass: plain bytes a word at a time (the whole word is stored,
+// Sixteen bytes at a time. A block may be read past the end of the text,
+// but never into the next memory page, so the read cannot fault; the bytes
+// past the end are masked off and never used.
+using Block = __m128i;
+constexpr std::size_t Block_Bytes = 16;
+constexpr std::uintptr_t Page_Bytes = 4096;
+
+__attribute__((no_sanitize_address)) inline Block Load_Over(const char* p) {
+    return _mm_loadu_si128(reinterpret_cast<const Block*>(p));
+}
+
+inline Block Load_Block(const char* s, std::size_t i, std::size_t size, std::size_t& got) {
+    got = std::min(Block_Bytes, size - i);
+    const char* at = s + i;
+    if (got == Block_Bytes || (reinterpret_cast<std::uintptr_t>(at) % Page_Bytes) <= Page_Bytes - Block_Bytes)
+        return Load_Over(at);
+    alignas(16) char copy[Block_Bytes] = {};
+    std::memcpy(copy, at, got);
+    return _mm_load_si128(reinterpret_cast<const Block*>(copy));
+}
+
+inline void Store_Block(char* p, Block b) { _mm_storeu_si128(reinterpret_cast<Block*>(p), b); }
+
+// How many bytes of the block, from its first, are plain.
+template <char... Specials>
+std::size_t Plain_In_Block(Block b, std::size_t got) {
+    Block marks = _mm_cmpeq_epi8(b, _mm_setzero_si128());
+    ((marks = _mm_or_si128(marks, _mm_cmpeq_epi8(b, _mm_set1_epi8(Specials)))), ...);
+    std::uint32_t bits = static_cast<std::uint32_t>(_mm_movemask_epi8(marks) | _mm_movemask_epi8(b));
+    bits &= (std::uint32_t{1} << got) - 1;
+    return bits == 0 ? got : static_cast<std::size_t>(std::countr_zero(bits));
+}
+static_assert(Block_Bytes <= Room_Slack, "the room's slack takes one whole block");
+
+// The one pass: plain bytes a block at a time (the whole block is stored,
 // the output moves on by its plain bytes: the room has Room_Slack for it),
 // specials through `escape`, NULs dropped, characters from 0x80 up checked
 // and copied.
@@ -88,9 +82,9 @@ char* Put_Escaped(char* p, std::string_view text, const Class_Table& classes, Es
     std::size_t i = 0;
     while (i < size) {
         std::size_t got = 0;
-        const std::uint64_t word = Load(s, i, size, got);
-        const std::size_t plain = Plain_Bytes<Specials...>(word, got);
-        std::memcpy(p, &word, 8);
+        const Block block = Load_Block(s, i, size, got);
+        const std::size_t plain = Plain_In_Block<Specials...>(block, got);
+        Store_Block(p, block);
         p += plain;
         i += plain;
         if (plain == got) continue;
@@ -138,24 +132,49 @@ char* Put_Html(char* p, std::string_view s, bool& ill_formed) {
         ill_formed);
 }
 
-std::size_t Plain_Char_Count(std::string_view text) {
+namespace {
+
+// The one pass of a fixed-width cell: counts its characters and, when `p`
+// is given, copies it there a block at a time.
+std::size_t Count_Plain(char* p, std::string_view text) {
     const char* s = text.data();
     const std::size_t size = text.size();
     std::size_t n = 0;
     for (std::size_t i = 0; i < size;) {
         std::size_t got = 0;
-        const std::uint64_t word = Load(s, i, size, got);  // before got is read
-        const std::size_t plain = Plain_Bytes<'\r', '\n'>(word, got);
+        const Block block = Load_Block(s, i, size, got);  // before got is read
+        const std::size_t plain = Plain_In_Block<'\r', '\n'>(block, got);
+        if (p) Store_Block(p + i, block);
         n += plain;
         i += plain;
         if (plain == got) continue;
         if (Text_Classes[static_cast<unsigned char>(s[i])] != High) return std::string_view::npos;
         const std::size_t length = Character_At(s, i, size);
         if (length == 0) return std::string_view::npos;
+        if (p) std::memcpy(p + i, s + i, length);
         i += length;
         ++n;
     }
     return n;
+}
+
+}  // namespace
+
+std::size_t Plain_Char_Count(std::string_view text) { return Count_Plain(nullptr, text); }
+
+std::size_t Put_Plain_Cell(char* p, std::string_view text) { return Count_Plain(p, text); }
+
+char* Put_Short(char* p, std::string_view s) {
+    if (s.size() > Block_Bytes) return Put(p, s);
+    std::size_t got = 0;
+    if (!s.empty()) Store_Block(p, Load_Block(s.data(), 0, s.size(), got));
+    return p + s.size();
+}
+
+char* Put_Blanks(char* p, std::size_t count) {
+    const Block blanks = _mm_set1_epi8(' ');
+    for (std::size_t k = 0; k < count; k += Block_Bytes) Store_Block(p + k, blanks);
+    return p + count;
 }
 
 }  // namespace crv

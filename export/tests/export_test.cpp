@@ -396,6 +396,28 @@ TEST_F(Export, FailuresAreReportedAndNothingIsWritten) {
     EXPECT_EQ(Body(dir_ / "none.csv"), "\r\n\"icon row\"\r\n\r\n\r\n");
 }
 
+// The chunks of a large export are written while the rest is made: a
+// write that fails partway (the disk is full) still fails the export, with
+// one box, and each writer stops there.
+TEST_F(Export, AWriteThatFailsPartwayFailsTheExportOnce) {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs a device that refuses every write";
+#else
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    ListModel list;
+    list.Add_Column("a", "A", 1);
+    list.Add_Column("b", "B", 1);
+    for (int i = 0; i < 40000; ++i)
+        list.Add_Item("", "row " + std::to_string(i))->Set_Sub_Item(1, std::string(40, 'v'));
+    EXPECT_FALSE(writer_.Export_ListView_To_CSV(list, "", "", "/dev/full", "", true));
+    EXPECT_FALSE(writer_.Export_To_HTML_File(list, "", "", "/dev/full", "", true));
+    EXPECT_FALSE(writer_.Export_To_Text_File(list, "Tabu_x", "", "/dev/full", "", 1, 2, true));
+    ASSERT_EQ(recorder_.reports.size(), 3u);
+    for (const std::string& report : recorder_.reports) EXPECT_EQ(report.rfind("57: ", 0), 0u) << report;
+    EXPECT_TRUE(Pending_Error().empty());
+#endif
+}
+
 TEST_F(Export, EncoderReplacesWhatTheCodePageLacks) {
     if (!test::Platform_Code_Page_Is_1252()) GTEST_SKIP() << "checks Windows-1252 bytes";
     Ansi_Encoder enc = test::Platform_Encoder();

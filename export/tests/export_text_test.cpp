@@ -4,6 +4,11 @@
 
 #include <string>
 
+#ifndef _WIN32
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 namespace crv {
 namespace {
 
@@ -11,13 +16,13 @@ std::string Csv(std::string_view s, bool* ill_formed = nullptr) {
     Export_Text out;
     Append_Csv_Field(out, s);
     if (ill_formed) *ill_formed = out.ill_formed;
-    return out.bytes;
+    return std::string(out.bytes.View());
 }
 
 std::string Html(std::string_view s) {
     Export_Text out;
     Append_Html(out, s);
-    return out.bytes;
+    return std::string(out.bytes.View());
 }
 
 TEST(ExportText, SpecialsAreFoundAtEveryPlaceOfAWord) {
@@ -61,6 +66,39 @@ TEST(ExportText, PlainCharCountCountsCharactersAndRefusesWhatMustBeRepaired) {
     for (std::string_view refused : {std::string_view("0123456789\r\n"), std::string_view("012345678901\n"),
                                      std::string_view("01234567890\0", 12), std::string_view("x\xFF")})
         EXPECT_EQ(Plain_Char_Count(refused), std::string_view::npos) << refused;
+}
+
+// The cell routines read a block past a cell's end only within its memory
+// page: a cell that ends where the next page is not mapped is read, copied
+// and counted like any other.
+TEST(ExportText, ACellAtTheEndOfMappedMemoryIsReadWithoutFault) {
+#ifdef _WIN32
+    GTEST_SKIP() << "maps pages with mmap";
+#else
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    void* mapped = mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    char* base = static_cast<char*>(mapped);
+    ASSERT_EQ(mprotect(base + page, page, PROT_NONE), 0);
+    for (std::size_t length = 1; length <= 40; ++length) {
+        char* cell = base + page - length;
+        std::memset(cell, 'a', length);
+        cell[length / 2] = '"';
+        const std::string_view text(cell, length);
+        std::string expected(text);
+        expected.insert(length / 2, 1, '"');
+        EXPECT_EQ(Csv(text), "\"" + expected + "\"") << length;
+        std::string html(text);
+        html.replace(length / 2, 1, "&quot;");
+        EXPECT_EQ(Html(text), html) << length;
+        cell[length / 2] = 'b';
+        EXPECT_EQ(Plain_Char_Count(text), length);
+        char copy[64 + Room_Slack];
+        EXPECT_EQ(Put_Plain_Cell(copy, text), length);
+        EXPECT_EQ(std::string_view(copy, length), text);
+    }
+    munmap(mapped, 2 * page);
+#endif
 }
 
 }  // namespace

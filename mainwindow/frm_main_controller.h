@@ -22,7 +22,6 @@
 #include "mainwindow/main_commands.h"
 #include "ui/model/list_model.h"
 #include "ui/model/tree_model.h"
-#include "wmi/connection.h"
 
 namespace crv {
 
@@ -463,10 +462,6 @@ private:
     std::string dragged_key_;
     DatagramSender* wol_sender_ = nullptr;
     UpdateHost* update_host_ = nullptr;
-    // The live listings' connection: a click on one feature after another of
-    // one computer connects once. Released when the window closes, inside
-    // the program's COM apartment.
-    KeptWmiConnection live_connection_;
 };
 
 }  // namespace crv

@@ -17,18 +17,22 @@ using namespace main_detail;
 
 namespace {
 
-// The query through the window's kept connection, made with the
-// computer's stored credentials when there is none for it; the failure
-// comes back in status.
-std::unique_ptr<WmiResultSet> Query_Device(KeptWmiConnection& connection, std::int32_t device_id,
-                                           const std::string& computer, int ns, const std::string& query,
-                                           std::int32_t flags, WmiStatus& status) {
+// The computer's stored credentials and one connection to a namespace; the
+// failure comes back in status (and stays pending).
+std::unique_ptr<WmiServices> Connect_Device(std::int32_t device_id, const std::string& computer, int ns,
+                                            WmiStatus& status) {
     std::string user, password, domain;
     // The local computer connects under the caller's own account: its
     // stored credentials would be dropped unread.
     if (!Is_Local_Computer(computer)) Get_Device_Credentials(device_id, user, password, domain);
     Clear_Error();
-    return connection.Exec_Query(computer, user, password, ns, domain, query, flags, status);
+    auto services = Connect_WMI(computer, user, password, ns, domain);
+    if (!services) {
+        status.number = Pending_Error().number;
+        status.description = Pending_Error().description;
+        if (status.number >= 0) status.number = Wbem_E_Failed;
+    }
+    return services;
 }
 
 }  // namespace
@@ -97,8 +101,12 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
     }
 
     WmiStatus status;
-    auto results = Query_Device(live_connection_, lngDeviceID, strDevice, ns, query,
-                                Wbem_Flag_Return_Immediately | Wbem_Flag_Forward_Only, status);
+    auto services = Connect_Device(lngDeviceID, strDevice, ns, status);
+    if (!services) {
+        fail_row(status.number, status.description);
+        return;
+    }
+    auto results = services->Exec_Query(query, Wbem_Flag_Return_Immediately | Wbem_Flag_Forward_Only, status);
     if (!results) {
         fail_row(status.number, status.description);
         return;
@@ -120,7 +128,6 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
     WmiInstance object;
     while (true) {
         if (!results->Next(object, status)) {
-            live_connection_.Note_Failure(status);
             if (status.Failed()) fail_row(status.number, status.description);
             break;
         }
@@ -211,8 +218,12 @@ void MainController::Show_Stored_Feature(const std::string& strScanDate, std::in
 
 void MainController::Refresh_MAC_Address(std::int32_t lngDeviceID, const std::string& strDevice) {
     WmiStatus status;
-    auto results = Query_Device(
-        live_connection_, lngDeviceID, strDevice, 0,
+    auto services = Connect_Device(lngDeviceID, strDevice, 0, status);
+    if (!services) {
+        Clear_Error();
+        return;
+    }
+    auto results = services->Exec_Query(
         std::string("Select") + " * " + "from Win32_NetworkAdapterConfiguration where IPEnabled=true",
         Wbem_Flag_Return_Immediately, status);
     if (!results) {
@@ -232,7 +243,6 @@ void MainController::Refresh_MAC_Address(std::int32_t lngDeviceID, const std::st
         text += value;
     }
     if (status.Failed()) {
-        live_connection_.Note_Failure(status);
         Clear_Error();
         return;
     }

@@ -224,7 +224,6 @@ void MainController::Refresh_Live_List() {
 void MainController::Form_Unload() {
     Cancel_Requested = true;
     Set_Timer(tmrMain, false, 0);
-    live_connection_.Drop();
     Save_Features_Expanded();
     // The other windows close before the database is compacted under them.
     if (host_) host_->Unload_All_Forms();

@@ -1,7 +1,6 @@
 #include "wmi/connection.h"
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 #include "core/error.h"
@@ -84,48 +83,6 @@ std::unique_ptr<WmiServices> Connect_WMI(const std::string& computer, const std:
         return nullptr;
     }
     return services;
-}
-
-bool Is_Connection_Lost(std::int32_t number) {
-    return number == Rpc_E_Disconnected || number == Rpc_S_Server_Unavailable || number == Wbem_E_Transport_Failure;
-}
-
-std::unique_ptr<WmiResultSet> KeptWmiConnection::Exec_Query(const std::string& computer, const std::string& user,
-                                                            const std::string& password, std::int32_t namespaceIndex,
-                                                            const std::string& domain, const std::string& wql,
-                                                            std::int32_t flags, WmiStatus& status) {
-    // Every part of the key can hold any text: each is closed with a NUL,
-    // which none of them holds.
-    std::string key = std::to_string(reinterpret_cast<std::uintptr_t>(&Current_Wmi_Port()));
-    for (const std::string* part : {&computer, &user, &password, &domain}) {
-        key += '\0';
-        key += part == &computer ? Upper(*part) : *part;
-    }
-    key += '\0';
-    key += std::to_string(namespaceIndex);
-    if (key != key_) Drop();
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const bool kept = services_ != nullptr;
-        if (!kept) {
-            auto made = Connect_WMI(computer, user, password, namespaceIndex, domain);
-            if (!made) {
-                status = WmiStatus::Error(Pending_Error().number < 0 ? Pending_Error().number : Wbem_E_Failed,
-                                          Pending_Error().description);
-                return nullptr;
-            }
-            services_ = std::move(made);
-            key_ = key;
-        }
-        const std::shared_ptr<WmiServices> services = services_;
-        status = {};
-        auto results = services->Exec_Query(wql, flags, status);
-        if (results) return results;
-        if (!status.Failed()) status = WmiStatus::Error(Wbem_E_Failed);
-        if (!Is_Connection_Lost(status.number)) return nullptr;
-        Drop();
-        if (!kept) return nullptr;  // a new connection that fails so is not tried again
-    }
-    return nullptr;
 }
 
 std::unique_ptr<WmiServices> Connect_WMI_CIMV2(const std::string& computer, std::string& user,

@@ -49,42 +49,6 @@ std::unique_ptr<WmiServices> Connect_WMI(const std::string& computer, const std:
                                          const std::string& password, std::int32_t namespaceIndex,
                                          const std::string& domain);
 
-// The error says the connection itself is gone (the computer restarted, the
-// network dropped, the server went away), not that the request failed.
-bool Is_Connection_Lost(std::int32_t number);
-
-// One connection kept for the requests that follow to the same computer,
-// namespace and account, so that clicking feature after feature of one
-// computer connects once. A kept connection found lost is made once anew.
-// The owner releases it (Drop) before its thread's COM apartment ends; it
-// is used on the thread that made it.
-class KeptWmiConnection {
-public:
-    // Runs the query through the connection kept for this target, made (as
-    // Connect_WMI makes it) when there is none. nullptr with status failed;
-    // a failed connection leaves its error pending too.
-    std::unique_ptr<WmiResultSet> Exec_Query(const std::string& computer, const std::string& user,
-                                             const std::string& password, std::int32_t namespaceIndex,
-                                             const std::string& domain, const std::string& wql,
-                                             std::int32_t flags, WmiStatus& status);
-    // Tells it how a result set of its connection ended: a lost connection
-    // is dropped, so the next request connects anew.
-    void Note_Failure(const WmiStatus& status) {
-        if (Is_Connection_Lost(status.number)) Drop();
-    }
-    void Drop() {
-        services_.reset();
-        key_.clear();
-    }
-    bool Holds() const { return services_ != nullptr; }
-
-private:
-    std::string key_;  // the port, computer, namespace and account it was made for
-    // Shared with the caller of the request that is running, so a request
-    // that replaces it in the meantime does not pull it from under one.
-    std::shared_ptr<WmiServices> services_;
-};
-
 // The reachability test of the scan dialog: root\CIMV2, never raises
 // (nullptr and no pending error on failure). The shaped user and password
 // are written back; the computer name is not, so the caller keeps the name

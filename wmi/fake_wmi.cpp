@@ -53,8 +53,7 @@ private:
 
 class FakeServices final : public WmiServices {
 public:
-    FakeServices(FakeWmiPort& port, WmiConnectRequest request)
-        : port_(port), request_(std::move(request)), number_(port.connects.size() - 1) {
+    FakeServices(FakeWmiPort& port, WmiConnectRequest request) : port_(port), request_(std::move(request)) {
         ++port_.open_connections;
     }
     ~FakeServices() override { --port_.open_connections; }
@@ -62,10 +61,6 @@ public:
     std::unique_ptr<WmiResultSet> Exec_Query(const std::string& wql, std::int32_t, WmiStatus& status) override {
         port_.queries.push_back(wql);
         status = {};
-        if (number_ < port_.lost_below) {
-            status = WmiStatus::Error(Rpc_E_Disconnected, "The object invoked has disconnected from its clients.");
-            return nullptr;
-        }
         auto it = port_.answers.find(wql);
         static const FakeWmiPort::QueryAnswer none;
         const auto& answer = it == port_.answers.end() ? none : it->second;
@@ -121,7 +116,6 @@ public:
 private:
     FakeWmiPort& port_;
     WmiConnectRequest request_;
-    std::size_t number_;  // in the order the port made its connections
 };
 
 }  // namespace

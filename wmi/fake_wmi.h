@@ -82,11 +82,6 @@ public:
     std::map<std::string, WmiInstance> objects;
     std::map<std::string, std::int32_t> registry_statuses;  // by method name: the ReturnValue it answers
 
-    // Connections made before this many (in the order of `connects`) are
-    // gone: every query through them fails with RPC_E_DISCONNECTED, as after
-    // the computer restarted.
-    std::size_t lost_below = 0;
-
     std::vector<WmiConnectRequest> connects;
     std::vector<std::string> queries;
     std::vector<MethodCall> method_calls;

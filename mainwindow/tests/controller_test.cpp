@@ -102,30 +102,6 @@ TEST_F(ControllerTest, LiveClassListingRowsAndDescriptors) {
     EXPECT_EQ(wmi_.connects.back().server, "PC7");
 }
 
-// Clicks on one computer's features connect once; when that computer
-// dropped the connection (it restarted), the next click connects anew and
-// lists, with no error row; closing the window lets the connection go.
-TEST_F(ControllerTest, LiveClicksShareOneConnectionAndOutliveALostOne) {
-    Start();
-    wmi_.Set_Objects("SELECT * FROM Win32_Processor", {Instance({Wmi_Text("Name", "Phoenix")})});
-    Click("Win32_OperatingSystem");
-    Click("Win32_Processor");
-    Click("Win32_OperatingSystem");
-    EXPECT_EQ(wmi_.connects.size(), 1u);
-
-    wmi_.lost_below = wmi_.connects.size();
-    Click("Win32_Processor");
-    EXPECT_EQ(wmi_.connects.size(), 2u);
-    ASSERT_GT(c_.lvwMain.Item_Count(), 1u);
-    EXPECT_EQ(c_.lvwMain.Item(1).Sub_Item(1), "Phoenix");
-    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i)
-        EXPECT_NE(c_.lvwMain.Item(i).key.rfind("Error", 0), 0u) << c_.lvwMain.Item(i).key;
-    EXPECT_TRUE(host_.boxes.empty());
-
-    c_.Form_Unload();
-    EXPECT_EQ(wmi_.open_connections, 0u);
-}
-
 TEST_F(ControllerTest, DispatchByKeyChoosesLayoutNamespaceAndQuery) {
     Start();
     Register_Operation_Stubs();

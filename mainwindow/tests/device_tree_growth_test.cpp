@@ -91,16 +91,15 @@ TEST_F(ControllerTest, StartUpReadsEachThingOnceAndWritesNothingBack) {
 
 // A click on a live class of another computer costs the store four
 // connections the first time: the device's kind, the class's properties, the
-// device's credentials, and whether its name is this computer's. The kind,
-// the class's properties and the WMI connection are kept from then on, until
-// the store changes: two for another class, one (the credentials, which
-// decide whether the kept connection still fits) for the same. The
-// feature's id comes with its node.
+// device's credentials, and whether its name is this computer's. The kind
+// and the class's properties are kept from then on, until the store
+// changes: three for another class, two for the same. The feature's id
+// comes with its node.
 TEST_F(ControllerTest, AClickOnALiveClassOpensTheStoreOnlyForWhatIsNotKept) {
     Set_Online(true);
     Start();
     const std::pair<const char*, int> clicks[] = {
-        {"Win32_Processor", 4}, {"Win32_OperatingSystem", 2}, {"Win32_Processor", 1}};
+        {"Win32_Processor", 4}, {"Win32_OperatingSystem", 3}, {"Win32_Processor", 2}};
     for (const auto& [key, connections] : clicks) {
         ConnectionCounter counter;
         Click(key);

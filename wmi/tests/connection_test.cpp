@@ -195,59 +195,5 @@ TEST_F(ConnectionTest, NamesThatAreNoIdentifiersNeverReachAQuery) {
     EXPECT_TRUE(port.queries.empty());
 }
 
-
-// Feature after feature of one computer goes through one connection; another
-// account, namespace or computer makes its own; a kept connection that the
-// computer dropped (it restarted) is made once anew and the request still
-// answers; a failure of the new one is the request's, tried no more.
-TEST_F(ConnectionTest, AKeptConnectionServesItsTargetAndIsMadeAnewOnlyWhenLost) {
-    port.Set_Objects("SELECT * FROM Win32_BIOS", {WmiInstance{"p", "Win32_BIOS", {Wmi_Text("Name", "B")}}});
-    KeptWmiConnection kept;
-    WmiStatus status;
-    auto ask = [&](const std::string& computer, const std::string& user, std::int32_t ns) {
-        return kept.Exec_Query(computer, user, "pw", ns, "other", "SELECT * FROM Win32_BIOS", 0, status) != nullptr;
-    };
-    ASSERT_TRUE(ask("PC7", "admin", 0));
-    ASSERT_TRUE(ask("pc7", "admin", 0));  // a name in other letters is the same computer
-    EXPECT_EQ(port.connects.size(), 1u);
-    ASSERT_TRUE(ask("PC7", "admin2", 0));
-    ASSERT_TRUE(ask("PC7", "admin2", 4));
-    ASSERT_TRUE(ask("PC8", "admin2", 4));
-    EXPECT_EQ(port.connects.size(), 4u);
-    EXPECT_EQ(port.open_connections, 1u);  // the one kept, no more
-    EXPECT_EQ(Last().server, "PC8");
-
-    port.lost_below = port.connects.size();
-    ASSERT_TRUE(ask("PC8", "admin2", 4)) << status.description;
-    EXPECT_EQ(port.connects.size(), 5u);
-    EXPECT_FALSE(status.Failed());
-
-    // Lost again, and the computer refuses the new connection: that refusal
-    // is what the caller sees, and nothing is kept.
-    port.lost_below = port.connects.size();
-    port.connect_result = [](const WmiConnectRequest&) { return WmiStatus::Error(Rpc_S_Server_Unavailable, "gone"); };
-    EXPECT_FALSE(ask("PC8", "admin2", 4));
-    EXPECT_EQ(status.number, Rpc_S_Server_Unavailable);
-    EXPECT_EQ(port.connects.size(), 6u);
-    EXPECT_FALSE(kept.Holds());
-
-    // A new connection that is lost at once is not made a third time.
-    port.connect_result = nullptr;
-    port.lost_below = 100;
-    EXPECT_FALSE(ask("PC8", "admin2", 4));
-    EXPECT_EQ(status.number, Rpc_E_Disconnected);
-    EXPECT_EQ(port.connects.size(), 7u);
-
-    // A result set that ends on a lost connection drops it; any other
-    // failure keeps it.
-    port.lost_below = 0;
-    ASSERT_TRUE(ask("PC8", "admin2", 4));
-    kept.Note_Failure(WmiStatus::Error(Wbem_E_Invalid_Class));
-    EXPECT_TRUE(kept.Holds());
-    kept.Note_Failure(WmiStatus::Error(Rpc_E_Disconnected));
-    EXPECT_FALSE(kept.Holds());
-    EXPECT_EQ(port.open_connections, 0u);
-}
-
 }  // namespace
 }  // namespace crv

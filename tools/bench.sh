@@ -33,15 +33,26 @@ xprefix="$PWD/build/bench-windows/wineprefix-x"
 trap 'WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1; WINEPREFIX="$xprefix" wineserver -k >/dev/null 2>&1; rm -rf "$log"' EXIT
 on_screen() {
   if [[ "$(basename "${@: -1}")" == mainwindow_* ]] && command -v xvfb-run >/dev/null; then
+    local rc
     CORVALIN_WINE_X=1 WINEPREFIX="$xprefix" xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    rc=$?
     WINEPREFIX="$xprefix" wineserver -k >/dev/null 2>&1
+    return $rc
   else
     "$@"
   fi
 }
+# A benchmark that fails says how it ended and what it last wrote to stderr
+# (kept aside: Wine's own messages would bury the table).
 for b in $(find build/bench-windows -type f -name '*_benchmark.exe' | sort); do
   echo "== $(basename "$b") (Wine)"
-  on_screen tools/wine-run "$b" 2>/dev/null | tr -d '\r' | tee -a "$log/all.txt"
+  err="$log/$(basename "$b").err"
+  on_screen tools/wine-run "$b" 2>"$err" | tr -d '\r' | tee -a "$log/all.txt"
+  rc=${PIPESTATUS[0]}
+  if [ "$rc" -ne 0 ]; then
+    echo "$(basename "$b") ended with exit code $rc; the end of its stderr:"
+    tail -n 5 "$err"
+  fi
 done
 # Those that start Wine themselves (a fresh wineserver for each start) run
 # from outside it, after the others.

@@ -62,8 +62,16 @@ void frmMain::Impl::Show_Progress_Panel(bool now) {
     KillTimer(hwnd, Progress_Timer_Id);
     progress_asked_.reset();
     Arrange_Panes();
+    Sync_Progress_Panel();
     ShowWindow(picMain, SW_SHOWNA);
     UpdateWindow(picMain);
+}
+
+void frmMain::Impl::Sync_Progress_Panel() {
+    pbrMain.Set_Range(0, c.progress.max);
+    pbrMain.Set_Value(c.progress.value);
+    lblListedCount.Set_Text(c.progress.listed_caption);
+    UpdateWindow(lblListedCount.Handle());
 }
 
 void frmMain::Impl::Do_Events() {
@@ -381,10 +389,7 @@ void frmMain::Impl::View_Changed(ViewPart part) {
         }
         break;
     case ViewPart::Progress:
-        pbrMain.Set_Range(0, c.progress.max);
-        pbrMain.Set_Value(c.progress.value);
-        lblListedCount.Set_Text(c.progress.listed_caption);
-        UpdateWindow(lblListedCount.Handle());
+        if (IsWindowVisible(picMain)) Sync_Progress_Panel();
         Show_Progress_Panel(false);
         break;
     case ViewPart::Scan_Dates:
@@ -434,6 +439,7 @@ std::uintptr_t frmMain::Control_Handle(const std::string& name) const {
     else if (name == "clbMain") h = i.clbMain.Handle();
     else if (name == "clbScan") h = i.clbScan.Handle();
     else if (name == "picMain") h = i.picMain;
+    else if (name == "lblListedCount") h = i.lblListedCount.Handle();
     else if (name == "cmdCancel") h = i.cmdCancel;
     else if (auto t = i.toolbars.find(name); t != i.toolbars.end()) h = t->second->Handle();
     return reinterpret_cast<std::uintptr_t>(h);

@@ -84,6 +84,11 @@ struct frmMain::Impl final : MainHost {
     // before any paint, and showing and hiding it costs more than a short
     // listing under Wine. `now` shows an asked-for panel at once.
     void Show_Progress_Panel(bool now);
+    // The panel's bar and count take the listing's progress only while the
+    // panel shows, and just before it shows: each write is a round trip to
+    // the window server under Wine, three or more for a listing that hides
+    // the panel before it ever appears.
+    void Sync_Progress_Panel();
     std::optional<DWORD> progress_asked_;
     LocalTime Now() override {
         SYSTEMTIME t;

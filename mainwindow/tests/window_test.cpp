@@ -98,14 +98,26 @@ TEST_F(MainWindowTest, B_OperatingSystemAndAHardwareClassShowRealRows) {
 }
 
 int progress_shows = 0;
+int count_writes = 0;
+std::wstring count_when_shown;
 LRESULT CALLBACK Count_Shows(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
-    if (msg == WM_SHOWWINDOW && wp) ++progress_shows;
+    if (msg == WM_SHOWWINDOW && wp) {
+        ++progress_shows;
+        wchar_t text[64] = {};
+        GetWindowTextW(H("lblListedCount"), text, 64);
+        count_when_shown = text;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+LRESULT CALLBACK Count_Writes(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_SETTEXT) ++count_writes;
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 // Every listing asks for the progress panel; it shows only for one that
-// lasts (a quick one would hide it again before any paint) and hides when
-// the listing ends.
+// lasts (a quick one would hide it again before any paint, and leaves its
+// controls unwritten) and hides when the listing ends. When it shows, its
+// count is the listing's own, not that of the listing before.
 TEST_F(MainWindowTest, B1_TheProgressPanelShowsOnlyForListingsThatLast) {
     HWND panel = H("picMain");
     ASSERT_NE(panel, nullptr);
@@ -123,8 +135,11 @@ TEST_F(MainWindowTest, B1_TheProgressPanelShowsOnlyForListingsThatLast) {
         return out;
     };
     SetWindowSubclass(panel, Count_Shows, 1, 0);
+    SetWindowSubclass(H("lblListedCount"), Count_Writes, 1, 0);
     auto timed_click = [&] {
         progress_shows = 0;
+        count_writes = 0;
+        count_when_shown.clear();
         const DWORD start = GetTickCount();
         C().tvwFeatures_NodeClick(C().tvwFeatures.Find("Win32_Processor"));
         return GetTickCount() - start;
@@ -136,6 +151,7 @@ TEST_F(MainWindowTest, B1_TheProgressPanelShowsOnlyForListingsThatLast) {
     EXPECT_EQ(List_Text(List_Find("    Name"), 1), "cpu 0");
     if (quick < 80) {
         EXPECT_EQ(progress_shows, 0) << quick << " ms";
+        EXPECT_EQ(count_writes, 0) << quick << " ms";
     }
 
     port.Set_Objects(wql, objects(150000));
@@ -144,10 +160,14 @@ TEST_F(MainWindowTest, B1_TheProgressPanelShowsOnlyForListingsThatLast) {
     EXPECT_EQ(List_Text(List_Find("    Name"), 1), "cpu 0");
     if (slow >= 300) {
         EXPECT_EQ(progress_shows, 1) << slow << " ms";
+        EXPECT_EQ(count_when_shown.rfind(L"Listed ", 0), 0u);
+        EXPECT_NE(count_when_shown, L"Listed 0");
+        EXPECT_NE(count_when_shown, L"Listed 1");  // the quick listing's
     }
     EXPECT_TRUE(slow >= 300 || progress_shows <= 1);
 
     RemoveWindowSubclass(panel, Count_Shows, 1);
+    RemoveWindowSubclass(H("lblListedCount"), Count_Writes, 1);
     Set_Wmi_Port(previous);
     Pump(20);
 }

@@ -99,7 +99,7 @@ void Append_Fitted(Export_Bytes& out, std::string_view s, std::size_t w, bool tr
     } else if (n > w) {
         Append_Fit(out, s, w);
     } else {
-        char* p = Put(Reserve_End(out, s.size() + (w - n)), s);
+        char* p = Put(out.Reserve_End(s.size() + (w - n)), s);
         std::memset(p, ' ', w - n);
     }
 }
@@ -309,7 +309,7 @@ void Format_Text_Row(Export_Bytes& line, const ListItem& item, const std::vector
     };
     std::size_t room = margin + CRLF.size() + Room_Slack;
     for (std::size_t k = 0; k < cells; ++k) room += (k > 0 ? gap : 0) + cell(k).size() + Width_Of(widths, k);
-    char* p = Put_Blanks(Reserve_End(line, room), margin);
+    char* p = Put_Blanks(line.Reserve_End(room), margin);
     for (std::size_t k = 0; k < cells; ++k) {
         if (k > 0) p = Put_Blanks(p, gap);
         const std::string_view text = cell(k);
@@ -322,11 +322,11 @@ void Format_Text_Row(Export_Bytes& line, const ListItem& item, const std::vector
         // The general way writes at the end of the line, then the room for
         // the rest is taken again.
         const std::size_t rest = static_cast<std::size_t>(line.data() + line.size() - p) - (text.size() + w);
-        Set_End(line, p);
+        line.Set_End(p);
         Append_Fitted(line, text, w, k == 0);
-        p = Reserve_End(line, rest);
+        p = line.Reserve_End(rest);
     }
-    Set_End(line, Put(p, CRLF));
+    line.Set_End(Put(p, CRLF));
 }
 
 void Format_CSV_Header(Export_Text& line, const ListModel& list) {
@@ -341,13 +341,13 @@ void Format_CSV_Header(Export_Text& line, const ListModel& list) {
 void Format_CSV_Row(Export_Text& line, const ListItem& item, std::size_t sub_count) {
     std::size_t room = Csv_Room(item.text) + CRLF.size();
     for (std::size_t k = 0; k < sub_count; ++k) room += 1 + Csv_Room(item.sub_items[k]);
-    char* p = Reserve_End(line.bytes, room);
+    char* p = line.bytes.Reserve_End(room);
     p = Put_Csv_Field(p, item.text, line.ill_formed);
     for (std::size_t k = 0; k < sub_count; ++k) {
         *p++ = ',';
         p = Put_Csv_Field(p, item.sub_items[k], line.ill_formed);
     }
-    Set_End(line.bytes, Put(p, CRLF));
+    line.bytes.Set_End(Put(p, CRLF));
 }
 
 // An HTML row; a cell's close and the next cell's open go in as one piece.
@@ -364,13 +364,13 @@ void Format_Html_Row(Export_Text& line, const ListItem& item, std::size_t subs, 
     std::size_t room =
         Row_Open.size() + open.size() + close.size() + (columns - 1) * between.size() + Room_Slack;
     for (std::size_t k = 0; k < columns; ++k) room += std::max(Blank.size(), Html_Room(cell(k)));
-    char* p = Put(Reserve_End(line.bytes, room), Row_Open);
+    char* p = Put(line.bytes.Reserve_End(room), Row_Open);
     for (std::size_t k = 0; k < columns; ++k) {
         p = Put_Short(p, k == 0 ? open : between);
         const std::string_view text = cell(k);
         p = text.empty() ? Put(p, Blank) : Put_Html(p, text, line.ill_formed);
     }
-    Set_End(line.bytes, Put_Short(p, close));
+    line.bytes.Set_End(Put_Short(p, close));
 }
 
 }  // namespace

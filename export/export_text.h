@@ -27,8 +27,9 @@ public:
     operator std::string_view() const { return View(); }
     void clear() { size_ = 0; }
 
-    // Room for `room` more bytes at the end, left as it is: the caller
-    // writes into it and ends the text with Set_End.
+    // Room for `room` more bytes at the end, left as it is: a row is written
+    // into the most its cells can take at once, then Set_End cuts the text
+    // back to what was written.
     char* Reserve_End(std::size_t room) {
         if (capacity_ - size_ < room) Grow(room);
         char* at = data_.get() + size_;
@@ -73,10 +74,6 @@ struct Export_Text {
     bool ill_formed = false;
 };
 
-// A row is written into room reserved at the end of the text at once (the
-// most its cells can take), then the text is cut back to what was written.
-inline char* Reserve_End(Export_Bytes& s, std::size_t room) { return s.Reserve_End(room); }
-inline void Set_End(Export_Bytes& s, const char* end) { s.Set_End(end); }
 inline char* Put(char* p, std::string_view s) {
     if (!s.empty()) std::memcpy(p, s.data(), s.size());
     return p + s.size();
@@ -94,10 +91,10 @@ char* Put_Csv_Field(char* p, std::string_view s, bool& ill_formed);
 char* Put_Html(char* p, std::string_view s, bool& ill_formed);
 
 inline void Append_Csv_Field(Export_Text& out, std::string_view s) {
-    Set_End(out.bytes, Put_Csv_Field(Reserve_End(out.bytes, Csv_Room(s)), s, out.ill_formed));
+    out.bytes.Set_End(Put_Csv_Field(out.bytes.Reserve_End(Csv_Room(s)), s, out.ill_formed));
 }
 inline void Append_Html(Export_Text& out, std::string_view s) {
-    Set_End(out.bytes, Put_Html(Reserve_End(out.bytes, Html_Room(s)), s, out.ill_formed));
+    out.bytes.Set_End(Put_Html(out.bytes.Reserve_End(Html_Room(s)), s, out.ill_formed));
 }
 
 // The characters (code points) of a cell that can go into the fixed-width

@@ -396,9 +396,9 @@ TEST_F(Export, FailuresAreReportedAndNothingIsWritten) {
     EXPECT_EQ(Body(dir_ / "none.csv"), "\r\n\"icon row\"\r\n\r\n\r\n");
 }
 
-// The chunks of a large export are written while the rest is made: a
-// write that fails partway (the disk is full) still fails the export, with
-// one box, and each writer stops there.
+// A write that fails partway through a large export, one chunk among
+// several (the disk is full), fails the export with one box, and each
+// writer stops there.
 TEST_F(Export, AWriteThatFailsPartwayFailsTheExportOnce) {
 #ifdef _WIN32
     GTEST_SKIP() << "needs a device that refuses every write";

@@ -73,13 +73,17 @@ void ListModel::Refresh_Positions() const {
 }
 
 ListItem* ListModel::Add_Item(std::string key, std::string text, std::optional<std::size_t> position) {
-    // The key is hashed once, for the lookup and the insertion.
+    // The key is hashed once, for the lookup and the insertion. The row is
+    // made while its slot in the index loads; a repeated key (rare) throws
+    // the row away. Each member starts from its own initialiser: zeroing the
+    // whole row first would write it twice.
     const bool keyed = !key.empty();
     const std::uint32_t hash = keyed ? KeyIndex::Hash(key) : 0;
-    if (keyed && key_index_.Find(key, hash)) return nullptr;
-    auto item = std::make_unique<ListItem>();
+    if (keyed) key_index_.Prefetch(hash);
+    auto item = std::make_unique_for_overwrite<ListItem>();
     item->key = std::move(key);
     item->text = std::move(text);
+    if (keyed && key_index_.Find(item->key, hash)) return nullptr;
     ListItem* raw = item.get();
     std::size_t at = std::min(position.value_or(items_.size()), items_.size());
     const bool appended = at == items_.size();

@@ -26,6 +26,8 @@ struct ListColumn {
     std::string icon;
 };
 
+// Every member has an initialiser of its own: rows are made without
+// zeroing them first.
 struct ListItem {
     std::string key;  // fixed once the row is in a list (the list indexes it)
     std::string text;

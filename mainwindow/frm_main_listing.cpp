@@ -125,6 +125,7 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
     const PropertyOrder order =
         Select_List_Order(std::string_view(query).substr(7, from == std::string::npos ? 0 : from - 7));
     PropertySequence in_order;
+    PropertyCaptions captions;
     WmiInstance object;
     while (true) {
         if (!results->Next(object, status)) {
@@ -145,23 +146,23 @@ void MainController::Show_Live_Feature(std::int32_t lngDeviceID, const std::stri
         Order_Properties(object.properties, order, in_order);
         for (const auto& entry : in_order) {
             const WmiProperty& prop = object.properties[entry.second];
-            const std::string row_key = prop.name + sep + ns_text;
+            std::string row_key = prop.name + sep + ns_text;
+            const std::string& caption = captions.At(entry.second, prop.name);
             if (prop.is_array) {
-                Format_Property_Value(prop, lvwTemp, row_key, "    " + Make_Display_Name(prop.name), "");
+                Format_Property_Value(prop, lvwTemp, row_key, caption, "");
                 continue;
             }
+            if (Is_Creation_Class_Name(prop.name)) continue;
             std::string value = Format_Property_Value(prop, lvwTemp, row_key, "", key);
             if (value.empty()) continue;
-            if (Is_Creation_Class_Name(prop.name)) continue;
             const std::int32_t position = Goes_Under_Header(prop.name) ? static_cast<std::int32_t>(header_index + 2) : 0;
-            ListItem* row = Add_ListItem_Indented(lvwTemp, position, row_key, "    " + Make_Display_Name(prop.name),
-                                                  "", "Info", 1);
+            ListItem* row = Add_ListItem_Indented(lvwTemp, position, std::move(row_key), caption, "", "Info", 1);
             if (!row) {
                 // A property that repeats in one object keeps its first row.
                 Clear_Error();
                 continue;
             }
-            row->Set_Sub_Item(1, value);
+            row->Set_Sub_Item(1, std::move(value));
         }
         lvwTemp.Add_Item("Space0" + sep + ns_text, "    ");
         pr.listed_caption = "Listed " + ns_text;

@@ -51,18 +51,6 @@ bool Fail(const WmiStatus& status) {
     return false;
 }
 
-// The row caption of the property name at position p of an object.
-const std::string& Caption_At(std::vector<std::pair<std::string, std::string>>& captions, std::size_t p,
-                              const std::string& name) {
-    if (p >= captions.size()) captions.resize(p + 1);
-    auto& [made_for, caption] = captions[p];
-    if (caption.empty() || made_for != name) {
-        made_for = name;
-        caption = Caption_Indent + Make_Display_Name(name);
-    }
-    return caption;
-}
-
 // Writes the objects of the query; false with the error pending when any
 // step failed.
 bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel& list, const TreeNode& node,
@@ -75,10 +63,9 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
     auto objects = services->Exec_Query(wql, Wql_Query_Flags, status);
     if (!objects) return Fail(status);
 
-    // The objects of one class repeat their property names, mostly in the
-    // same order: each position keeps the caption it made last. The check for
-    // a repeated name takes its memory from a buffer that every object reuses.
-    std::vector<std::pair<std::string, std::string>> captions;
+    // The check for a repeated name takes its memory from a buffer that
+    // every object reuses.
+    PropertyCaptions captions;
     std::array<std::byte, 8192> seen_room;
     PropertySequence in_order;
     WmiInstance object;
@@ -102,7 +89,7 @@ bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel&
             const WmiProperty& property = object.properties[p];
             if (!seen.insert(property.name).second) continue;
             std::string key = property.name + Sep + number;
-            const std::string& caption = Caption_At(captions, p, property.name);
+            const std::string& caption = captions.At(p, property.name);
             if (property.is_array) {
                 Format_Property_Value(property, list, key, caption, "");
                 continue;
@@ -147,6 +134,16 @@ bool Goes_Under_Header(std::string_view name) {
 bool Is_Creation_Class_Name(std::string_view name) {
     using namespace std::string_view_literals;
     return name == "CSCreationClassName"sv || name == "SystemCreationClassName"sv || name == "CreationClassName"sv;
+}
+
+const std::string& PropertyCaptions::At(std::size_t position, const std::string& name) {
+    if (position >= made_.size()) made_.resize(position + 1);
+    auto& [made_for, caption] = made_[position];
+    if (caption.empty() || made_for != name) {
+        made_for = name;
+        caption = Caption_Indent + Make_Display_Name(name);
+    }
+    return caption;
 }
 
 PropertyOrder::PropertyOrder(const std::vector<std::string>& names) {

@@ -28,6 +28,18 @@ bool Goes_Under_Header(std::string_view name);
 // The creation class names a listing leaves out.
 bool Is_Creation_Class_Name(std::string_view name);
 
+// The indented row captions of a listing's property names. The objects of
+// one class repeat their names, mostly in the same order: each position keeps
+// the caption it made last, and a name is turned into its caption once per
+// listing rather than once per row.
+class PropertyCaptions {
+public:
+    const std::string& At(std::size_t position, const std::string& name);
+
+private:
+    std::vector<std::pair<std::string, std::string>> made_;  // name, caption
+};
+
 // A feature's chosen property order (its catalogue's LIST_ORDER), made once
 // per listing. Names compare ignoring case, as WMI's do.
 class PropertyOrder {

@@ -102,6 +102,26 @@ TEST_F(ControllerTest, LiveClassListingRowsAndDescriptors) {
     EXPECT_EQ(wmi_.connects.back().server, "PC7");
 }
 
+// The objects of one class may list their properties in other orders: each
+// row keeps its own property's caption, whatever the object before had at
+// that place.
+TEST_F(ControllerTest, LiveCaptionsFollowEachObjectsOwnProperties) {
+    Start();
+    FakeWmiPort::QueryAnswer answer;
+    answer.objects.push_back(Instance({Wmi_Text("FreeSpace", "1"), Wmi_Text("BlockSize", "2")}));
+    answer.objects.push_back(Instance({Wmi_Text("BlockSize", "3"), Wmi_Text("VolumeName", "4"),
+                                       Wmi_Text("FreeSpace", "5")}));
+    answer.objects.push_back(Instance({Wmi_Text("VolumeName", "6")}));
+    wmi_.Set_Answer("SELECT * FROM Win32_OperatingSystem", answer);
+    Click("Win32_OperatingSystem");
+    std::vector<std::string> rows;
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i)
+        if (c_.lvwMain.Item(i).indent == 1)
+            rows.push_back(c_.lvwMain.Item(i).text + "=" + c_.lvwMain.Item(i).Sub_Item(1));
+    EXPECT_EQ(rows, (std::vector<std::string>{"    Free Space=1", "    Block Size=2", "    Block Size=3",
+                                              "    Volume Name=4", "    Free Space=5", "    Volume Name=6"}));
+}
+
 TEST_F(ControllerTest, DispatchByKeyChoosesLayoutNamespaceAndQuery) {
     Start();
     Register_Operation_Stubs();

@@ -172,7 +172,7 @@ LRESULT CALLBACK Control::Parent_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
     switch (msg) {
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lp);
-        if (header && self->hwnd_ && self->Claims_Notification(header->hwndFrom) &&
+        if (header && self->hwnd_ && self->Claims_Notification(*header) &&
             self->On_Notify(*header, result))
             return result;
         break;

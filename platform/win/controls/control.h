@@ -91,7 +91,7 @@ protected:
     // WM_NOTIFY arriving at the parent from this control (or a window it
     // claims through Claims_Notification). Return true when handled.
     virtual bool On_Notify(NMHDR& header, LRESULT& result) { return false; }
-    virtual bool Claims_Notification(HWND from) const { return from == hwnd_; }
+    virtual bool Claims_Notification(const NMHDR& header) const { return header.hwndFrom == hwnd_; }
     // WM_COMMAND arriving at the parent from this control.
     virtual bool On_Command(WORD code, WORD id, LRESULT& result) { return false; }
     // Messages to the control's own window, before the common handling.

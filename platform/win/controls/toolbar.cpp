@@ -20,18 +20,32 @@ bool Toolbar::Create(HWND parent, int id, bool in_rebar) {
     return true;
 }
 
+// A change repaints: each is a round trip to the window server under Wine,
+// and start-up gives every button its image more than once. What is already
+// so is left alone.
+bool Toolbar::Change_Bitmap(int command, int index) {
+    if (SendMessageW(hwnd_, TB_GETBITMAP, static_cast<WPARAM>(command), 0) == index) return false;
+    SendMessageW(hwnd_, TB_CHANGEBITMAP, static_cast<WPARAM>(command), index);
+    return true;
+}
+
 void Toolbar::Set_Image_List(const ImageList* images) {
     images_ = images;
     if (!hwnd_) return;
-    if (images) SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELONG(images->Size(), images->Size()));
-    SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
+    const HIMAGELIST handle = images ? images->Handle() : nullptr;
+    bool changed = false;
+    if (reinterpret_cast<HIMAGELIST>(SendMessageW(hwnd_, TB_GETIMAGELIST, 0, 0)) != handle) {
+        if (images) SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELONG(images->Size(), images->Size()));
+        SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(handle));
+        changed = true;
+    }
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const ToolbarButton& b = buttons_[i];
         if (b.style == ButtonStyle::Separator) continue;
         int image = images_ ? images_->Index_Of(b.image) : -1;
-        SendMessageW(hwnd_, TB_CHANGEBITMAP, i + 1, image >= 0 ? image : I_IMAGENONE);
+        changed |= Change_Bitmap(static_cast<int>(i) + 1, image >= 0 ? image : I_IMAGENONE);
     }
-    SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
+    if (changed) SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
 }
 
 void Toolbar::Fill(TBBUTTON& out, std::size_t definition) const {
@@ -141,7 +155,7 @@ void Toolbar::Set_Image(const std::string& key, const std::string& image) {
     if (!command) return;
     buttons_[static_cast<std::size_t>(command) - 1].image = image;
     int index = images_ ? images_->Index_Of(image) : -1;
-    if (hwnd_) SendMessageW(hwnd_, TB_CHANGEBITMAP, command, index >= 0 ? index : I_IMAGENONE);
+    if (hwnd_) Change_Bitmap(command, index >= 0 ? index : I_IMAGENONE);
 }
 
 void Toolbar::Renew_Images() {
@@ -219,10 +233,18 @@ bool Toolbar::Restore_State(const std::string& app, const std::string& sub_key, 
     return restored;
 }
 
-bool Toolbar::Claims_Notification(HWND from) const {
-    if (from == hwnd_) return true;
-    HWND tips = hwnd_ ? reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0)) : nullptr;
-    return tips && from == tips;
+// Besides the toolbar's own, only its tooltip's notifications are ours. The
+// tooltip is told by the tool it reports on, not by asking the toolbar for
+// its tooltip: that makes the tooltip window when there is none yet, and
+// every toolbar of a rebar would make one at the first notification any of
+// them sent (its first paint), each a window costing a hundred round trips
+// to the server under Wine, though no pointer has rested on a button.
+bool Toolbar::Claims_Notification(const NMHDR& header) const {
+    if (header.hwndFrom == hwnd_) return true;
+    if (header.code > TTN_FIRST || header.code < TTN_LAST || !header.hwndFrom || !hwnd_) return false;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    return SendMessageW(header.hwndFrom, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) && tool.hwnd == hwnd_;
 }
 
 bool Toolbar::On_Command(WORD code, WORD id, LRESULT& result) {

@@ -86,11 +86,14 @@ public:
 private:
     bool On_Command(WORD code, WORD id, LRESULT& result) override;
     bool On_Notify(NMHDR& header, LRESULT& result) override;
-    bool Claims_Notification(HWND from) const override;
+    bool Claims_Notification(const NMHDR& header) const override;
     // Each button's command id is its place in buttons_ + 1.
     int Command_Of(const std::string& key) const;
     const ToolbarButton* By_Command(int command) const;
     void Fill(TBBUTTON& out, std::size_t definition) const;
+    // Gives the button of `command` the image `index`; true when it had
+    // another one.
+    bool Change_Bitmap(int command, int index);
 
     const ImageList* images_ = nullptr;
     std::vector<ToolbarButton> buttons_;

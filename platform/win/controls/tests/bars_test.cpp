@@ -187,6 +187,53 @@ TEST_F(BarsTest, ToolbarButtonsByKeyWithStateImagesAndTooltips) {
     EXPECT_GE(toolbar.Ideal_Size().cx, last.right);
 }
 
+// The tooltip windows of this thread.
+int Tooltip_Windows() {
+    int n = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM lp) -> BOOL {
+            wchar_t name[64];
+            if (GetClassNameW(w, name, 64) && lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) ++*reinterpret_cast<int*>(lp);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+// Toolbars side by side in one rebar hear each other's notifications and the
+// rebar's. Putting them in bands and painting them makes no tooltip window
+// that no pointer asked for, and each toolbar answers its own tooltip only.
+TEST_F(BarsTest, NotificationsOfOneToolbarNeitherMakeNorAnswerAnothersTooltip) {
+    const int tooltips = Tooltip_Windows();
+    Toolbar other;
+    ASSERT_TRUE(other.Create(rebar.Handle(), 302));
+    other.Set_Image_List(&images);
+    other.Add_Button({"Shutdown", "", "Shutdown Computer", "Shutdown"});
+    for (Toolbar* bar : {&toolbar, &other}) {
+        RebarBand band;
+        band.key = bar == &toolbar ? "first" : "second";
+        band.child = bar->Handle();
+        rebar.Add_Band(band);
+    }
+    ShowWindow(host.Handle(), SW_SHOWNA);
+    RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    NMHDR drawn{other.Handle(), 302, static_cast<UINT>(NM_CUSTOMDRAW)};
+    SendMessageW(rebar.Handle(), WM_NOTIFY, 302, reinterpret_cast<LPARAM>(&drawn));
+    EXPECT_EQ(Tooltip_Windows(), tooltips);
+
+    // The second toolbar's tooltip asks about its first button: the answer is
+    // "Shutdown Computer", not the first toolbar's button of the same number.
+    HWND tips = reinterpret_cast<HWND>(SendMessageW(other.Handle(), TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    NMTTDISPINFOW info{};
+    info.hdr = {tips, 1, static_cast<UINT>(TTN_GETDISPINFOW)};
+    SendMessageW(rebar.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    ASSERT_NE(info.lpszText, nullptr);
+    EXPECT_STREQ(info.lpszText, L"Shutdown Computer");
+    EXPECT_LE(Tooltip_Windows(), tooltips + 1);  // the one asked for, if it was not made before
+}
+
 // Buttons added in one go come out as those added one by one: in order, with
 // their images, states and captions, and the bar sized to hold them.
 TEST_F(BarsTest, ButtonsAddedTogetherMatchButtonsAddedOneByOne) {

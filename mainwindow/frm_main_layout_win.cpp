@@ -17,8 +17,7 @@ void frmMain::Impl::Size_Coolbar_Bands() {
         if (t.Button_Count() == 0) continue;
         const RECT r = t.Button_Rect(t.Button_Count() - 1);
         const double width = 2 * t.To_Twips(r.left) + t.To_Twips(r.right - r.left);
-        clbMain.Set_Band_Min_Width(band, width);
-        clbMain.Set_Band_Width(band, width);
+        clbMain.Set_Band_Widths(band, width, width);
     }
 }
 

@@ -103,13 +103,14 @@ double Rebar::Band_Width_Twips(const std::string& key) const {
     return To_Twips(static_cast<int>(info.cx));
 }
 
-bool Rebar::Set_Band_Min_Width(const std::string& key, double width_twips) {
+bool Rebar::Set_Band_Widths(const std::string& key, double min_width_twips, double width_twips) {
     auto index = Native_Index(key);
     if (!index) return false;
     REBARBANDINFOW info = Band_Info(RBBIM_CHILDSIZE);
     SendMessageW(hwnd_, RB_GETBANDINFOW, *index, reinterpret_cast<LPARAM>(&info));
-    info.fMask = RBBIM_CHILDSIZE;
-    info.cxMinChild = static_cast<UINT>(To_Pixels(width_twips));
+    info.fMask = RBBIM_CHILDSIZE | RBBIM_SIZE;
+    info.cxMinChild = static_cast<UINT>(To_Pixels(min_width_twips));
+    info.cx = static_cast<UINT>(To_Pixels(width_twips));
     return SendMessageW(hwnd_, RB_SETBANDINFOW, *index, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 

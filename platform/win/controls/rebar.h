@@ -41,7 +41,9 @@ public:
     bool Band_Visible(const std::string& key) const;
     bool Set_Band_Width(const std::string& key, double width_twips);
     double Band_Width_Twips(const std::string& key) const;
-    bool Set_Band_Min_Width(const std::string& key, double width_twips);
+    // The band's least width and its own width in one change: each change
+    // lays the whole rebar out again.
+    bool Set_Band_Widths(const std::string& key, double min_width_twips, double width_twips);
     bool Set_Band_New_Row(const std::string& key, bool new_row);
     bool Band_New_Row(const std::string& key) const;
     bool Set_Band_Child(const std::string& key, HWND child);

@@ -342,6 +342,13 @@ TEST_F(BarsTest, RebarBandsByKey) {
     info.fMask = RBBIM_SIZE | RBBIM_CHILDSIZE;
     SendMessageW(h, RB_GETBANDINFOW, 1, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(static_cast<int>(info.cyMinChild), Twips_To_Pixels(330, dpi));
+    // Least and own width together, the child's height kept.
+    EXPECT_TRUE(rebar.Set_Band_Widths("Hardware", 1500, 3000));
+    SendMessageW(h, RB_GETBANDINFOW, 1, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(static_cast<int>(info.cxMinChild), Twips_To_Pixels(1500, dpi));
+    EXPECT_EQ(static_cast<int>(info.cx), Twips_To_Pixels(3000, dpi));
+    EXPECT_EQ(static_cast<int>(info.cyMinChild), Twips_To_Pixels(330, dpi));
+    EXPECT_FALSE(rebar.Set_Band_Widths("Nothing", 1, 1));
     EXPECT_FALSE(rebar.Show_Band("Nothing", true));
     EXPECT_EQ(rebar.Band_Width_Twips("Nothing"), 0);
 }

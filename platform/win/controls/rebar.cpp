@@ -87,14 +87,6 @@ bool Rebar::Band_Visible(const std::string& key) const {
     return (info.fStyle & RBBS_HIDDEN) == 0;
 }
 
-bool Rebar::Set_Band_Width(const std::string& key, double width_twips) {
-    auto index = Native_Index(key);
-    if (!index) return false;
-    REBARBANDINFOW info = Band_Info(RBBIM_SIZE);
-    info.cx = static_cast<UINT>(To_Pixels(width_twips));
-    return SendMessageW(hwnd_, RB_SETBANDINFOW, *index, reinterpret_cast<LPARAM>(&info)) != 0;
-}
-
 double Rebar::Band_Width_Twips(const std::string& key) const {
     auto index = Native_Index(key);
     if (!index) return 0;

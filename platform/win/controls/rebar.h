@@ -39,7 +39,6 @@ public:
     // Unknown keys give false / nothing.
     bool Show_Band(const std::string& key, bool visible);
     bool Band_Visible(const std::string& key) const;
-    bool Set_Band_Width(const std::string& key, double width_twips);
     double Band_Width_Twips(const std::string& key) const;
     // The band's least width and its own width in one change: each change
     // lays the whole rebar out again.

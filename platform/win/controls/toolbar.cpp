@@ -20,6 +20,11 @@ bool Toolbar::Create(HWND parent, int id, bool in_rebar) {
     return true;
 }
 
+int Toolbar::Bitmap_Of(const std::string& image) const {
+    const int index = images_ ? images_->Index_Of(image) : -1;
+    return index >= 0 ? index : I_IMAGENONE;
+}
+
 // A change repaints: each is a round trip to the window server under Wine,
 // and start-up gives every button its image more than once. What is already
 // so is left alone.
@@ -42,8 +47,7 @@ void Toolbar::Set_Image_List(const ImageList* images) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const ToolbarButton& b = buttons_[i];
         if (b.style == ButtonStyle::Separator) continue;
-        int image = images_ ? images_->Index_Of(b.image) : -1;
-        changed |= Change_Bitmap(static_cast<int>(i) + 1, image >= 0 ? image : I_IMAGENONE);
+        changed |= Change_Bitmap(static_cast<int>(i) + 1, Bitmap_Of(b.image));
     }
     if (changed) SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
 }
@@ -57,8 +61,7 @@ void Toolbar::Fill(TBBUTTON& out, std::size_t definition) const {
         out.iBitmap = 6;
         return;
     }
-    int image = images_ ? images_->Index_Of(b.image) : -1;
-    out.iBitmap = image >= 0 ? image : I_IMAGENONE;
+    out.iBitmap = Bitmap_Of(b.image);
     out.fsStyle = b.style == ButtonStyle::Check ? BTNS_CHECK : BTNS_BUTTON;
     out.fsState = (b.enabled ? TBSTATE_ENABLED : 0) | (b.checked ? TBSTATE_CHECKED : 0);
     out.iString = -1;
@@ -154,8 +157,7 @@ void Toolbar::Set_Image(const std::string& key, const std::string& image) {
     int command = Command_Of(key);
     if (!command) return;
     buttons_[static_cast<std::size_t>(command) - 1].image = image;
-    int index = images_ ? images_->Index_Of(image) : -1;
-    if (hwnd_) Change_Bitmap(command, index >= 0 ? index : I_IMAGENONE);
+    if (hwnd_) Change_Bitmap(command, Bitmap_Of(image));
 }
 
 void Toolbar::Renew_Images() {
@@ -241,7 +243,7 @@ bool Toolbar::Restore_State(const std::string& app, const std::string& sub_key, 
 // to the server under Wine, though no pointer has rested on a button.
 bool Toolbar::Claims_Notification(const NMHDR& header) const {
     if (header.hwndFrom == hwnd_) return true;
-    if (header.code > TTN_FIRST || header.code < TTN_LAST || !header.hwndFrom || !hwnd_) return false;
+    if (header.code > TTN_FIRST || header.code < TTN_LAST || !header.hwndFrom) return false;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     return SendMessageW(header.hwndFrom, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) && tool.hwnd == hwnd_;

@@ -91,6 +91,8 @@ private:
     int Command_Of(const std::string& key) const;
     const ToolbarButton* By_Command(int command) const;
     void Fill(TBBUTTON& out, std::size_t definition) const;
+    // The toolbar's index of the image key, I_IMAGENONE when it has none.
+    int Bitmap_Of(const std::string& image) const;
     // Gives the button of `command` the image `index`; true when it had
     // another one.
     bool Change_Bitmap(int command, int index);

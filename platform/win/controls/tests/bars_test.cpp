@@ -336,7 +336,7 @@ TEST_F(BarsTest, RebarBandsByKey) {
     EXPECT_FALSE(rebar.Band_New_Row("Hardware"));
 
     int dpi = rebar.Dpi();
-    EXPECT_TRUE(rebar.Set_Band_Width("Hardware", 2800));
+    EXPECT_TRUE(rebar.Set_Band_Widths("Hardware", 0, 2800));
     REBARBANDINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = RBBIM_SIZE | RBBIM_CHILDSIZE;

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <new>
 
+#include <xmmintrin.h>
+
 namespace crv {
 namespace {
 
@@ -36,7 +38,11 @@ public:
         Guard guard(busy_);
         SizeClass& c = classes_[index];
         if (FreeBlock* block = c.free) {
+            // The next block of the list is read by the next request for
+            // this size: freed blocks lie anywhere, and a list of them made
+            // one memory miss after another.
             c.free = block->next;
+            if (c.free) _mm_prefetch(reinterpret_cast<const char*>(c.free), _MM_HINT_T0);
             return block;
         }
         const std::size_t block_size = (index + 1) * Granule;
@@ -67,12 +73,32 @@ public:
     }
 
 private:
-    // A slim lock: uncontended it is one atomic operation, and a thread
-    // that finds it taken waits instead of spinning.
+    // One atomic word. Wine's slim reader/writer lock, released, wakes
+    // waiters through its address-wait table whether any thread waits or
+    // not: two calls into the system and a global table for every block
+    // made or freed, a fifth of a large listing's time. A block is taken or
+    // given back in a few nanoseconds, so a thread that finds the word set
+    // spins a little, then gives up its turn until the holder has run.
+    class Lock {
+    public:
+        void Acquire() {
+            while (taken_.exchange(true, std::memory_order_acquire))
+                for (unsigned spins = 0; taken_.load(std::memory_order_relaxed); ++spins) {
+                    if (spins < 128)
+                        YieldProcessor();
+                    else
+                        Sleep(spins < 256 ? 0 : 1);
+                }
+        }
+        void Release() { taken_.store(false, std::memory_order_release); }
+
+    private:
+        std::atomic<bool> taken_{false};
+    };
     struct Guard {
-        explicit Guard(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
-        ~Guard() { ReleaseSRWLockExclusive(&lock_); }
-        SRWLOCK& lock_;
+        explicit Guard(Lock& lock) : lock_(lock) { lock_.Acquire(); }
+        ~Guard() { lock_.Release(); }
+        Lock& lock_;
     };
 
     bool New_Chunk(SizeClass& c, std::size_t index) {
@@ -100,7 +126,7 @@ private:
         return true;
     }
 
-    SRWLOCK busy_ = SRWLOCK_INIT;
+    Lock busy_;
     std::atomic<char*> base_{nullptr};
     char* top_ = nullptr;
     char* committed_ = nullptr;

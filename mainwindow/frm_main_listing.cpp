@@ -17,16 +17,11 @@ using namespace main_detail;
 
 namespace {
 
-// The computer's stored credentials and one connection to a namespace; the
-// failure comes back in status (and stays pending).
+// One connection to a namespace of the computer; the failure comes back in
+// status (and stays pending).
 std::unique_ptr<WmiServices> Connect_Device(std::int32_t device_id, const std::string& computer, int ns,
                                             WmiStatus& status) {
-    std::string user, password, domain;
-    // The local computer connects under the caller's own account: its
-    // stored credentials would be dropped unread.
-    if (!Is_Local_Computer(computer)) Get_Device_Credentials(device_id, user, password, domain);
-    Clear_Error();
-    auto services = Connect_WMI(computer, user, password, ns, domain);
+    auto services = Connect_Device_WMI(device_id, computer, ns);
     if (!services) {
         status.number = Pending_Error().number;
         status.description = Pending_Error().description;

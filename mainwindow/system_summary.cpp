@@ -8,7 +8,6 @@
 
 #include "core/common.h"
 #include "core/error.h"
-#include "store/devices.h"
 #include "ui/model/list_helpers.h"
 #include "ui/model/list_layouts.h"
 #include "ui/model/list_model.h"
@@ -306,11 +305,7 @@ bool Show_System_Summary(std::int32_t lngDeviceID, const std::string& strDevice,
                          bool& picMainVisible) {
     std::unique_ptr<WmiServices> services;
     try {
-        // Without stored credentials the computer is tried with empty ones.
-        std::string user, password, domain;
-        Get_Device_Credentials(lngDeviceID, user, password, domain);
-        Clear_Error();
-        services = Connect_WMI(strDevice, user, password, Namespace_CIMV2, domain);
+        services = Connect_Device_WMI(lngDeviceID, strDevice, Namespace_CIMV2);
     } catch (const std::exception& e) {
         services.reset();
         Set_Error(Wbem_E_Failed, e.what());

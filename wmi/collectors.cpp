@@ -11,7 +11,6 @@
 
 #include "core/common.h"
 #include "core/error.h"
-#include "store/devices.h"
 #include "store/features.h"
 #include "ui/model/list_helpers.h"
 #include "wmi/connection.h"
@@ -55,9 +54,7 @@ bool Fail(const WmiStatus& status) {
 // step failed.
 bool List_Objects(std::int32_t deviceId, const std::string& computer, ListModel& list, const TreeNode& node,
                   const std::string& wql, const PropertyOrder& order, std::int32_t& n) {
-    std::string user, password, domain;
-    Get_Device_Credentials(deviceId, user, password, domain);
-    auto services = Connect_WMI(computer, user, password, Namespace_CIMV2, domain);
+    auto services = Connect_Device_WMI(deviceId, computer, Namespace_CIMV2);
     if (!services) return false;
     WmiStatus status;
     auto objects = services->Exec_Query(wql, Wql_Query_Flags, status);
@@ -247,9 +244,7 @@ std::string Installed_Date_Text(const std::string& text) {
 }
 
 void Collect_Installed_Software(std::int32_t deviceId, const std::string& computer, ListModel& list) {
-    std::string user, password, domain;
-    Get_Device_Credentials(deviceId, user, password, domain);
-    auto services = Connect_WMI(computer, user, password, Namespace_Default, domain);
+    auto services = Connect_Device_WMI(deviceId, computer, Namespace_Default);
     if (!services) {
         Add_Failure_Row(list, "", false);
         list.Notify();

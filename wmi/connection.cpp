@@ -85,6 +85,16 @@ std::unique_ptr<WmiServices> Connect_WMI(const std::string& computer, const std:
     return services;
 }
 
+std::unique_ptr<WmiServices> Connect_Device_WMI(std::int32_t deviceId, const std::string& computer,
+                                                std::int32_t namespaceIndex) {
+    std::string user, password, domain;
+    if (!Is_Local_Computer(computer)) {
+        Get_Device_Credentials(deviceId, user, password, domain);
+        Clear_Error();
+    }
+    return Connect_WMI(computer, user, password, namespaceIndex, domain);
+}
+
 std::unique_ptr<WmiServices> Connect_WMI_CIMV2(const std::string& computer, std::string& user,
                                                std::string& password, std::int32_t /*unused*/,
                                                const std::string& domain) {

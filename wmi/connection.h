@@ -49,6 +49,13 @@ std::unique_ptr<WmiServices> Connect_WMI(const std::string& computer, const std:
                                          const std::string& password, std::int32_t namespaceIndex,
                                          const std::string& domain);
 
+// Connect_WMI with the device's stored credentials. The local computer
+// connects under the caller's own account, so its credentials are not read
+// (a listing of it needs nothing of the store); a computer whose
+// credentials cannot be read is tried with empty ones.
+std::unique_ptr<WmiServices> Connect_Device_WMI(std::int32_t deviceId, const std::string& computer,
+                                                std::int32_t namespaceIndex);
+
 // The reachability test of the scan dialog: root\CIMV2, never raises
 // (nullptr and no pending error on failure). The shaped user and password
 // are written back; the computer name is not, so the caller keeps the name

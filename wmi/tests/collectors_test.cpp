@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "store/store.h"
+
 #include "core/common.h"
 #include "core/error.h"
 #include "ui/model/list_layouts.h"
@@ -98,6 +100,44 @@ TEST_F(CollectorTest, WritesHeaderPropertyAndSpacerRowsPerObject) {
     EXPECT_EQ(keys.back(), "Space" + S + "02");
     EXPECT_EQ(keys[keys.size() - 3], "Name" + S + "2");
     EXPECT_EQ(keys[keys.size() - 2], "Size" + S + "2");
+}
+
+// The local computer connects under the caller's own account: a listing of
+// it asks the store for nothing, and a computer whose credentials cannot be
+// read is tried with empty ones, with no error left behind.
+TEST_F(CollectorTest, CredentialsAreReadOnlyForOtherComputers) {
+    const StoreEnvironment saved = Store_Environment();
+    int store_connections = 0;
+    StoreEnvironment counting = saved;
+    counting.is_ordinary_file = [&, inner = saved.is_ordinary_file](const std::string& path) {
+        ++store_connections;
+        return inner(path);
+    };
+    Set_Store_Environment(counting);
+    port.Set_Objects("SELECT * FROM Win32_Thing", {WmiInstance{"p", "Win32_Thing", {Wmi_Text("Name", "n")}}});
+    port.local_name = "pc7";
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+    Collect_Installed_Software(id, "PC7", list);
+    EXPECT_EQ(store_connections, 0);
+    EXPECT_EQ(port.connects.at(0).user, "");
+    EXPECT_EQ(port.connects.at(1).user, "");
+
+    port.local_name = "LOCALPC";
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+    EXPECT_GT(store_connections, 0);
+    EXPECT_EQ(port.connects.back().user, "PC7\\admin");
+
+    // No data file: the credentials cannot be read.
+    StoreEnvironment no_store = saved;
+    no_store.is_ordinary_file = [](const std::string&) { return false; };
+    Set_Store_Environment(no_store);
+    list.Clear_Items();
+    Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+    Set_Store_Environment(saved);
+    EXPECT_EQ(port.connects.back().user, "");
+    EXPECT_FALSE(Is_Failed_Listing(list));
+    EXPECT_TRUE(Pending_Error().empty());
+    EXPECT_TRUE(reporter.shown.empty());
 }
 
 TEST_F(CollectorTest, NoObjectGivesTheNoInformationRow) {

@@ -111,7 +111,16 @@ bool Prepare_Folder(const std::wstring& dir, bool large) {
     return !large || Fill_Network(shipped);
 }
 
+// Each start is a first start, as the bare window's is: the per-user
+// settings another benchmark or an earlier start left (a tree's expanded
+// nodes, the last computer of the other database) are removed, or a start
+// would measure what ran before it.
+void Forget_User_Settings() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, Wide("Software\\" + std::string(crv::Product_Name)).c_str());
+}
+
 bool Fresh_Database(const std::wstring& dir) {
+    Forget_User_Settings();
     return CopyFileW((dir + L"\\tqinfo.ocx.shipped").c_str(), (dir + L"\\tqinfo.ocx").c_str(), FALSE) != 0;
 }
 
@@ -220,6 +229,7 @@ int main(int argc, char** argv) {
         // Seconds since T0 on this process's own clock: T0 as the clock read now.
         const double waited = static_cast<double>(Unix_Nanoseconds() - std::atoll(args[1].c_str())) / 1e9;
         const std::wstring dir = Wide(args[2]);
+        Forget_User_Settings();
         const double t = Start_To_Window(dir + L"\\Corvalin.exe", L"CorvalinMain", Now_Seconds() - waited);
         if (t < 0) return 1;
         std::printf("%.6f\n", t);

@@ -83,6 +83,9 @@ public:
     virtual void Lock_List_Painting(bool locked) = 0;
     virtual void Focus_Features() = 0;
     virtual void Ensure_Feature_Visible(const TreeNode& node) = 0;
+    // While held, the feature tree changes out of sight and paints once when
+    // let go (a bulk expansion); the focus stays where it was.
+    virtual void Hold_Features_Painting(bool /*held*/) {}
     // Starts in-place editing of the device tree's selected node.
     virtual void Begin_Device_Label_Edit() = 0;
     // Opens the submenu of that name (mnuGroup, mnuOperationsProcess ...) as

@@ -181,9 +181,11 @@ void MainController::tmrExpand_Timer() {
     // Not inside a listing or a box: the timer stays on and comes again.
     if (modal_depth_ > 0 || busy_depth_ > 0) return;
     Set_Timer(tmrExpand, false, tmrExpand.interval);
+    if (host_) host_->Hold_Features_Painting(true);
     Restore_Features_Expanded();
+    if (host_ && tvwFeatures.Count() > 0) host_->Ensure_Feature_Visible(*tvwFeatures.Nodes().front());
+    if (host_) host_->Hold_Features_Painting(false);
     if (tvwFeatures.Count() > 0) {
-        if (host_) host_->Ensure_Feature_Visible(*tvwFeatures.Nodes().front());
         std::string local = host_ ? host_->Local_Computer_Name() : std::string();
         if (Get_Device_ID(local, 2) == 0) {
             if (Message_Box("This computer is not added to the computer list. Do you want to add this computer to "

@@ -115,6 +115,25 @@ struct frmMain::Impl final : MainHost {
     void Ensure_Feature_Visible(const TreeNode& node) override {
         tvwFeatures.Ensure_Visible(const_cast<TreeNode*>(&node));
     }
+    // Shown, the tree repaints its frame at each scroll bar that comes or
+    // goes as its groups open one after another, several milliseconds a time
+    // under Wine (a start with a few groups open waited 100 ms and more for
+    // it); hidden, it is laid out once and painted when shown again.
+    void Hold_Features_Painting(bool held) override {
+        HWND tree = tvwFeatures.Handle();
+        if (held) {
+            features_held_ = IsWindowVisible(tree) != FALSE;
+            if (!features_held_) return;
+            features_had_focus_ = GetFocus() == tree;
+            ShowWindow(tree, SW_HIDE);
+        } else if (features_held_) {
+            features_held_ = false;
+            ShowWindow(tree, SW_SHOWNA);
+            if (features_had_focus_) SetFocus(tree);
+        }
+    }
+    bool features_held_ = false;
+    bool features_had_focus_ = false;
     void Begin_Device_Label_Edit() override {
         if (c.tvwDevices.selected) tvwDevices.Start_Label_Edit(c.tvwDevices.selected);
     }

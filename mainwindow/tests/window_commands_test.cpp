@@ -1,7 +1,7 @@
 // The real main window under Wine, driven through its controls: the stored
 // layout kept inside the window, the coolbar's hidden bands and the menu
-// that shows them, toolbar clicks where the mouse lands, window-wide keys
-// and the icon view of a group.
+// that shows them, toolbar clicks where the mouse lands, window-wide keys,
+// the icon view of a group and the feature tree's groups opened again.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -289,6 +289,53 @@ TEST_F(CommandsWindowTest, G_ToolsVisibleShowsAndHidesTheHardwareToolbar) {
     EXPECT_FALSE(IsWindowVisible(H("tlbHardware")));
     EXPECT_FALSE(checked(0));
     EXPECT_EQ(mask(), "60");
+}
+
+// Counts the frame paints a window gets while it lives.
+class FramePaintCounter {
+public:
+    explicit FramePaintCounter(HWND window) : window_(window) {
+        SetWindowSubclass(window_, Count, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~FramePaintCounter() { RemoveWindowSubclass(window_, Count, 1); }
+    int paints = 0;
+
+private:
+    static LRESULT CALLBACK Count(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+        if (msg == WM_NCPAINT) ++reinterpret_cast<FramePaintCounter*>(self)->paints;
+        return DefSubclassProc(h, msg, wp, lp);
+    }
+    HWND window_;
+};
+
+TEST_F(CommandsWindowTest, H_RestoredGroupsOpenOutOfSightAndTheFocusStays) {
+    // Every group marked open, as a start or a Refresh restores them: the
+    // group of eleven overflows the short feature tree, so its scroll bars
+    // come; in sight, the tree would repaint its frame for each, where one
+    // paint, when it shows again, is enough.
+    // Refresh builds the tree again, its groups closed; the one-shot timer's
+    // work is run here, before the timer could come.
+    ASSERT_TRUE(C().Run_Command("mnuViewRefresh"));
+    Save_Setting(Product_Name, "LeftTopPane", "Expanded", std::string(C().tvwFeatures.Count(), '1'));
+    HWND tree = H("tvwFeatures");
+    TreeNode* gadgets = C().tvwFeatures.Find("Gadgets");
+    ASSERT_NE(gadgets, nullptr);
+    ASSERT_FALSE(gadgets->expanded);
+    SetFocus(tree);
+    ASSERT_EQ(GetFocus(), tree);
+    {
+        FramePaintCounter counter(tree);
+        C().tmrExpand_Timer();
+        EXPECT_LE(counter.paints, 1);
+    }
+    EXPECT_TRUE(IsWindowVisible(tree));
+    EXPECT_EQ(GetFocus(), tree);
+    const HTREEITEM shown = Tree_Find(tree, Tree_Root(tree), "Gadgets");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(TreeView_GetItemState(tree, shown, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_NE(Tree_Find(tree, shown, "Gadget 11"), nullptr);
+    EXPECT_TRUE(GetWindowLongW(tree, GWL_STYLE) & WS_VSCROLL);
+    Save_Setting(Product_Name, "LeftTopPane", "Expanded", "1");
 }
 
 }  // namespace

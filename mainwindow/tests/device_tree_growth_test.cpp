@@ -3,28 +3,10 @@
 // search for the first computer asks the store about no group. Counted in
 // store connections, not timed.
 #include "mainwindow/tests/controller_fixture.h"
+#include "store/tests/connection_counter.h"
 
 namespace crv::test {
 namespace {
-
-// Counts the store's connections while it lives (each one looks for the
-// data file once).
-class ConnectionCounter {
-public:
-    ConnectionCounter() : saved_(Store_Environment()) {
-        StoreEnvironment counting = saved_;
-        counting.is_ordinary_file = [this, inner = saved_.is_ordinary_file](const std::string& path) {
-            ++count;
-            return inner(path);
-        };
-        Set_Store_Environment(counting);
-    }
-    ~ConnectionCounter() { Set_Store_Environment(saved_); }
-    int count = 0;
-
-private:
-    StoreEnvironment saved_;
-};
 
 int Start_Up_Connections(MainController& c) {
     ConnectionCounter counter;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/store.h"
+#include "store/tests/connection_counter.h"
 
 #include "core/common.h"
 #include "core/error.h"
@@ -106,28 +107,22 @@ TEST_F(CollectorTest, WritesHeaderPropertyAndSpacerRowsPerObject) {
 // it asks the store for nothing, and a computer whose credentials cannot be
 // read is tried with empty ones, with no error left behind.
 TEST_F(CollectorTest, CredentialsAreReadOnlyForOtherComputers) {
-    const StoreEnvironment saved = Store_Environment();
-    int store_connections = 0;
-    StoreEnvironment counting = saved;
-    counting.is_ordinary_file = [&, inner = saved.is_ordinary_file](const std::string& path) {
-        ++store_connections;
-        return inner(path);
-    };
-    Set_Store_Environment(counting);
+    test::ConnectionCounter store_connections;
     port.Set_Objects("SELECT * FROM Win32_Thing", {WmiInstance{"p", "Win32_Thing", {Wmi_Text("Name", "n")}}});
     port.local_name = "pc7";
     Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
     Collect_Installed_Software(id, "PC7", list);
-    EXPECT_EQ(store_connections, 0);
+    EXPECT_EQ(store_connections.count, 0);
     EXPECT_EQ(port.connects.at(0).user, "");
     EXPECT_EQ(port.connects.at(1).user, "");
 
     port.local_name = "LOCALPC";
     Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
-    EXPECT_GT(store_connections, 0);
+    EXPECT_GT(store_connections.count, 0);
     EXPECT_EQ(port.connects.back().user, "PC7\\admin");
 
     // No data file: the credentials cannot be read.
+    const StoreEnvironment saved = Store_Environment();
     StoreEnvironment no_store = saved;
     no_store.is_ordinary_file = [](const std::string&) { return false; };
     Set_Store_Environment(no_store);

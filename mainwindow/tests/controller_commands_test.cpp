@@ -16,9 +16,15 @@ TEST_F(ControllerTest, OperationButtonsNeedTheirModeAndAHandler) {
             for (const auto& b : Find_Toolbar(bar)->buttons) {
                 const bool enabled = c_.Command(Button_Name(bar, b.key)).enabled;
                 // Nothing shows as enabled that could not act.
-                if (!c_.Registry().Has_Handler(b.command)) EXPECT_FALSE(enabled) << bar << "." << b.key;
-                if (mode != own_mode) EXPECT_FALSE(enabled) << bar << "." << b.key << " in mode " << mode;
-                if (!enabled) EXPECT_FALSE(c_.Run_Command(b.command, b.index));
+                if (!c_.Registry().Has_Handler(b.command)) {
+                    EXPECT_FALSE(enabled) << bar << "." << b.key;
+                }
+                if (mode != own_mode) {
+                    EXPECT_FALSE(enabled) << bar << "." << b.key << " in mode " << mode;
+                }
+                if (!enabled) {
+                    EXPECT_FALSE(c_.Run_Command(b.command, b.index));
+                }
             }
         }
     }

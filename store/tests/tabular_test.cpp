@@ -164,7 +164,7 @@ TEST(TabularReports, AReportWithoutVisibilityIsEmptyWithoutABox) {
     TestDatabase db;
     std::int32_t report = New_Report();
     ASSERT_TRUE(Set_Report_Visibility("", report));
-    for (const std::string key : {"Tabu_" + std::to_string(report), std::string("Tabu_9999")}) {
+    for (const std::string& key : {"Tabu_" + std::to_string(report), std::string("Tabu_9999")}) {
         ListModel list;
         EXPECT_TRUE(Show_Tabular_Report(list, key)) << key;
         EXPECT_EQ(list.Column_Count(), 0u);

@@ -78,8 +78,11 @@ TEST(ListModelIndex, KeysStayFindableThroughRemovalsAndRegrowth) {
     for (int round = 0; round < 4; ++round) {
         for (int i = 0; i < 500; ++i)
             ASSERT_NE(list.Add_Item("r" + std::to_string(round) + "-" + std::to_string(i), "x"), nullptr);
-        for (std::size_t i = list.Item_Count(); i-- > 0;)
-            if (i % 2 == 0) ASSERT_TRUE(list.Remove_Item(i));
+        for (std::size_t i = list.Item_Count(); i-- > 0;) {
+            if (i % 2 == 0) {
+                ASSERT_TRUE(list.Remove_Item(i));
+            }
+        }
     }
     for (std::size_t i = 0; i < list.Item_Count(); ++i) {
         ASSERT_EQ(list.Index_Of(list.Item(i).key), i);

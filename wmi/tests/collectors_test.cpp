@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "store/store.h"
-#include "store/tests/connection_counter.h"
-
 #include "core/common.h"
 #include "core/error.h"
+#include "store/store.h"
+#include "store/tests/connection_counter.h"
 #include "ui/model/list_layouts.h"
 #include "wmi/fake_wmi.h"
 #include "wmi/registry_provider.h"

@@ -269,9 +269,11 @@ struct Export_Table {
     std::size_t Sub_Count(const ListItem& item) const { return std::min(sub_limit, item.sub_items.size()); }
 };
 
-// A table writer's failure goes to the error box, and the caller is told.
+// A table writer's failure goes to the error box, and the caller is told. A
+// run that writes many tables into one file (Full Export) meets the same
+// failure for each of them: it is shown once for the run.
 bool Report_Failure() {
-    Show_Error_Message(true);
+    Show_Distinct_Error_Message();
     return false;
 }
 

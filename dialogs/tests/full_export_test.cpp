@@ -518,6 +518,33 @@ TEST_F(FullExportTest, SingleFileHtmlHoldsEachComputersTablesThenItsFooter) {
     EXPECT_EQ(main_.calls.size(), 4u);
 }
 
+// A file that cannot be written is one failure however many features go to
+// it: its box comes once, the run goes on, and the end says it fell short.
+TEST_F(FullExportTest, AFileThatCannotBeWrittenShowsItsBoxOnce) {
+    const std::string folder = (db_.Folder() / "out").string();
+    fs::create_directories(folder);
+    host_.folders.insert(folder);
+    Open("FullExport");
+    Check_Computer("PC1");
+    Check_Computer("PC2");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    c_->cboExportFormat_index = 1;
+    c_->optExportTo_Click(1);
+    c_->txtSaveTo = folder;
+    // A folder where each computer's file would go: no file can be made there.
+    for (const char* pc : {"PC1", "PC2"}) {
+        const std::string name = Full_Export_File_Name(folder, pc, host_.now, 2);
+        fs::create_directories(fs::path(std::u8string(name.begin(), name.end())));
+    }
+    c_->cmdExport_Click();
+    EXPECT_EQ(main_.calls.size(), 4u);
+    ASSERT_EQ(db_.reporter.boxes.size(), 2u);
+    EXPECT_NE(db_.reporter.boxes[0].find("CRV_PC1"), std::string::npos) << db_.reporter.boxes[0];
+    EXPECT_NE(db_.reporter.boxes[1].find("CRV_PC2"), std::string::npos) << db_.reporter.boxes[1];
+    EXPECT_EQ(host_.Last_Box(), "The export ended, but some reports could not be written.");
+}
+
 // The two answers a computer can give that are not data: "not supported"
 // is stored and counts as done; a real failure keeps the earlier scan and
 // is named in the end message.

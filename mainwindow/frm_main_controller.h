@@ -458,6 +458,9 @@ private:
     // and service rows of the pane come from the refresh timer instead.
     bool filling_pane_ = false;
     bool keep_focus_ = false;  // a device-tree click relists: the focus stays there
+    // The start-up box said the data file cannot be used: the start-up's
+    // timer, its second half, leaves the store alone too.
+    bool start_held_off_ = false;
     int busy_depth_ = 0;
     std::chrono::steady_clock::time_point last_progress_{};
     int modal_depth_ = 0;

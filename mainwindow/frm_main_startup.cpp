@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 #include "core/common.h"
 #include "core/error.h"
@@ -37,9 +39,15 @@ void MainController::Initialize_Main_Window(bool restore_layout) {
     // The image lists, the stored layout and the bands are the view's part;
     // it does them before calling here.
     // Start-up (the one call that restores the layout) says once why the
-    // store cannot be used; every store routine after it fails without a box.
+    // store cannot be used; every store routine after it fails without a box
+    // and without asking the file again.
+    std::optional<StoreHeldOff> held_off;
     if (restore_layout)
-        if (auto problem = Database_Problem()) Message_Box(*problem, Mb_Critical);
+        if (auto problem = Database_Problem()) {
+            Message_Box(*problem, Mb_Critical);
+            held_off.emplace();
+            start_held_off_ = true;
+        }
     Set_Operations_Mode(2);
     Apply_View_Settings();
     Load_Device_Type_Menu();
@@ -69,7 +77,10 @@ void MainController::Apply_View_Settings() {
     bool online = false, vertical = false, auto_check = false;
     // A flag already stored in the form it is written in is not written back.
     bool online_stored = false, vertical_stored = false;
-    if (Get_Settings(settings) && settings.Data_Row_Count() >= 1) {
+    // Flags that could not be read are not written back: the stored ones
+    // may be anything.
+    const bool read = Get_Settings(settings) && settings.Data_Row_Count() >= 1;
+    if (read) {
         auto flag = [&](const char* name, bool* stored) {
             auto c = settings.Column_Index(name);
             if (!c) return false;
@@ -82,8 +93,8 @@ void MainController::Apply_View_Settings() {
         auto_check = flag("AUTO_CHECK_UPDATES", nullptr);
     }
     Apply_Toolbar_Visibility(settings);
-    Run_Or_Defer([this, online, save = !online_stored] { Work_Mode(online, save); });
-    if (!vertical_stored) Set_Vertical_Listing(vertical);
+    Run_Or_Defer([this, online, save = read && !online_stored] { Work_Mode(online, save); });
+    if (read && !vertical_stored) Set_Vertical_Listing(vertical);
     Show_Listing_Direction(vertical);
     if (auto_check) {
         Command("mnuAutoCheckUpdates").checked = true;
@@ -181,6 +192,8 @@ void MainController::tmrExpand_Timer() {
     // Not inside a listing or a box: the timer stays on and comes again.
     if (modal_depth_ > 0 || busy_depth_ > 0) return;
     Set_Timer(tmrExpand, false, tmrExpand.interval);
+    std::optional<StoreHeldOff> held_off;
+    if (std::exchange(start_held_off_, false)) held_off.emplace();
     if (host_) host_->Hold_Features_Painting(true);
     Restore_Features_Expanded();
     if (host_ && tvwFeatures.Count() > 0) host_->Ensure_Feature_Visible(*tvwFeatures.Nodes().front());

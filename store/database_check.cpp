@@ -4,9 +4,20 @@
 
 #include "core/error.h"
 #include "store/access.h"
+#include "store/session.h"
 #include "store/store.h"
 
 namespace crv {
+
+namespace {
+thread_local bool held_off = false;
+}
+
+StoreHeldOff::StoreHeldOff() : outer_(held_off) { held_off = true; }
+
+StoreHeldOff::~StoreHeldOff() { held_off = outer_; }
+
+bool Store_Held_Off() { return held_off; }
 
 std::optional<std::string> Database_Problem() {
     const StoreEnvironment& env = Store_Environment();

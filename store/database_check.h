@@ -12,4 +12,20 @@ namespace crv {
 // path when it was found, and the folders it is looked for in.
 std::optional<std::string> Database_Problem();
 
+// While one lives, the store routines of this thread do not look for the
+// data file: each fails as it does when the file is missing (without a box
+// outside a run). Start-up holds the store off once its box has said the
+// file cannot be used; a locked file would otherwise make each of its reads
+// wait out the busy time and show the same box again.
+class StoreHeldOff {
+public:
+    StoreHeldOff();
+    ~StoreHeldOff();
+    StoreHeldOff(const StoreHeldOff&) = delete;
+    StoreHeldOff& operator=(const StoreHeldOff&) = delete;
+
+private:
+    bool outer_;
+};
+
 }  // namespace crv

@@ -16,6 +16,8 @@ namespace crv {
 void Report_Store_Failure();
 // True while a failure scope is open on this thread.
 bool Store_Failure_Scope_Open();
+// True while a StoreHeldOff lives on this thread.
+bool Store_Held_Off();
 
 class StoreSession {
 public:

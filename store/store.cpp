@@ -260,7 +260,9 @@ bool Run_SQL(std::int32_t handle, const std::string& sql, SqlResult& result, std
 
 // ---- the routine shape ---------------------------------------------------
 
-StoreSession::StoreSession() { handle_ = Open_Database(Get_Database_Path()); }
+StoreSession::StoreSession() {
+    if (!Store_Held_Off()) handle_ = Open_Database(Get_Database_Path());
+}
 
 StoreSession::~StoreSession() { Close_Database(handle_); }
 

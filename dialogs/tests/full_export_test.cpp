@@ -46,6 +46,14 @@ protected:
         c_->ShowThisForm(mode, "");
         c_->tmrSelection_Timer();
     }
+    // The run most tests make: PC1 and PC2, the BIOS and the processors.
+    void Open_Two_By_Two(const std::string& mode) {
+        Open(mode);
+        Check_Computer("PC1");
+        Check_Computer("PC2");
+        Check_Feature("Win32_BIOS");
+        Check_Feature("Win32_Processor");
+    }
     void Check_Computer(const std::string& name) {
         for (std::size_t i = 0; i < c_->lvwComputer.Item_Count(); ++i)
             if (c_->lvwComputer.Item(i).text == name) c_->lvwComputer.Item(i).checked = true;
@@ -184,11 +192,7 @@ TEST_F(FullExportTest, NewScanStoresUnderThePickerDateAndCountsUnreachableComput
         return r.server == "PC1" ? WmiStatus::Error(Rpc_S_Server_Unavailable, "The RPC server is unavailable.")
                                  : WmiStatus{};
     };
-    Open("NewScan");
-    Check_Computer("PC1");
-    Check_Computer("PC2");
-    Check_Feature("Win32_BIOS");
-    Check_Feature("Win32_Processor");
+    Open_Two_By_Two("NewScan");
     c_->dtpkScanDate = {2011, 12, 31};
     c_->cmdExport_Click();
     EXPECT_EQ(host_.Last_Box(), "Successfully exported reports. Skipped 1 Computers due to Connection Error!");
@@ -232,11 +236,7 @@ TEST_F(FullExportTest, OnlyCheckedLeavesAndTheFirstNodeAreCollected) {
 }
 
 TEST_F(FullExportTest, CancelDuringAFeatureStoresNoHalfScanAndStopsTheRun) {
-    Open("NewScan");
-    Check_Computer("PC1");
-    Check_Computer("PC2");
-    Check_Feature("Win32_BIOS");
-    Check_Feature("Win32_Processor");
+    Open_Two_By_Two("NewScan");
     Check_Feature("Win32_BaseBoard");
     // An earlier complete scan of the second feature on the same date.
     std::vector<TreeNode*> order;
@@ -524,11 +524,7 @@ TEST_F(FullExportTest, AFileThatCannotBeWrittenShowsItsBoxOnce) {
     const std::string folder = (db_.Folder() / "out").string();
     fs::create_directories(folder);
     host_.folders.insert(folder);
-    Open("FullExport");
-    Check_Computer("PC1");
-    Check_Computer("PC2");
-    Check_Feature("Win32_BIOS");
-    Check_Feature("Win32_Processor");
+    Open_Two_By_Two("FullExport");
     c_->cboExportFormat_index = 1;
     c_->optExportTo_Click(1);
     c_->txtSaveTo = folder;
@@ -632,11 +628,7 @@ TEST_F(FullExportTest, ComputersWhoseNamesCleanAlikeGetFilesOfTheirOwn) {
 // the run shows the store's error once and never reports success.
 TEST_F(FullExportTest, AFullExportOnALockedDatabaseStopsWithOneBoxAndWritesNothing) {
     const fs::path file = db_.Folder() / "all.html";
-    Open("FullExport");
-    Check_Computer("PC1");
-    Check_Computer("PC2");
-    Check_Feature("Win32_BIOS");
-    Check_Feature("Win32_Processor");
+    Open_Two_By_Two("FullExport");
     c_->cboExportFormat_index = 1;
     host_.save_dialog_answer = file.string();
     // Locked once the credentials are read: the listing direction cannot be.
@@ -691,11 +683,7 @@ TEST_F(FullExportTest, ANewScanOnALockedDatabaseAsksNothingAndStoresNothing) {
 // Two computers by two features, the file locked during the first
 // feature: one store box, the run stops, and the end message says so.
 TEST_F(FullExportTest, ALockDuringANewScanGivesOneBoxAndStopsTheRun) {
-    Open("NewScan");
-    Check_Computer("PC1");
-    Check_Computer("PC2");
-    Check_Feature("Win32_BIOS");
-    Check_Feature("Win32_Processor");
+    Open_Two_By_Two("NewScan");
     std::optional<test::DatabaseLock> lock;
     std::string first_caption;
     main_.during = [&](const test::FakeMainLink::Call& call, ListModel&) {

@@ -314,10 +314,7 @@ std::string FullExportController::Claim_File_Name(const std::string& file) {
     return claimed;
 }
 
-bool FullExportController::Store_Stopped() {
-    if (run_store_ && run_store_->Failed()) last_run_.store_failed = true;
-    return last_run_.store_failed;
-}
+bool FullExportController::Store_Stopped() const { return run_store_ && run_store_->Failed(); }
 
 // ------------------------------------------------------------------ the run
 
@@ -405,6 +402,9 @@ void FullExportController::cmdExport_Click() {
     Enable_Export_Controls(false);
     std::int32_t skipped = 0;
     Export_Selected_Computers(lvwTemp, txtSaveTo, skipped, scan_date, file_name);
+    // The scope saw every store failure of the run, whichever check stopped
+    // the loops (or none did): the end message is told by it alone.
+    last_run_.store_failed = store.Failed();
     run_store_ = nullptr;
     busy_ = false;
     Enable_Export_Controls(true);

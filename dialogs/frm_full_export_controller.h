@@ -129,7 +129,7 @@ private:
     // gets the first free number.
     std::string Claim_File_Name(const std::string& file);
     // Stops the run at the first store failure (its box is already shown).
-    bool Store_Stopped();
+    bool Store_Stopped() const;
     void Show_Run_End(bool full_export, std::int32_t skipped);
     void Changed() { host_.View_Changed(); }
 

@@ -707,6 +707,75 @@ TEST_F(FullExportTest, ALockDuringANewScanGivesOneBoxAndStopsTheRun) {
     EXPECT_TRUE(c_->Control("cmdExport").enabled);
 }
 
+// The file locked once every question is answered, at the run's first
+// pump: the credentials of the first computer cannot be read. Whichever
+// read fails, the run ends with its failure text, never with success.
+TEST_F(FullExportTest, ALockTakenAfterTheQuestionsEndsEitherModeWithItsFailureText) {
+    const std::string stored = "'2012-05-03'";
+    db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc1_) + ", " +
+             std::to_string(Feature_Id("Win32_BIOS")) + ", " + stored + ")");
+    const fs::path file = db_.Folder() / "all.csv";
+    struct Mode {
+        const char* type;
+        const char* failure;
+        std::size_t questions;  // New Scan also asks about the stored scan
+    };
+    for (Mode m : {Mode{"FullExport", "The export did not complete: the inventory database could not be read. The "
+                                      "files hold only what was written before the failure.",
+                        1},
+                   Mode{"NewScan", "The scan did not complete: the inventory database could not be read or "
+                                   "written. Only the features stored before the failure were kept.",
+                        2}}) {
+        SCOPED_TRACE(m.type);
+        Open_Two_By_Two(m.type);
+        host_.boxes.clear();
+        db_.reporter.boxes.clear();
+        host_.save_dialog_answer = file.string();
+        std::optional<test::DatabaseLock> lock;
+        host_.on_events = [&] {
+            if (!lock) lock.emplace(db_);
+        };
+        c_->cmdExport_Click();
+        host_.on_events = nullptr;
+        lock.reset();
+        ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+        EXPECT_NE(db_.reporter.boxes[0].find("database is locked"), std::string::npos) << db_.reporter.boxes[0];
+        ASSERT_EQ(host_.boxes.size(), m.questions + 1);
+        EXPECT_EQ(host_.Last_Box(), m.failure);
+        for (const auto& b : host_.boxes) EXPECT_EQ(b.text.find("Successfully"), std::string::npos) << b.text;
+        EXPECT_TRUE(main_.calls.empty());
+        EXPECT_TRUE(c_->Last_Run().store_failed);
+        EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), std::to_string(Feature_Id("Win32_BIOS")));
+        EXPECT_EQ(Scans_Of(pc2_, "2012-05-03"), "");
+        EXPECT_EQ(Read_All(file.string()), "");
+        EXPECT_TRUE(Pending_Error().empty());
+        EXPECT_FALSE(c_->Busy());
+    }
+}
+
+// The first computer is scanned whole; the second one's credentials cannot
+// be read: its turn and the run stop there, and the end says so.
+TEST_F(FullExportTest, UnreadCredentialsOfTheSecondComputerStopTheRunWithTheFailureText) {
+    Open_Two_By_Two("NewScan");
+    std::optional<test::DatabaseLock> lock;
+    host_.on_events = [&] {
+        if (!lock && c_->lblProgress == "PC2 - Exporting Properties") lock.emplace(db_);
+    };
+    c_->cmdExport_Click();
+    host_.on_events = nullptr;
+    lock.reset();
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    ASSERT_EQ(main_.calls.size(), 2u);
+    EXPECT_EQ(main_.calls[1].device, "PC1");
+    EXPECT_EQ(host_.Last_Box(), "The scan did not complete: the inventory database could not be read or written. "
+                                "Only the features stored before the failure were kept.");
+    EXPECT_EQ(host_.boxes.back().flags, box::Exclamation);
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"),
+              std::to_string(std::min(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor"))) + "," +
+                  std::to_string(std::max(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor"))));
+    EXPECT_EQ(Scans_Of(pc2_, "2012-05-03"), "");
+}
+
 }  // namespace
 }  // namespace crv
 

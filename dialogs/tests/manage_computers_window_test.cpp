@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "core/tests/read_all.h"
@@ -22,10 +23,10 @@ namespace fs = std::filesystem;
 using test::Click;
 using test::Pump_For;
 
-// A window whose WM_APP runs a hook: a message that some loop other than
-// the test's dispatches.
+// A window whose WM_APP (or timer) runs a hook: a message that some loop
+// other than the test's dispatches.
 LRESULT CALLBACK Hook_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    if (msg == WM_APP) {
+    if (msg == WM_APP || msg == WM_TIMER) {
         (*reinterpret_cast<std::function<void()>*>(ref))();
         return 0;
     }
@@ -109,6 +110,51 @@ TEST_F(ManageComputersWindowTest, BrowseShowsTheBusyPanelWithOnlyCancelLiveAndAd
     EXPECT_TRUE(checked);
     EXPECT_TRUE(boxes_.empty());  // no domain: no message
     EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), "0");
+}
+
+// Esc on the keyboard while a long import runs. The Import button that had
+// the focus is disabled for the run, yet the key reaches the dialog: the
+// import stops, what it stored stays, and the dialog answers and gives the
+// focus back.
+TEST_F(ManageComputersWindowTest, EscOnTheKeyboardStopsALongImportAndKeepsWhatWasStored) {
+    constexpr std::size_t In_File = 20000;
+    const fs::path file = db_.Folder() / "many.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        for (std::size_t i = 0; i < In_File; ++i) out << "PC-" << i << "\r\n";
+    }
+    Set_Dialog_Open_Answerer([&](const std::string&) { return file.string(); });
+    std::size_t listed_at_escape = 0;
+    Run([&](HWND dlg, ManageComputersController& c) {
+        HWND import = GetDlgItem(dlg, IDC_MC_CMDIMPORT);
+        SetForegroundWindow(dlg);
+        SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(import), TRUE);
+        ASSERT_EQ(GetFocus(), import);
+        HWND hook = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        // The import's pumps run this from a timer; the key goes once a
+        // batch is stored.
+        std::function<void()> during = [&] {
+            if (listed_at_escape || c.lvwComputer.Item_Count() == 0) return;
+            listed_at_escape = c.lvwComputer.Item_Count();
+            KillTimer(hook, 1);
+            test::Press_Key(VK_ESCAPE);
+        };
+        SetWindowSubclass(hook, Hook_Proc, 1, reinterpret_cast<DWORD_PTR>(&during));
+        SetTimer(hook, 1, 10, nullptr);
+        Click(dlg, IDC_MC_CMDIMPORT);
+        DestroyWindow(hook);
+        EXPECT_GT(listed_at_escape, 0u);
+        EXPECT_FALSE(c.Busy());
+        EXPECT_LT(c.lvwComputer.Item_Count(), In_File);
+        EXPECT_GE(c.lvwComputer.Item_Count(), listed_at_escape);
+        ASSERT_TRUE(IsWindow(dlg));
+        DWORD_PTR answer = 0;
+        EXPECT_NE(SendMessageTimeoutW(dlg, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer), 0);
+        EXPECT_EQ(GetFocus(), import);
+        EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"),
+                  std::to_string(c.lvwComputer.Item_Count()));
+    });
+    EXPECT_TRUE(boxes_.empty());
 }
 
 TEST_F(ManageComputersWindowTest, TypingANewPasswordIntoTheEditorOverItsCellIsStoredWhenTheFocusMoves) {

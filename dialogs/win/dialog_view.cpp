@@ -199,6 +199,29 @@ void Watch_Escape(HWND dialog, const bool* busy) {
     EnumChildWindows(dialog, Watch_Child, reinterpret_cast<LPARAM>(busy));
 }
 
+void BusyFocus::Note(bool busy) {
+    if (busy && !noted_) before_ = GetFocus();
+    noted_ = noted_ || busy;
+}
+
+void BusyFocus::Apply(HWND dialog, HWND cancel, bool busy) {
+    auto usable = [dialog](HWND w) {
+        return w && IsChild(dialog, w) && IsWindowVisible(w) && IsWindowEnabled(w);
+    };
+    HWND focus = GetFocus();
+    if (busy) {
+        if (!usable(focus) && usable(cancel)) SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(cancel), TRUE);
+        return;
+    }
+    if (!noted_) return;
+    noted_ = false;
+    // While the run lasted nothing but Cancel could take the focus; where
+    // hiding Cancel left it is the system's choice, not the user's.
+    if (usable(before_) && focus != before_)
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(before_), TRUE);
+    before_ = nullptr;
+}
+
 // ---- export files, placeholders, modeless hosting ----
 
 namespace {

@@ -75,6 +75,22 @@ RECT Child_Rect(HWND dialog, int id);
 // it IDCANCEL) posts the dialog IDCANCEL. Call once the children exist.
 void Watch_Escape(HWND dialog, const bool* busy);
 
+// A run disables the control that started it, and a disabled control loses
+// the focus: with no focus, no key reaches the dialog, so Esc could not stop
+// the run. While the busy panel shows, the focus it lost goes to the panel's
+// Cancel; when the run ends, it goes back where it was.
+class BusyFocus {
+public:
+    // Before the view disables its controls for the run.
+    void Note(bool busy);
+    // After the view applied the run's state to its controls.
+    void Apply(HWND dialog, HWND cancel, bool busy);
+
+private:
+    HWND before_ = nullptr;
+    bool noted_ = false;
+};
+
 // ---- export files, placeholders, modeless hosting ----
 
 // The filter index the answered Save dialog reports (tests; 0: the one offered).

@@ -32,6 +32,7 @@ struct ExportView final : Win32DialogHost {
     ImageList images{16};
     bool remarks_set = false;
     bool busy = false;  // the Start handler is running
+    BusyFocus busy_focus;
 
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
     HWND Control_By_Name(const std::string& name) override {
@@ -153,6 +154,7 @@ struct ExportView final : Win32DialogHost {
 
     void Apply() {
         if (!hwnd) return;
+        busy_focus.Note(c.Busy());
         Set_Window_Text(hwnd, c.caption);
         Set_Window_Text(Item(IDC_FE_CMDEXPORT), c.cmdExport_caption);
         Set_Window_Text(Item(IDC_FE_FRAFULLEXPORT), c.fraFullExport_caption);
@@ -188,6 +190,7 @@ struct ExportView final : Win32DialogHost {
                 EnableWindow(w, st.enabled ? TRUE : FALSE);
             }
         }
+        busy_focus.Apply(hwnd, Item(IDC_FE_CMDCANCEL), c.Busy());
     }
 
     void Selection_Timer_Fired() {

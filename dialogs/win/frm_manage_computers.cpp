@@ -24,6 +24,7 @@ struct ManageView final : Win32DialogHost {
     HWND tips = nullptr;
     HICON import_icon = nullptr, export_icon = nullptr;
     bool editor_shown = false;  // the editor's text was set when it opened
+    BusyFocus busy_focus;
     bool destroyed = false;     // WM_DESTROY has run: no control is touched
 
     ~ManageView() override {
@@ -124,6 +125,7 @@ struct ManageView final : Win32DialogHost {
     // While Browse runs the busy panel shows and only its Cancel works.
     void Apply_Busy() {
         const bool busy = c.Busy();
+        busy_focus.Note(busy);
         for (int id : {IDC_MC_LBLHEADER, IDC_MC_LBLPROGRESS, IDC_MC_PBRPROGRESS, IDC_MC_CMDCANCEL}) {
             HWND w = Item(id);
             if (c.picProgress_visible) SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -136,6 +138,7 @@ struct ManageView final : Win32DialogHost {
                        IDC_MC_LBLLINK, IDC_MC_CMDCLOSE})
             EnableWindow(Item(id), busy ? FALSE : TRUE);
         lvwComputer.Enable(!busy);
+        busy_focus.Apply(hwnd, Item(IDC_MC_CMDCANCEL), busy);
     }
 
     // The editor lies over the cell it edits (one pixel over its grid lines).

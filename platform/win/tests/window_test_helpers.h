@@ -51,6 +51,18 @@ inline void Post_Key(HWND target, WPARAM key) {
     PostMessageW(target, WM_KEYUP, key, 0xC0000001);
 }
 
+// A key pressed and released on the keyboard: the system hands it to the
+// window that has the focus, whichever that is (with none, to the active
+// window as a system key), as it would a user's.
+inline void Press_Key(WORD key) {
+    INPUT in[2] = {};
+    in[0].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = key;
+    in[1] = in[0];
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
 // A left click in the middle of a rectangle of a window, by the queue.
 inline void Post_Click_At(HWND target, const RECT& r) {
     const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);

@@ -270,19 +270,36 @@ TEST_F(ControllerTest, BufferListContractForTheScanDialog) {
 }
 
 // Move Property Up/Down change LIST_ORDER: the live rows follow it, not the
-// order WMI gives the properties in, and a scan stores them so.
-TEST_F(ControllerTest, LiveRowsFollowTheChosenPropertyOrder) {
+// order WMI gives the properties in (the class's own, here alphabetical),
+// and a scan stores them so, for the stored listing to show them so too.
+TEST_F(ControllerTest, LiveAndStoredRowsFollowTheChosenPropertyOrder) {
     Start();
-    const std::string f = std::to_string(Get_Feature_ID("Win32_Processor"));
+    const std::int32_t fid = Get_Feature_ID("Win32_Processor");
+    const std::string f = std::to_string(fid);
     db_.Exec("DELETE FROM PROPS_TBL WHERE FEATURE_ID=" + f);
     db_.Exec("INSERT INTO PROPS_TBL (PROP_NAME, PROP_DISP_NAME, FEATURE_ID, LIST_ORDER, ACTIVE) VALUES ('Zeta','Zeta'," +
-             f + ",1,1), ('Name','Name'," + f + ",2,1), ('Alpha','Alpha'," + f + ",3,1)");
-    wmi_.Set_Objects("SELECT Zeta, Name, Alpha FROM Win32_Processor",
-                     {Instance({Wmi_Text("Alpha", "a"), Wmi_Text("Name", "CPU0"), Wmi_Text("Zeta", "z")})});
+             f + ",1,1), ('Name','Name'," + f + ",2,1), ('Mu','Mu'," + f + ",3,1), ('Alpha','Alpha'," + f + ",4,1)");
+    wmi_.Set_Objects("SELECT Zeta, Name, Mu, Alpha FROM Win32_Processor",
+                     {Instance({Wmi_Text("Alpha", "a"), Wmi_Text("Mu", "m"), Wmi_Text("Name", "CPU0"),
+                                Wmi_Text("Zeta", "z")})});
     Click("Win32_Processor");
     std::vector<std::string> names;
     for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i) names.push_back(Get_Field(c_.lvwMain.Item(i).key, 0));
-    EXPECT_EQ(names, (std::vector<std::string>{"Win32_Processor", "Name", "Zeta", "Alpha", "Space0"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Win32_Processor", "Name", "Zeta", "Mu", "Alpha", "Space0"}));
+
+    // A New Scan's listing, stored, then shown offline.
+    ListModel scan;
+    c_.Node_Clicked_Event_Handler(pc_, "PC7", fid, "Win32_Processor", "", c_, *Feature("Win32_Processor"), scan, "",
+                                  true);
+    ASSERT_TRUE(Save_Scan({2024, 3, 7}, pc_, fid, scan));
+    ASSERT_TRUE(c_.Run_Command("mnuWorkOffline"));
+    c_.Fill_Scan_Dates(pc_);
+    Click("Win32_Processor");
+    std::vector<std::string> rows;
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i)
+        rows.push_back(c_.lvwMain.Item(i).text + "=" + c_.lvwMain.Item(i).Sub_Item(1));
+    EXPECT_EQ(rows, (std::vector<std::string>{"Processor=1", "    Name=CPU0", "    Zeta=z", "    Mu=m", "    Alpha=a",
+                                              "    ="}));
 }
 
 TEST_F(ControllerTest, CancelDuringAListingOfManyInstancesKeepsTheRowsSoFar) {

@@ -7,6 +7,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "mainwindow/frm_main_internal.h"
+#include "store/failure_scope.h"
 #include "store/tabular.h"
 #include "ui/model/list_helpers.h"
 #include "wmi/tabular_scan.h"
@@ -149,9 +150,14 @@ void MainController::mnuOperationsReportSelectItem_Click(int index) {
 
 void MainController::Scan_Tabular_Report(std::int32_t report_id) {
     BusyScope busy(*this);
+    // The snapshot's read is the scan's first: a locked file shows one box
+    // for the whole scan, and rows whose computers could not be read are
+    // not walked.
+    StoreFailureScope store;
     // The rows to walk are fixed now: ticks, sorts and refills during the
     // scan's pumps change nothing of the run.
     const std::vector<TabularScanRow> rows = Tabular_Scan_Snapshot(lvwMain);
+    if (store.Failed()) return;
     progress.visible = true;
     progress.value = 0;
     progress.max = static_cast<int>(rows.size());

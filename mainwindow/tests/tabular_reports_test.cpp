@@ -288,5 +288,24 @@ TEST_F(TabularReportsTest, TheScanFillsTickedRowsAndShowsItsProgress) {
     EXPECT_EQ(db_.Scalar("SELECT COUNT(DISTINCT SCAN_DATE) FROM TABULAR_REPORT_TBL WHERE TR_ID>0 AND SCAN_DATE<>''"), "1");
 }
 
+// Another program holds the file when Start Scan is pressed: the scan
+// cannot read its rows' computers, says so once, and asks no computer.
+TEST_F(TabularReportsTest, AScanStartedOnALockedFileShowsOneBoxAndScansNothing) {
+    TreeNode* report = Report_Of({pc_}, {"OS_CAPTION"});
+    Click(report);
+    c_.Run_Command("mnuOperationsReportSelectItem", 0);
+    {
+        DatabaseLock lock(db_);
+        EXPECT_TRUE(c_.Run_Command("mnuOperationsReportScan"));
+    }
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("database is locked"), std::string::npos);
+    EXPECT_TRUE(host_.boxes.empty());
+    EXPECT_TRUE(wmi_.queries.empty());
+    EXPECT_FALSE(c_.progress.visible);
+    EXPECT_FALSE(c_.Listing_Running());
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 }  // namespace
 }  // namespace crv::test

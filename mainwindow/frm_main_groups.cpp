@@ -129,10 +129,14 @@ void MainController::mnuGroupDelete_Click() {
     std::vector<std::string> keys;
     for (std::size_t i = lvwMain.Item_Count(); i-- > 0;)
         if (lvwMain.Item(i).selected) keys.push_back(lvwMain.Item(i).key);
-    // A locked file would refuse every row alike: one box, then stop.
+    // A locked file would refuse every row alike: one box, then stop. A
+    // deletion that succeeded can fail after it (the feature tree moving
+    // off the computer): the scope is asked after every row either way.
     StoreFailureScope store;
-    for (const std::string& key : keys)
-        if (!Delete_Device_By_Key(key) && store.Failed()) break;
+    for (const std::string& key : keys) {
+        Delete_Device_By_Key(key);
+        if (store.Failed()) break;
+    }
 }
 
 bool MainController::Delete_Device_By_Key(const std::string& strKey) {

@@ -181,6 +181,40 @@ TEST_F(GroupsTest, ALockedDatabaseGivesOneBoxForManyRowsAndDeletesNoGroupItCould
     EXPECT_TRUE(Pending_Error().empty());
 }
 
+// The file is locked once the first of two rows is deleted, while the
+// feature tree moves off the computer that went, and free again once the
+// store's box is shown: the deletion stops at its failure, as it says it
+// does, and does not go on with the other row.
+TEST_F(GroupsTest, AFailureAfterTheFirstOfManyDeletionsStopsTheRest) {
+    const std::int32_t g2 = Add_Device("Empty", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    c_.mnuViewRefresh_Click();
+    List_Group(1);
+    // The rows go from the last: the computer first.
+    ASSERT_EQ(c_.lvwMain.Item(c_.lvwMain.Item_Count() - 1).key, Key(pc_));
+    Select_Rows({Key(pc_), Key(g2)});
+    edit_host_.answers = {Answer_Yes};
+    struct : ListModelListener {
+        std::function<void()> changed;
+        void List_Changed() override { changed(); }
+    } hook;
+    std::optional<DatabaseLock> lock;
+    bool locked = false;
+    hook.changed = [&] {
+        if (locked || c_.lvwMain.Find_Item(Key(pc_))) return;
+        locked = true;
+        lock.emplace(db_);
+    };
+    c_.lvwMain.Set_Listener(&hook);
+    reporter_.on_report = [&] { lock.reset(); };
+    c_.lvwMain_KeyDown(46, 0);
+    c_.lvwMain.Set_Listener(nullptr);
+    reporter_.on_report = nullptr;
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+    EXPECT_EQ(Get_Device_Type(pc_), 0);
+    EXPECT_EQ(Get_Device_Type(g2), 1);
+    EXPECT_NE(c_.lvwMain.Find_Item(Key(g2)), nullptr);
+}
+
 TEST_F(GroupsTest, DeleteOutsideAGroupListingAsksAndDeletesNothing) {
     Click("Win32_OperatingSystem");
     c_.active_control = "lvwMain";

@@ -4,6 +4,7 @@
 // the store's data file (program folder = a temporary folder), with a
 // recording error reporter and a fixed local computer name.
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,12 @@ namespace crv::test {
 
 class RecordingReporter : public ErrorReporter {
 public:
-    void Report_Error(const std::string& text) override { boxes.push_back(text); }
+    void Report_Error(const std::string& text) override {
+        boxes.push_back(text);
+        if (on_report) on_report();
+    }
     std::vector<std::string> boxes;
+    std::function<void()> on_report;  // runs as each box is shown
 };
 
 // The schema and seed files in the order the build runs them.

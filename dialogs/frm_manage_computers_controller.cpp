@@ -5,6 +5,7 @@
 #include "core/error.h"
 #include "core/names.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/store.h"
 
 namespace crv {
@@ -207,6 +208,9 @@ void ManageComputersController::cmdDelete_Click() {
     if (host_.Message_Box("Are you sure you want to delete the selected computers?", box::Yes_No | box::Question) !=
         box::Answer_Yes)
         return;
+    // A row the store refuses stays and the walk goes on: the store's box
+    // once, not once per row.
+    StoreFailureScope store;
     for (std::size_t i = lvwComputer.Item_Count(); i-- > 0;) {
         ListItem& row = lvwComputer.Item(i);
         if (!row.checked) continue;

@@ -5,6 +5,7 @@
 
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/store.h"
 
 namespace crv {
@@ -74,6 +75,9 @@ void ManageComputersController::lblUNPwd_Click() {
     const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
     const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
     if (Refuse_Unstorable_Credentials(user, password)) return;  // one box, not one per computer
+    // A row the store refuses keeps its values and the loop goes on: the
+    // store's box once, not once per computer.
+    StoreFailureScope store;
     for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) {
         ListItem& row = lvwComputer.Item(i);
         if (Set_Device_Credentials(static_cast<std::int32_t>(Text_Number(row.tag)), user, password))

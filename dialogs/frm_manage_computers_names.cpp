@@ -9,6 +9,7 @@
 #include "core/error.h"
 #include "store/computer_batch.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 
 namespace crv {
 
@@ -35,6 +36,9 @@ void ManageComputersController::cmdBrowse_Click() {
     if (count > 0 && domains.empty()) {
         host_.Message_Box("Could not find any domain(s)!", box::Information);
     } else if (count > 0) {
+        // A computer the store refuses is skipped and the browse goes on:
+        // the store's box once, not once per computer.
+        StoreFailureScope store;
         for (const std::string& domain : domains) {
             host_.Do_Events();
             // Cancel counts between domains: the domain in hand is done whole.
@@ -59,7 +63,10 @@ bool ManageComputersController::Browse_Domain(const std::string& domain) {
         if (Trim_Blanks(name).empty()) continue;
         // A computer is known when DEV_TBL holds its name; a name stored in
         // another case (by the system's rules) is the same computer.
+        // An unread name is no new computer: adding it could list it twice.
+        StoreFailureScope lookup;
         std::int32_t id = Get_Device_ID(name, 2);
+        if (lookup.Failed()) continue;
         if (id == 0) {
             auto listed = listed_.find(name);
             if (listed != listed_.end()) id = listed->second;

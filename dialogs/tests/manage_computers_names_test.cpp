@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/error.h"
 #include "core/utf.h"
 #include "dialogs/computer_names_file.h"
 #include "dialogs/frm_manage_computers_controller.h"
@@ -127,6 +128,63 @@ TEST_F(ManageComputersNamesTest, AStoredComputerKeepsItsCredentialsAndRowAndGets
     EXPECT_NE(Stored("COMMENT", legacy), "");  // an empty comment gets the type's names
     EXPECT_EQ(c.lvwComputer.Item(0).Sub_Item(1), "CORP\\admin");
     EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), "2");
+}
+
+// The store refuses two computers of four (here a trigger; a damaged row
+// would do the same), and two of the computers Browse finds. Set Same User
+// Name & Password, Delete and Browse each show the store's box once, go on
+// with the computers after, and leave the refused ones as they were.
+TEST_F(ManageComputersNamesTest, RefusedComputersGiveEachCommandOneBoxAndTheRestIsDone) {
+    std::vector<std::int32_t> ids;
+    for (const char* name : {"PC-1", "PC-2", "PC-3", "PC-4"})
+        ids.push_back(Add_Device(name, "u", "p", 0, 0, 0, 0, "", 1, 2, "", "t"));
+    ASSERT_GT(ids.back(), 0);
+    for (const char* change : {"UPDATE", "DELETE"})
+        db_.Exec(std::string("CREATE TRIGGER refuse_") + change + " BEFORE " + change +
+                 " ON DEV_TBL WHEN OLD.DEV_NAME IN ('PC-2','PC-3') BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    db_.Exec("CREATE TRIGGER refuse_insert BEFORE INSERT ON DEV_TBL WHEN NEW.DEV_NAME IN ('NEW-1','NEW-2') BEGIN "
+             "SELECT RAISE(ABORT, 'refused'); END");
+    ManageComputersController c(host_);
+    c.network = &net_;
+    c.Form_Load();
+    net_.domains = FakeNetServerPort::Names({"WORKGROUP", "CORP"});
+    net_.servers = {{"WORKGROUP", FakeNetServerPort::Records({Server("NEW-1"), Server("PC-2"), Server("NEW-2")})},
+                    {"CORP", FakeNetServerPort::Records({Server("NEW-3")})}};
+    auto Listed = [&] {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < c.lvwComputer.Item_Count(); ++i) names.push_back(c.lvwComputer.Item(i).text);
+        return names;
+    };
+    auto User_Of = [&](std::int32_t id) {
+        std::string user, password, domain;
+        EXPECT_TRUE(Get_Device_Credentials(id, user, password, domain));
+        return user;
+    };
+
+    c.txtUserName = "admin";
+    c.txtPassword = "secret";
+    c.lblUNPwd_Click();
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(User_Of(ids[0]), "admin");
+    EXPECT_EQ(User_Of(ids[2]), "u");
+    EXPECT_EQ(User_Of(ids[3]), "admin");
+    EXPECT_EQ(c.lvwComputer.Item(2).Sub_Item(1), "u");
+
+    db_.reporter.boxes.clear();
+    c.chkSelectAll = 1;
+    c.chkSelectAll_Click();
+    c.cmdDelete_Click();
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"PC-2", "PC-3"}));
+    EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), "2");
+
+    db_.reporter.boxes.clear();
+    c.cmdBrowse_Click();
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"PC-2", "PC-3", "NEW-3"}));
+    EXPECT_EQ(Stored("DEV_DOMAIN", ids[1]), "");
+    EXPECT_TRUE(Pending_Error().empty());
+    EXPECT_FALSE(c.Busy());
 }
 
 TEST_F(ManageComputersNamesTest, AFailedDomainAddsNothingAndPartialDataIsTaken) {

@@ -14,6 +14,7 @@
 #include "mainwindow/frm_main_controller.h"
 #include "mainwindow/remote_operations.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "ui/model/list_layouts.h"
 #include "wmi/operations.h"
 #include "wmi/wake_on_lan.h"
@@ -25,9 +26,12 @@ bool Confirmed(MainController& c, const std::string& question) {
     return c.Message_Box(question, Mb_Yes_No | Mb_Question) == Answer_Yes;
 }
 
-bool Is_Known_Computer(std::int32_t device_id) {
+// Whether the list knows the computer; nothing when the store could not
+// tell (its box said why), which is no unknown computer.
+std::optional<bool> Is_Known_Computer(std::int32_t device_id) {
     SqlResult device;
-    return Get_Device_Info(device_id, device) && device.Data_Row_Count() > 0;
+    if (!Get_Device_Info(device_id, device)) return std::nullopt;
+    return device.Data_Row_Count() > 0;
 }
 
 // Shutdown (flags 5) and Reboot (flags 6). A refused call and a computer
@@ -35,7 +39,9 @@ bool Is_Known_Computer(std::int32_t device_id) {
 void Power_Operation(MainController& c, std::int32_t flags) {
     const auto target = Power_Target(c.tvwFeatures);
     if (!target || !Confirmed(c, Power_Question(flags, target->name))) return;
-    if (!Is_Known_Computer(target->device_id)) {
+    const std::optional<bool> known = Is_Known_Computer(target->device_id);
+    if (!known) return;
+    if (!*known) {
         c.Message_Box(Unknown_Computer_Text(target->name), Mb_Exclamation);
         return;
     }
@@ -81,10 +87,11 @@ void MainController::mnuOperationsPowBoot_Click() {
     if (!target || !Confirmed(*this, Boot_Question(target->name))) return;
     clsWOL wol;
     std::vector<std::string> stored;
+    StoreFailureScope store;
     if (!Get_Device_MAC(target->device_id, stored)) {
-        // The store has shown a failed read; a computer it does not know
-        // has no address either.
-        if (!Is_Known_Computer(target->device_id))
+        // A failed read has shown its box and is no missing address; a
+        // computer the store does not know has no address either.
+        if (!store.Failed() && Is_Known_Computer(target->device_id) == false)
             Message_Box(No_Mac_Address_Text(target->name), Mb_Exclamation);
         return;
     }

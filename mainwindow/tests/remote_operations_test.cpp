@@ -181,6 +181,32 @@ TEST_F(RemoteOperationsTest, ARefusedShutdownAndAnUnknownComputerAreSaid) {
     EXPECT_EQ(wmi_.connects.size(), connects);
 }
 
+// Another program holds the file: whether the computer is known, and its
+// addresses, cannot be read. The store's box says so once; no second box
+// calls the computer unknown or without an address, and nothing is sent.
+TEST_F(RemoteOperationsTest, APowerOperationOnALockedFileShowsTheStoresBoxAlone) {
+    ASSERT_TRUE(Set_Device_MAC(pc_, "00:1A:2B:3C:4D:5E", false));
+    const std::pair<const char*, void (MainController::*)()> commands[] = {
+        {"Shutdown", &MainController::mnuOperationsPowShutdown_Click},
+        {"Boot", &MainController::mnuOperationsPowBoot_Click}};
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        host_.boxes.clear();
+        reporter_.boxes.clear();
+        Answer_Yes();
+        {
+            test::DatabaseLock lock(db_);
+            (c_.*command)();
+        }
+        ASSERT_EQ(reporter_.boxes.size(), 1u);
+        EXPECT_NE(reporter_.boxes[0].find("database is locked"), std::string::npos);
+        EXPECT_EQ(host_.boxes.size(), 1u);  // the question alone
+        EXPECT_TRUE(Pending_Error().empty());
+    }
+    EXPECT_TRUE(acted_.empty());
+    EXPECT_TRUE(sender_.sent.empty());
+}
+
 // ---------------------------------------------------------------- wake-on-LAN
 
 TEST_F(RemoteOperationsTest, BootSendsOnePacketPerStoredAddressInOrder) {

@@ -210,14 +210,17 @@ void BusyFocus::Apply(HWND dialog, HWND cancel, bool busy) {
     };
     HWND focus = GetFocus();
     if (busy) {
-        if (!usable(focus) && usable(cancel)) SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(cancel), TRUE);
+        // Only in the active dialog: giving a focus would activate it over
+        // the window the user went to meanwhile.
+        if (GetActiveWindow() == dialog && !usable(focus) && usable(cancel))
+            SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(cancel), TRUE);
         return;
     }
     if (!noted_) return;
     noted_ = false;
     // While the run lasted nothing but Cancel could take the focus; where
     // hiding Cancel left it is the system's choice, not the user's.
-    if (usable(before_) && focus != before_)
+    if (GetActiveWindow() == dialog && usable(before_) && focus != before_)
         SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(before_), TRUE);
     before_ = nullptr;
 }

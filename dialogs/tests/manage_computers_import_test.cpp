@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <memory>
+#include <optional>
 
 #include "core/utf.h"
 
@@ -16,33 +16,6 @@
 
 namespace crv {
 namespace {
-
-// A second connection to the same file holding an exclusive lock: every
-// other connection waits out its busy time and fails "database is locked".
-class ExclusiveLock {
-public:
-    explicit ExclusiveLock(const std::string& path) : handle_(Open_Database(path)) {
-        Run("BEGIN EXCLUSIVE");
-    }
-    ~ExclusiveLock() {
-        Run("ROLLBACK");
-        Close_Database(handle_);
-        Clear_Error();
-    }
-    ExclusiveLock(const ExclusiveLock&) = delete;
-    ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-    bool Held() const { return held_; }
-
-private:
-    void Run(const std::string& sql) {
-        SqlResult ignored;
-        std::int32_t rows = 0;
-        std::string error;
-        held_ = Run_SQL(handle_, sql, ignored, rows, error) && sql.rfind("BEGIN", 0) == 0;
-    }
-    std::int32_t handle_ = 0;
-    bool held_ = false;
-};
 
 class ManageComputersImportTest : public ::testing::Test {
 protected:
@@ -87,13 +60,13 @@ TEST_F(ManageComputersImportTest, ARefusedPasswordIsToldOnceBeforeAnyFileIsRead)
 
 TEST_F(ManageComputersImportTest, ALockTakenMidImportShowsOneBoxAndKeepsTheRowsStoredBeforeIt) {
     Write_Names("long.txt", 1200);
-    std::unique_ptr<ExclusiveLock> lock;
+    std::optional<test::DatabaseLock> lock;
     // The lock is taken once the first names are listed.
     host_.on_events = [&] {
-        if (!lock && c_.lvwComputer.Item_Count() > 0) lock = std::make_unique<ExclusiveLock>(db_.Path());
+        if (!lock && c_.lvwComputer.Item_Count() > 0) lock.emplace(db_);
     };
     Import("long.txt");
-    ASSERT_TRUE(lock && lock->Held());
+    ASSERT_TRUE(lock);
     lock.reset();
     ASSERT_EQ(All_Boxes(), 1u);
     EXPECT_NE(db_.reporter.boxes[0].find("locked"), std::string::npos);

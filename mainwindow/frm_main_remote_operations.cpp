@@ -89,10 +89,10 @@ void MainController::mnuOperationsPowBoot_Click() {
     std::vector<std::string> stored;
     StoreFailureScope store;
     if (!Get_Device_MAC(target->device_id, stored)) {
-        // A failed read has shown its box and is no missing address; a
-        // computer the store does not know has no address either.
-        if (!store.Failed() && Is_Known_Computer(target->device_id) == false)
-            Message_Box(No_Mac_Address_Text(target->name), Mb_Exclamation);
+        // A failed read has shown its box and is no missing address; a read
+        // that found no row is a computer the store does not know, which
+        // has no address either.
+        if (!store.Failed()) Message_Box(No_Mac_Address_Text(target->name), Mb_Exclamation);
         return;
     }
     const auto addresses = Usable_Mac_Addresses(stored);

@@ -241,6 +241,15 @@ TEST_F(RemoteOperationsTest, BootWithoutAddressOrWithABadOneStops) {
     Answer_Yes();
     c_.mnuOperationsPowBoot_Click();
     EXPECT_EQ(Last_Box().text, "Could not find any MAC Address for the computer 'PC7'!");
+    // A root the list does not know has no address either.
+    const std::string root_tag = c_.tvwFeatures.Nodes().front()->tag;
+    c_.tvwFeatures.Nodes().front()->tag = "999" + test::SEP + "2";
+    host_.boxes.clear();
+    Answer_Yes();
+    c_.mnuOperationsPowBoot_Click();
+    ASSERT_EQ(host_.boxes.size(), 2u);
+    EXPECT_EQ(Last_Box().text, "Could not find any MAC Address for the computer 'PC7'!");
+    c_.tvwFeatures.Nodes().front()->tag = root_tag;
 
     // The first refused address ends the command: the one after it is not sent.
     ASSERT_TRUE(Set_Device_MAC(pc_, "00:1A:2B:3C:4D,001A2B3C4D5E", false));

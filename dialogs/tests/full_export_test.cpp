@@ -65,6 +65,11 @@ protected:
         c_->tvwExportFeatures_NodeCheck(*n);
     }
     std::int32_t Feature_Id(const std::string& key) { return Get_Feature_ID(key); }
+    // What Scans_Of gives for a computer scanned with the BIOS and the processors.
+    std::string Bios_And_Processor_Scans() {
+        const std::int32_t bios = Feature_Id("Win32_BIOS"), processor = Feature_Id("Win32_Processor");
+        return std::to_string(std::min(bios, processor)) + "," + std::to_string(std::max(bios, processor));
+    }
     std::string Scans_Of(std::int32_t dev, const std::string& date) {
         auto r = db_.Query("SELECT FEATURE_ID FROM SCAN_HEAD WHERE DEV_ID=" + std::to_string(dev) +
                            " AND SCAN_DATE='" + date + "' ORDER BY FEATURE_ID");
@@ -201,9 +206,7 @@ TEST_F(FullExportTest, NewScanStoresUnderThePickerDateAndCountsUnreachableComput
     EXPECT_EQ(main_.calls[0].device, "PC2");
     EXPECT_TRUE(main_.calls[0].online);
     EXPECT_EQ(Scans_Of(pc1_, "2011-12-31"), "");
-    std::string want = std::to_string(std::min(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor"))) + "," +
-                       std::to_string(std::max(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor")));
-    EXPECT_EQ(Scans_Of(pc2_, "2011-12-31"), want);
+    EXPECT_EQ(Scans_Of(pc2_, "2011-12-31"), Bios_And_Processor_Scans());
     SqlResult details;
     ASSERT_TRUE(Get_Scan_Details({2011, 12, 31}, pc2_, Feature_Id("Win32_BIOS"), details));
     EXPECT_GE(details.Data_Row_Count(), 3u);
@@ -711,9 +714,8 @@ TEST_F(FullExportTest, ALockDuringANewScanGivesOneBoxAndStopsTheRun) {
 // pump: the credentials of the first computer cannot be read. Whichever
 // read fails, the run ends with its failure text, never with success.
 TEST_F(FullExportTest, ALockTakenAfterTheQuestionsEndsEitherModeWithItsFailureText) {
-    const std::string stored = "'2012-05-03'";
     db_.Exec("INSERT INTO SCAN_HEAD (DEV_ID, FEATURE_ID, SCAN_DATE) VALUES (" + std::to_string(pc1_) + ", " +
-             std::to_string(Feature_Id("Win32_BIOS")) + ", " + stored + ")");
+             std::to_string(Feature_Id("Win32_BIOS")) + ", '2012-05-03')");
     const fs::path file = db_.Folder() / "all.csv";
     struct Mode {
         const char* type;
@@ -770,9 +772,7 @@ TEST_F(FullExportTest, UnreadCredentialsOfTheSecondComputerStopTheRunWithTheFail
     EXPECT_EQ(host_.Last_Box(), "The scan did not complete: the inventory database could not be read or written. "
                                 "Only the features stored before the failure were kept.");
     EXPECT_EQ(host_.boxes.back().flags, box::Exclamation);
-    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"),
-              std::to_string(std::min(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor"))) + "," +
-                  std::to_string(std::max(Feature_Id("Win32_BIOS"), Feature_Id("Win32_Processor"))));
+    EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), Bios_And_Processor_Scans());
     EXPECT_EQ(Scans_Of(pc2_, "2012-05-03"), "");
 }
 

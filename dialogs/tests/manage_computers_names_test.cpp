@@ -36,11 +36,12 @@ protected:
         c_.network = &net_;
         c_.Form_Load();
     }
-    std::vector<std::string> Rows() const {
+    static std::vector<std::string> Rows(const ManageComputersController& c) {
         std::vector<std::string> names;
-        for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i) names.push_back(c_.lvwComputer.Item(i).text);
+        for (std::size_t i = 0; i < c.lvwComputer.Item_Count(); ++i) names.push_back(c.lvwComputer.Item(i).text);
         return names;
     }
+    std::vector<std::string> Rows() const { return Rows(c_); }
     std::string File(const std::string& name) const { return (db_.Folder() / name).string(); }
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(db_.Folder() / name, std::ios::binary) << bytes;
@@ -150,11 +151,6 @@ TEST_F(ManageComputersNamesTest, RefusedComputersGiveEachCommandOneBoxAndTheRest
     net_.domains = FakeNetServerPort::Names({"WORKGROUP", "CORP"});
     net_.servers = {{"WORKGROUP", FakeNetServerPort::Records({Server("NEW-1"), Server("PC-2"), Server("NEW-2")})},
                     {"CORP", FakeNetServerPort::Records({Server("NEW-3")})}};
-    auto Listed = [&] {
-        std::vector<std::string> names;
-        for (std::size_t i = 0; i < c.lvwComputer.Item_Count(); ++i) names.push_back(c.lvwComputer.Item(i).text);
-        return names;
-    };
     auto User_Of = [&](std::int32_t id) {
         std::string user, password, domain;
         EXPECT_TRUE(Get_Device_Credentials(id, user, password, domain));
@@ -175,13 +171,13 @@ TEST_F(ManageComputersNamesTest, RefusedComputersGiveEachCommandOneBoxAndTheRest
     c.chkSelectAll_Click();
     c.cmdDelete_Click();
     EXPECT_EQ(db_.reporter.boxes.size(), 1u);
-    EXPECT_EQ(Listed(), (std::vector<std::string>{"PC-2", "PC-3"}));
+    EXPECT_EQ(Rows(c), (std::vector<std::string>{"PC-2", "PC-3"}));
     EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), "2");
 
     db_.reporter.boxes.clear();
     c.cmdBrowse_Click();
     EXPECT_EQ(db_.reporter.boxes.size(), 1u);
-    EXPECT_EQ(Listed(), (std::vector<std::string>{"PC-2", "PC-3", "NEW-3"}));
+    EXPECT_EQ(Rows(c), (std::vector<std::string>{"PC-2", "PC-3", "NEW-3"}));
     EXPECT_EQ(Stored("DEV_DOMAIN", ids[1]), "");
     EXPECT_TRUE(Pending_Error().empty());
     EXPECT_FALSE(c.Busy());

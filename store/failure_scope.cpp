@@ -15,6 +15,16 @@ StoreFailureScope::~StoreFailureScope() { innermost = outer_; }
 
 bool Store_Failure_Scope_Open() { return innermost != nullptr; }
 
+bool Store_Failure_Seen() {
+    for (const StoreFailureScope* scope = innermost; scope; scope = scope->outer_)
+        if (scope->failed_) return true;
+    return false;
+}
+
+void Mark_Store_Failure() {
+    for (StoreFailureScope* scope = innermost; scope; scope = scope->outer_) scope->failed_ = true;
+}
+
 void Report_Store_Failure() {
     bool shown_before = false;
     for (StoreFailureScope* scope = innermost; scope; scope = scope->outer_) {

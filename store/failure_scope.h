@@ -20,7 +20,9 @@ public:
 
 private:
     friend void Report_Store_Failure();
+    friend void Mark_Store_Failure();
     friend bool Store_Failure_Scope_Open();
+    friend bool Store_Failure_Seen();
     StoreFailureScope* outer_ = nullptr;
     bool failed_ = false;
 };

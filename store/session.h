@@ -14,8 +14,13 @@ namespace crv {
 // clears it, unless an open failure scope has shown one already (then it is
 // only cleared). Marks every open scope as failed.
 void Report_Store_Failure();
+// Marks every open scope as failed without a box: what was to be said has
+// been said another way.
+void Mark_Store_Failure();
 // True while a failure scope is open on this thread.
 bool Store_Failure_Scope_Open();
+// True when an open failure scope of this thread has seen a failure.
+bool Store_Failure_Seen();
 // True while a StoreHeldOff lives on this thread.
 bool Store_Held_Off();
 

@@ -261,7 +261,18 @@ bool Run_SQL(std::int32_t handle, const std::string& sql, SqlResult& result, std
 // ---- the routine shape ---------------------------------------------------
 
 StoreSession::StoreSession() {
-    if (!Store_Held_Off()) handle_ = Open_Database(Get_Database_Path());
+    if (Store_Held_Off()) return;
+    handle_ = Open_Database(Get_Database_Path());
+    // The run has shown its box: a lock still held fails this routine at
+    // once instead of after the busy time. Straight through the library, as
+    // this changes nothing stored and must not count as a change.
+    if (handle_ != 0 && Store_Failure_Seen())
+        if (const AccessLibrary* library = Access_Library()) {
+            const char* const* cells = nullptr;
+            std::int32_t columns = 0;
+            const char* error = nullptr;
+            library->get_table(handle_, "PRAGMA busy_timeout=0", &cells, &columns, &error);
+        }
 }
 
 StoreSession::~StoreSession() { Close_Database(handle_); }
@@ -271,9 +282,13 @@ bool StoreSession::Usable() {
         // Outside a run the routines fail silently here; a run that went on
         // would report what it could not read as success.
         failed_ = true;
-        Set_Error(53, "File not found: the inventory database " + std::string(Database_File_Name) +
-                          " could not be opened.");
-        Report_Store_Failure();
+        if (Store_Held_Off()) {
+            Mark_Store_Failure();  // start-up's box has said why
+        } else {
+            Set_Error(53, "File not found: the inventory database " + std::string(Database_File_Name) +
+                              " could not be opened.");
+            Report_Store_Failure();
+        }
     }
     return Ok();
 }

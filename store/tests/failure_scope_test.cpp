@@ -3,6 +3,7 @@
 // the file as another program would.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "core/error.h"
@@ -60,6 +61,31 @@ TEST(StoreFailures, ALockedFileGivesOneBoxPerScopeAndStopsTheRun) {
         EXPECT_TRUE(inner_first.Failed());  // an inner failure is the outer run's too
     }
     EXPECT_EQ(db.reporter.boxes.size(), 3u);
+}
+
+TEST(StoreFailures, AfterItsBoxARunNoLongerWaitsForTheLockButStillDoesWhatTheFileTakes) {
+    TestDatabase db;
+    const std::int32_t first = Add_Device("PC-1", "u", "p", 0, 0, 0, 0, "", 1, 2, "", "t");
+    const std::int32_t second = Add_Device("PC-2", "u", "p", 0, 0, 0, 0, "", 1, 2, "", "t");
+    ASSERT_GT(second, 0);
+    {
+        StoreFailureScope run;
+        DatabaseLock lock(db);
+        EXPECT_FALSE(Set_Device_Credentials(first, "a", "b"));  // waits out the busy time once
+        const auto later = std::chrono::steady_clock::now();
+        for (int i = 0; i < 10; ++i) EXPECT_FALSE(Set_Device_Credentials(second, "a", "b"));
+        EXPECT_LT(std::chrono::steady_clock::now() - later, std::chrono::seconds(2));
+        EXPECT_EQ(db.reporter.boxes.size(), 1u);
+        // Freed, the rest of the run is stored again.
+        lock.Release();
+        EXPECT_TRUE(Set_Device_Credentials(second, "a", "b"));
+    }
+    std::string user, password, domain;
+    ASSERT_TRUE(Get_Device_Credentials(second, user, password, domain));
+    EXPECT_EQ(user, "a");
+    ASSERT_TRUE(Get_Device_Credentials(first, user, password, domain));
+    EXPECT_EQ(user, "u");
+    EXPECT_EQ(db.reporter.boxes.size(), 1u);
 }
 
 TEST(StoreFailures, AMissingDataFileFailsARunWithOneBoxButStaysSilentOutsideOne) {

@@ -79,9 +79,11 @@ bool ManageComputersController::Refuse_Unstorable_Credentials(const std::string&
 
 void ManageComputersController::Form_Load() {
     Set_Computer_Columns();
-    Load_Computer_List();
+    // A list that could not be read has shown the store's box: the name
+    // lookup would wait out the same lock and show it again.
+    const bool loaded = Load_Computer_List();
     const std::string local = host_.Local_Computer_Name();
-    if (Get_Device_ID(local, 2) == 0 && !Is_Already_In_List(local)) txtComputer = local;
+    if (loaded && Get_Device_ID(local, 2) == 0 && !Is_Already_In_List(local)) txtComputer = local;
     host_.View_Changed();
 }
 
@@ -140,18 +142,20 @@ ListItem* ManageComputersController::Computer_Row(std::int32_t dev_id) {
     return lvwComputer.Find_Item("DEV" + std::to_string(dev_id));
 }
 
-void ManageComputersController::Load_Computer_List() {
+bool ManageComputersController::Load_Computer_List() {
     lvwComputer.Clear_Items();
     passwords_.clear();
     listed_.clear();
     SqlResult devices;
     std::int32_t rows = 0;
-    if (Get_Device_List(rows, devices, 2)) {
+    const bool read = Get_Device_List(rows, devices, 2);
+    if (read) {
         for (std::size_t r = 1; r <= devices.Data_Row_Count(); ++r)
             Append_Computer_Row(static_cast<std::int32_t>(devices.Number(r, 3)), devices.Text(r, 0),
                                 devices.Text(r, 1), devices.Text(r, 2));
     }
     lvwComputer.Notify();
+    return read;
 }
 
 std::string ManageComputersController::Hidden_Password(const ListItem& row) const {
@@ -205,24 +209,34 @@ void ManageComputersController::cmdAdd_Click() {
 }
 
 void ManageComputersController::cmdDelete_Click() {
+    if (busy_) return;
     if (host_.Message_Box("Are you sure you want to delete the selected computers?", box::Yes_No | box::Question) !=
         box::Answer_Yes)
         return;
+    int checked = 0;
+    for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) checked += lvwComputer.Item(i).checked ? 1 : 0;
+    if (checked == 0) return;
+    Begin_Busy(checked);
     // A row the store refuses stays and the walk goes on: the store's box
-    // once, not once per row.
+    // once, not once per row, and no second wait for a lock.
     StoreFailureScope store;
+    int done = 0;
     for (std::size_t i = lvwComputer.Item_Count(); i-- > 0;) {
+        if (!lvwComputer.Item(i).checked) continue;
+        host_.Do_Events();
+        if (cancel_) break;
         ListItem& row = lvwComputer.Item(i);
-        if (!row.checked) continue;
         // Its scans, asset records and report rows go with it: no window
         // could reach them once the computer is gone.
-        if (!Delete_Device(static_cast<std::int32_t>(Text_Number(row.tag)), true)) continue;
-        if (lvwComputer.Item_Count() == 17 && lvwComputer.Column_Count() >= 3)
-            lvwComputer.Column(2).width_twips += 17 * twips_per_pixel_x;
-        Forget_Row(row);
-        lvwComputer.Remove_Item(i);
+        if (Delete_Device(static_cast<std::int32_t>(Text_Number(row.tag)), true)) {
+            if (lvwComputer.Item_Count() == 17 && lvwComputer.Column_Count() >= 3)
+                lvwComputer.Column(2).width_twips += 17 * twips_per_pixel_x;
+            Forget_Row(row);
+            lvwComputer.Remove_Item(i);
+        }
+        Show_Progress(++done);
     }
-    lvwComputer.Notify();
+    End_Busy();
 }
 
 void ManageComputersController::chkSelectAll_Click() {
@@ -230,9 +244,36 @@ void ManageComputersController::chkSelectAll_Click() {
     lvwComputer.Notify();
 }
 
+void ManageComputersController::Begin_Busy(int steps) {
+    busy_ = true;
+    cancel_ = false;
+    picProgress_visible = true;
+    pbrProgress_min = 0;
+    pbrProgress_value = 0;
+    pbrProgress_max = std::max(steps, 1);
+    host_.View_Changed();
+    host_.Do_Events();  // the panel paints
+}
+
+void ManageComputersController::End_Busy() {
+    picProgress_visible = false;
+    cancel_ = false;
+    busy_ = false;
+    lvwComputer.Notify();
+    host_.View_Changed();
+}
+
+void ManageComputersController::Show_Progress(int done) {
+    constexpr int Shown_Every = 25;
+    pbrProgress_value = done;
+    if (done % Shown_Every != 0) return;
+    lvwComputer.Notify();
+    host_.View_Changed();
+}
+
 void ManageComputersController::cmdClose_Click() {
     if (busy_) {
-        // Browse owns the dialog until its loop ends: cancel it instead.
+        // A long command owns the dialog until its loop ends: cancel it instead.
         cmdCancel_Click();
         return;
     }

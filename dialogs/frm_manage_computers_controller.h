@@ -81,8 +81,8 @@ public:
     NetServerPort* network = nullptr;
     bool picProgress_visible = false;
     int pbrProgress_min = 0;
-    // True while Browse or Import runs: every other command waits, Close and
-    // Esc cancel.
+    // True while Browse, Import, Delete or Set Same User Name & Password
+    // runs: every other command waits, Close and Esc cancel.
     bool Busy() const { return busy_; }
     void cmdBrowse_Click();
     void cmdCancel_Click();
@@ -111,13 +111,20 @@ public:
 
 private:
     void Set_Computer_Columns();
-    void Load_Computer_List();
+    // False when the list could not be read (it stays empty).
+    bool Load_Computer_List();
     void Append_Computer_Row(std::int32_t dev_id, const std::string& name, const std::string& user,
                              const std::string& password, bool seventeen_row_rule = true);
     void Apply_17_Row_Rule();
     // Shows new credentials in a row (the mask in the cell, the password hidden).
     void Show_Credentials(ListItem& row, const std::string& user, const std::string& password);
     void Forget_Row(const ListItem& row);
+    // The busy panel of a long command, its bar running to `steps`.
+    void Begin_Busy(int steps);
+    void End_Busy();
+    // The bar at `done`; the list and the bar are shown again every few
+    // steps, as a repaint per row would cost more than the row.
+    void Show_Progress(int done);
     bool Browse_Domain(const std::string& domain);
     void Import_Names(const std::vector<std::string>& fields, const std::string& user, const std::string& password);
 
@@ -126,7 +133,7 @@ private:
     // Listed names in the system's upper case, with their DEV_IDs.
     std::unordered_multimap<std::string, std::int32_t> listed_;
     bool busy_ = false;
-    bool cancel_ = false;  // Cancel pressed during Browse or Import
+    bool cancel_ = false;  // Cancel pressed during a busy command
     std::string import_file_;  // the Open dialog starts at the name last used
 };
 

@@ -75,17 +75,21 @@ void ManageComputersController::lblUNPwd_Click() {
     const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
     const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
     if (Refuse_Unstorable_Credentials(user, password)) return;  // one box, not one per computer
+    Begin_Busy(static_cast<int>(lvwComputer.Item_Count()));
     // A row the store refuses keeps its values and the loop goes on: the
-    // store's box once, not once per computer.
+    // store's box once, not once per computer, and no second wait for a lock.
     StoreFailureScope store;
     for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) {
+        host_.Do_Events();
+        if (cancel_) break;
         ListItem& row = lvwComputer.Item(i);
         if (Set_Device_Credentials(static_cast<std::int32_t>(Text_Number(row.tag)), user, password))
             Show_Credentials(row, user, password);
         else
             Clear_Error();
+        Show_Progress(static_cast<int>(i + 1));
     }
-    lvwComputer.Notify();
+    End_Busy();
 }
 
 }  // namespace crv

@@ -22,36 +22,23 @@ constexpr std::size_t Import_Batch_Size = 500;
 
 void ManageComputersController::cmdBrowse_Click() {
     if (busy_) return;
-    busy_ = true;
-    cancel_ = false;
-    picProgress_visible = true;
-    pbrProgress_min = 0;
-    pbrProgress_value = 0;
-    pbrProgress_max = 1;
-    host_.View_Changed();
-    host_.Do_Events();  // the panel paints
-
+    Begin_Busy(1);  // the bar does not move while browsing
     std::vector<std::string> domains;
     const std::int32_t count = network ? Enum_Domains(*network, domains) : 0;
     if (count > 0 && domains.empty()) {
         host_.Message_Box("Could not find any domain(s)!", box::Information);
     } else if (count > 0) {
         // A computer the store refuses is skipped and the browse goes on:
-        // the store's box once, not once per computer.
+        // the store's box once for the whole browse, not once per computer
+        // or domain, and no second wait for a lock.
         StoreFailureScope store;
         for (const std::string& domain : domains) {
             host_.Do_Events();
-            // Cancel counts between domains: the domain in hand is done whole.
             if (cancel_) break;
             Browse_Domain(domain);
         }
     }
-
-    picProgress_visible = false;
-    cancel_ = false;
-    busy_ = false;
-    lvwComputer.Notify();
-    host_.View_Changed();
+    End_Busy();
 }
 
 bool ManageComputersController::Browse_Domain(const std::string& domain) {
@@ -59,6 +46,8 @@ bool ManageComputersController::Browse_Domain(const std::string& domain) {
     if (Enum_Servers(*network, domain, servers) <= 0) return false;
     for (const ServerEntry& server : servers) {
         host_.Do_Events();
+        // A domain may list thousands of computers: Cancel counts between them.
+        if (cancel_) break;
         const std::string name = host_.Upper_Case(server.name);
         if (Trim_Blanks(name).empty()) continue;
         // A computer is known when DEV_TBL holds its name; a name stored in
@@ -160,14 +149,7 @@ void ManageComputersController::cmdImport_Click() {
 
 void ManageComputersController::Import_Names(const std::vector<std::string>& fields, const std::string& user,
                                              const std::string& password) {
-    busy_ = true;
-    cancel_ = false;
-    picProgress_visible = true;
-    pbrProgress_min = 0;
-    pbrProgress_value = 0;
-    pbrProgress_max = static_cast<int>(std::max<std::size_t>(fields.size(), 1));
-    host_.View_Changed();
-    host_.Do_Events();  // the panel paints
+    Begin_Busy(static_cast<int>(fields.size()));
 
     const std::string added_by = host_.Environment_Value("USERNAME");
     // Import keeps the Password column clear of the scroll bar its own way:
@@ -210,12 +192,7 @@ void ManageComputersController::Import_Names(const std::vector<std::string>& fie
     }
     // What was read before a Cancel is stored too; after a failure nothing more.
     if (stored) flush();
-
-    picProgress_visible = false;
-    cancel_ = false;
-    busy_ = false;
-    lvwComputer.Notify();
-    host_.View_Changed();
+    End_Busy();
 }
 
 }  // namespace crv

@@ -1,0 +1,202 @@
+// The computer list manager's walks over many computers (Delete, the same
+// credentials for all, Browse) on a file another program holds locked, and
+// on a free file long enough to need the busy panel.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+
+#include "core/error.h"
+#include "dialogs/frm_manage_computers_controller.h"
+#include "dialogs/tests/dialog_test_support.h"
+#include "store/computer_batch.h"
+#include "store/devices.h"
+#include "store/tests/test_database.h"
+
+namespace crv {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+ServerEntry Named(const std::string& name) {
+    ServerEntry server;
+    server.name = name;
+    return server;
+}
+
+class ManageComputersWalksTest : public ::testing::Test {
+protected:
+    // Stores PC-0 .. PC-(count-1) with the credentials u / p and opens the dialog.
+    void Open_With(int count) {
+        std::vector<std::string> names;
+        for (int i = 0; i < count; ++i) names.push_back("PC-" + std::to_string(i));
+        if (count > 0) {
+            ASSERT_TRUE(Add_Computers(names, "u", "p", "t"));
+        }
+        c_.network = &net_;
+        c_.Form_Load();
+        ASSERT_EQ(c_.lvwComputer.Item_Count(), static_cast<std::size_t>(count));
+    }
+    void Check_All() {
+        c_.chkSelectAll = 1;
+        c_.chkSelectAll_Click();
+    }
+    std::string Stored(const std::string& sql) { return db_.Scalar(sql); }
+    // How many stored computers have this scan user.
+    int Users_Set_To(const std::string& user) {
+        SqlResult devices;
+        std::int32_t rows = 0;
+        EXPECT_TRUE(Get_Device_List(rows, devices, 2));
+        int n = 0;
+        for (std::size_t r = 1; r <= devices.Data_Row_Count(); ++r) n += devices.Text(r, 1) == user ? 1 : 0;
+        return n;
+    }
+    // The rows the list shows match the computers the store holds.
+    void Expect_List_Matches_Store() {
+        EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"),
+                  std::to_string(c_.lvwComputer.Item_Count()));
+        for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i)
+            EXPECT_EQ(Get_Device_ID(c_.lvwComputer.Item(i).text, 2), Text_Number(c_.lvwComputer.Item(i).tag));
+    }
+    // Runs a command and returns its seconds.
+    template <class Command>
+    double Timed(Command command) {
+        const auto start = Clock::now();
+        command();
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    }
+
+    test::TestDatabase db_{false};
+    test::TestDialogHost host_;
+    FakeNetServerPort net_;
+    ManageComputersController c_{host_};
+};
+
+// A file held by another program: each command shows the store's box once
+// and ends within about one busy wait, whatever the count; what the store
+// refused stays as it was, in the list as in the store.
+TEST_F(ManageComputersWalksTest, OnALockedFileEachWalkShowsOneBoxAndEndsAfterOneWait) {
+    Open_With(10);
+    Check_All();
+    test::DatabaseLock lock(db_);
+    EXPECT_LT(Timed([&] { c_.cmdDelete_Click(); }), 12.0);
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(c_.lvwComputer.Item_Count(), 10u);
+
+    db_.reporter.boxes.clear();
+    c_.txtUserName = "admin";
+    c_.txtPassword = "secret";
+    EXPECT_LT(Timed([&] { c_.lblUNPwd_Click(); }), 12.0);
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(c_.lvwComputer.Item(9).Sub_Item(1), "u");
+
+    db_.reporter.boxes.clear();
+    std::vector<ServerEntry> servers(20);
+    for (std::size_t i = 0; i < servers.size(); ++i) servers[i].name = "NEW-" + std::to_string(i);
+    net_.domains = FakeNetServerPort::Names({"WORKGROUP"});
+    net_.servers = {{"WORKGROUP", FakeNetServerPort::Records(servers)}};
+    EXPECT_LT(Timed([&] { c_.cmdBrowse_Click(); }), 12.0);
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(c_.lvwComputer.Item_Count(), 10u);
+    EXPECT_FALSE(c_.Busy());
+    EXPECT_TRUE(Pending_Error().empty());
+
+    lock.Release();
+    Expect_List_Matches_Store();
+    EXPECT_EQ(Users_Set_To("u"), 10);
+}
+
+// A name whose lookup failed is no new computer, even when the store would
+// take it a moment later: it could be one listed already.
+TEST_F(ManageComputersWalksTest, ABrowsedNameWhoseLookupFailedIsNeverAdded) {
+    Open_With(1);
+    std::optional<test::DatabaseLock> lock(std::in_place, db_);
+    db_.reporter.on_report = [&] { lock.reset(); };
+    net_.domains = FakeNetServerPort::Names({"WORKGROUP"});
+    net_.servers = {{"WORKGROUP", FakeNetServerPort::Records({Named("NEW-1"), Named("NEW-2")})}};
+    c_.cmdBrowse_Click();
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME='NEW-1'"), "0");
+    // The next one is looked up on a free file and added.
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME='NEW-2'"), "1");
+    Expect_List_Matches_Store();
+}
+
+// Refusals in two domains: still one box for the whole browse, and what
+// the store takes is added.
+TEST_F(ManageComputersWalksTest, RefusalsInSeveralDomainsGiveOneBoxForTheBrowse) {
+    Open_With(0);
+    db_.Exec("CREATE TRIGGER refuse BEFORE INSERT ON DEV_TBL WHEN NEW.DEV_NAME LIKE 'BAD-%' BEGIN "
+             "SELECT RAISE(ABORT, 'refused'); END");
+    net_.domains = FakeNetServerPort::Names({"ONE", "TWO"});
+    net_.servers = {{"ONE", FakeNetServerPort::Records({Named("BAD-1"), Named("A1")})},
+                    {"TWO", FakeNetServerPort::Records({Named("BAD-2"), Named("B1")})}};
+    c_.cmdBrowse_Click();
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    ASSERT_EQ(c_.lvwComputer.Item_Count(), 2u);
+    EXPECT_EQ(c_.lvwComputer.Item(1).text, "B1");
+    Expect_List_Matches_Store();
+}
+
+// A long walk on a free file runs under the busy panel and pumps for every
+// computer, so the window answers and Cancel (or Close, or Esc) stops it;
+// what was done stays done and the list shows what is stored.
+TEST_F(ManageComputersWalksTest, LongWalksPumpUnderTheBusyPanelAndStopAtCancel) {
+    Open_With(2000);
+    Check_All();
+    int pumps = 0;
+    bool panel_shown = true;
+    double longest_gap = 0;
+    Clock::time_point last = Clock::now();
+    host_.on_events = [&] {
+        const Clock::time_point now = Clock::now();
+        longest_gap = std::max(longest_gap, std::chrono::duration<double>(now - last).count());
+        last = now;
+        panel_shown = panel_shown && c_.picProgress_visible && c_.Busy();
+        if (++pumps == 600) c_.cmdCancel_Click();
+    };
+    c_.cmdDelete_Click();
+    EXPECT_GE(pumps, 600);
+    EXPECT_TRUE(panel_shown);
+    EXPECT_LT(longest_gap, 0.5);
+    EXPECT_FALSE(c_.Busy());
+    EXPECT_FALSE(c_.picProgress_visible);
+    const std::size_t left = c_.lvwComputer.Item_Count();
+    EXPECT_GT(left, 1000u);
+    EXPECT_LT(left, 2000u);
+    // Rows go from the last: the first ones stay.
+    EXPECT_EQ(c_.lvwComputer.Item(0).text, "PC-0");
+    Expect_List_Matches_Store();
+
+    pumps = 0;
+    last = Clock::now();
+    host_.on_events = [&] {
+        const Clock::time_point now = Clock::now();
+        longest_gap = std::max(longest_gap, std::chrono::duration<double>(now - last).count());
+        last = now;
+        panel_shown = panel_shown && c_.picProgress_visible && c_.Busy();
+        if (++pumps == 300) c_.Form_KeyPress(27);  // Esc: Close during the walk cancels it
+    };
+    c_.txtUserName = "admin";
+    c_.txtPassword = "secret";
+    c_.lblUNPwd_Click();
+    EXPECT_GE(pumps, 300);
+    EXPECT_TRUE(panel_shown);
+    EXPECT_LT(longest_gap, 0.5);
+    EXPECT_EQ(host_.closes, 0);
+    EXPECT_FALSE(c_.Busy());
+    const int changed = Users_Set_To("admin");
+    EXPECT_GT(changed, 0);
+    EXPECT_LT(static_cast<std::size_t>(changed), left);
+    // Each row shows what its computer has stored.
+    for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i) {
+        std::string user, password, domain;
+        ASSERT_TRUE(Get_Device_Credentials(static_cast<std::int32_t>(Text_Number(c_.lvwComputer.Item(i).tag)), user,
+                                           password, domain));
+        ASSERT_EQ(c_.lvwComputer.Item(i).Sub_Item(1), user) << i;
+    }
+    EXPECT_TRUE(db_.reporter.boxes.empty());
+}
+
+}  // namespace
+}  // namespace crv

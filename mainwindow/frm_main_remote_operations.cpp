@@ -45,7 +45,9 @@ void Power_Operation(MainController& c, std::int32_t flags) {
         c.Message_Box(Unknown_Computer_Text(target->name), Mb_Exclamation);
         return;
     }
+    StoreFailureScope store;
     const auto code = Shutdown_Computer(target->device_id, flags);
+    if (store.Failed()) return;  // the store's box said why; nothing was called
     if (!code)
         Show_Error_Message(true);
     else if (*code != 0)
@@ -124,7 +126,11 @@ void MainController::mnuOperationsProcessKill_Click() {
     // The list can be seconds old and ids are reused: end the process only
     // while its id still belongs to a process of the name shown.
     const std::int32_t process_id = Number_Value(target->item);
+    // A computer row the store could not read is no process that ended:
+    // the store's box is all that is said.
+    StoreFailureScope store;
     const auto running = Get_Process_Name(target->device_id, process_id);
+    if (store.Failed()) return;
     if (!running) {
         Show_Error_Message(true);
         return;
@@ -135,6 +141,7 @@ void MainController::mnuOperationsProcessKill_Click() {
         return;
     }
     const auto code = Terminate_Process(target->device_id, process_id);
+    if (store.Failed()) return;
     if (!code) {
         Show_Error_Message(true);
         return;
@@ -151,7 +158,10 @@ void MainController::mnuOperationsServiceControl_Click(int index) {
     }
     const std::string_view verb = Service_Control_Verb(index);
     if (verb.empty() || !Confirmed(*this, Service_Control_Question(verb, target->name))) return;
-    Report_Service_Result(*this, Control_Service(target->device_id, target->item, index));
+    StoreFailureScope store;
+    const auto code = Control_Service(target->device_id, target->item, index);
+    // The store's box said why nothing was done: no result, no refresh.
+    if (!store.Failed()) Report_Service_Result(*this, code);
 }
 
 void MainController::mnuOperationsServiceStartMode_Click(int index) {
@@ -164,7 +174,9 @@ void MainController::mnuOperationsServiceStartMode_Click(int index) {
         return;
     }
     if (!Confirmed(*this, Start_Mode_Question(mode))) return;
-    Report_Service_Result(*this, Change_Service_StartMode(target->device_id, target->item, mode));
+    StoreFailureScope store;
+    const auto code = Change_Service_StartMode(target->device_id, target->item, mode);
+    if (!store.Failed()) Report_Service_Result(*this, code);
 }
 
 }  // namespace crv

@@ -71,15 +71,18 @@ std::int32_t Tagged_Device(const ListModel& list) {
     return static_cast<std::int32_t>(Text_Number(Get_Field(list.tag, 0)));
 }
 
-// The device row of the id; false when there is none.
-bool Read_Device(std::int32_t id, Device& device) {
+enum class DeviceRead { Found, None, Failed };
+
+// The device row of the id. A read that failed has shown the store's box.
+DeviceRead Read_Device(std::int32_t id, Device& device) {
     SqlResult row;
-    if (!Get_Device_Info(id, row) || row.Data_Row_Count() == 0) return false;
+    if (!Get_Device_Info(id, row)) return DeviceRead::Failed;
+    if (row.Data_Row_Count() == 0) return DeviceRead::None;
     device.name = row.Text(1, 0);
     device.user = row.Text(1, 1);
     device.password = row.Text(1, 2);
     device.domain = row.Text(1, 7);
-    return true;
+    return DeviceRead::Found;
 }
 
 // Appends the failure row for the pending error, which stays pending.
@@ -104,12 +107,15 @@ struct Enumeration {
     std::unique_ptr<WmiResultSet> objects;
 };
 
-// Connects and runs the query. False (failure row written, error pending)
-// when that fails.
+// Connects and runs the query. False when that fails: with the failure row
+// written and the error pending, or, when the device row could not be read,
+// with the list untouched (the store has shown its box). no_device: the
+// store holds no such device, which changes nothing either.
 bool Start(ListModel& list, std::int32_t device_id, const std::string& wql, Enumeration& e, bool& no_device) {
     Device device;
-    no_device = !Read_Device(device_id, device);
-    if (no_device) return false;
+    const DeviceRead read = Read_Device(device_id, device);
+    no_device = read == DeviceRead::None;
+    if (read != DeviceRead::Found) return false;
     e.services = Connect_WMI(device.name, device.user, device.password, Namespace_CIMV2, device.domain);
     if (!e.services) {
         Add_Failure_Row(list);

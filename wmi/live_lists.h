@@ -7,7 +7,10 @@
 // The computer is the DEV_ID in field 0 of the list's tag. A refresh that
 // cannot connect or query appends one bold failure row and returns false
 // with the error pending; a failure while the objects are read is passed
-// over and leaves every row in place.
+// over and leaves every row in place. A device row the store could not read
+// (its box shown) returns false and leaves the list as it was, so the
+// periodic refresh stops; a device the store does not hold changes nothing
+// and returns true.
 #include <cstdint>
 #include <string>
 

@@ -47,10 +47,14 @@ bool Fail(const WmiStatus& status) {
 
 // The computer's connection to root\cimv2 with its stored credentials.
 // Without a device row `known` is false and no connection is tried; a
-// failed connection leaves its error pending.
+// failed connection leaves its error pending. A device row the store could
+// not read is no unknown computer: `known` stays true and nothing connects
+// (the store has shown its box).
 std::unique_ptr<WmiServices> Connect_Device(std::int32_t deviceId, bool& known) {
     SqlResult device;
-    known = Get_Device_Info(deviceId, device) && device.Data_Row_Count() > 0;
+    known = true;
+    if (!Get_Device_Info(deviceId, device)) return nullptr;
+    known = device.Data_Row_Count() > 0;
     if (!known) return nullptr;
     return Connect_WMI(device.Text(1, 0), device.Text(1, 1), device.Text(1, 2), Namespace_CIMV2, device.Text(1, 7));
 }

@@ -6,7 +6,9 @@
 //
 // Result: the method's return code; 0 when the computer is unknown or no
 // object matched (no method called); std::nullopt when the connection, the
-// query or the call failed, with the error pending for the caller to show.
+// query or the call failed, with the error pending for the caller to show,
+// or when the store could not read the computer's row (its box is shown
+// and nothing is pending: a caller's failure scope tells it apart).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,7 +36,8 @@ std::optional<std::int32_t> Terminate_Process(std::int32_t deviceId, std::int32_
 // The Name of the process that holds the id on the computer now, so a
 // caller can tell that an id it listed earlier was not reused: "" when no
 // process holds it (or the computer is unknown); std::nullopt when the
-// connection or the query failed, with the error pending.
+// connection or the query failed, with the error pending, or when the store
+// could not read the computer's row (its box shown).
 std::optional<std::string> Get_Process_Name(std::int32_t deviceId, std::int32_t processId);
 // Win32Shutdown on the primary operating system.
 std::optional<std::int32_t> Shutdown_Computer(std::int32_t deviceId, std::int32_t flags);

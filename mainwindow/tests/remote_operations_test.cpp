@@ -207,6 +207,64 @@ TEST_F(RemoteOperationsTest, APowerOperationOnALockedFileShowsTheStoresBoxAlone)
     EXPECT_TRUE(sender_.sent.empty());
 }
 
+// The same for the operations on a listed service or process: a computer
+// row that cannot be read is neither a success ("Success") nor a process
+// that ended before, and the list is not refreshed into a second box.
+TEST_F(RemoteOperationsTest, AServiceOrProcessOperationOnALockedFileShowsTheStoresBoxAlone) {
+    Show_Services({{"Spooler", "Print Spooler", "Running"}});
+    Select_Row("Spooler");
+    const std::function<void()> service_commands[] = {
+        [&] { c_.mnuOperationsServiceControl_Click(Service_Stop); },
+        [&] { c_.mnuOperationsServiceStartMode_Click(0); }};
+    for (const auto& command : service_commands) {
+        host_.boxes.clear();
+        reporter_.boxes.clear();
+        Answer_Yes();
+        {
+            test::DatabaseLock lock(db_);
+            command();
+        }
+        EXPECT_EQ(reporter_.boxes.size(), 1u);
+        EXPECT_EQ(host_.boxes.size(), 1u);  // the question alone
+        EXPECT_EQ(c_.lvwMain.Item_Count(), 1u);
+    }
+    Show_Processes();
+    Select_Row(c_.lvwMain.Item(1).key);
+    host_.boxes.clear();
+    reporter_.boxes.clear();
+    Answer_Yes();
+    {
+        test::DatabaseLock lock(db_);
+        c_.mnuOperationsProcessKill_Click();
+    }
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes.size(), 1u);
+    EXPECT_TRUE(acted_.empty());
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
+// The live service list while another program holds the file: its refresh
+// cannot read the computer's row. One box, then the refresh stops, as any
+// failed refresh does; the list keeps what it showed, and a click on the
+// feature starts the refresh again.
+TEST_F(RemoteOperationsTest, ALiveListOnALockedFileShowsOneBoxStopsItsRefreshAndKeepsItsRows) {
+    Show_Services({{"Spooler", "Print Spooler", "Running"}, {"W32Time", "Windows Time", "Stopped"}});
+    ASSERT_TRUE(c_.tmrMain.enabled);
+    {
+        test::DatabaseLock lock(db_);
+        for (int tick = 0; tick < 3; ++tick)
+            if (c_.tmrMain.enabled) c_.tmrMain_Timer();
+        EXPECT_EQ(reporter_.boxes.size(), 1u);
+        EXPECT_FALSE(c_.tmrMain.enabled);
+        EXPECT_EQ(c_.lvwMain.Item_Count(), 2u);
+        EXPECT_EQ(c_.lvwMain.Item(1).text, "Windows Time");
+    }
+    Click("RTT_SCM");
+    EXPECT_TRUE(c_.tmrMain.enabled);
+    EXPECT_EQ(c_.lvwMain.Item_Count(), 2u);
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+}
+
 // ---------------------------------------------------------------- wake-on-LAN
 
 TEST_F(RemoteOperationsTest, BootSendsOnePacketPerStoredAddressInOrder) {

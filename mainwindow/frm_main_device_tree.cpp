@@ -94,10 +94,12 @@ std::vector<std::pair<std::size_t, std::size_t>> Device_Tree_Order(const SqlResu
 }  // namespace
 
 void MainController::Fill_Device_Tree(TreeModel& tree) {
-    tree.Clear();
+    // Read before the tree is emptied: a file that cannot be read leaves the
+    // tree as it was.
     std::int32_t count = 0;
     SqlResult devices;
     if (!Get_Device_List(count, devices, 0)) return;
+    tree.Clear();
     std::vector<TreeNode*> node_of(devices.Data_Row_Count() + 1, nullptr);
     for (const auto& [r, parent_row] : Device_Tree_Order(devices)) {
         const std::string& name = devices.Text(r, 0);
@@ -166,8 +168,13 @@ void MainController::tvwDevices_NodeClick(TreeNode* node) {
 
 void MainController::Device_Node_Click(TreeNode& node, std::optional<bool> is_computer) {
     const std::int32_t id = Number_Value(Get_Field(node.tag, 0));
+    // A type that could not be read is no group's: the pane keeps what it
+    // shows rather than a member listing that would fail the same way.
+    StoreFailureScope store;
+    if (!is_computer) is_computer = Is_Computer_From_Key(node.key);
+    if (store.Failed()) return;
     Set_Operations_Mode(2);
-    if (is_computer ? *is_computer : Is_Computer_From_Key(node.key)) {
+    if (*is_computer) {
         Set_Features_Root(node.text, node.tag, node.key);
     } else {
         // A group listing replaces whatever the pane showed, the live

@@ -6,6 +6,7 @@
 #include "mainwindow/frm_main_internal.h"
 #include "mainwindow/system_summary.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/features.h"
 #include "ui/model/list_helpers.h"
 #include "ui/model/list_layouts.h"
@@ -191,42 +192,53 @@ void MainController::tvwFeatures_NodeClick(TreeNode* node) {
     const std::string device = root->text;
     const std::string scan_date = cboScanDate.Text();
     const std::string key = node->key;
-    const std::int32_t feature_id = Feature_Id_Of(*node);
     const std::string image = node->image;
     const bool online = Checked("mnuWorkOnline");
     const bool vertical = Checked("mnuViewVertical");
 
-    if (Kept_Device_Type(device_id) != 2 && !Starts_With(key, "Tabu_")) {
-        // Refused: the pane keeps its rows and its descriptor, so the two
-        // still describe each other.
-        Message_Box("Please choose any computer from the device tree and try again!", Mb_Exclamation);
-        return;
+    // A file that fails shows one box for the click, the reads after it do
+    // not wait for the lock again, and the pane keeps what it showed: a
+    // listing built on reads that failed is not this feature's. The scope
+    // ends before the question below, whose scan dialog reports on its own.
+    bool failed = false;
+    {
+        StoreFailureScope store;
+        const std::int32_t feature_id = Feature_Id_Of(*node);
+        if (Kept_Device_Type(device_id) != 2 && !Starts_With(key, "Tabu_")) {
+            // Refused: the pane keeps its rows and its descriptor, so the two
+            // still describe each other.
+            if (!store.Failed())
+                Message_Box("Please choose any computer from the device tree and try again!", Mb_Exclamation);
+            return;
+        }
+
+        ListModel buffer;
+        filling_pane_ = true;
+        Node_Clicked_Event_Handler(device_id, device, feature_id, key, image, *this, *node, buffer, scan_date, online);
+        filling_pane_ = false;
+        if (store.Failed()) return;
+
+        if (listing_ready_probe) listing_ready_probe();
+        Show_Listing(buffer, vertical);
+        if (first_column_twips > 0 && lvwMain.Column_Count() > 0) lvwMain.Column(0).width_twips = first_column_twips;
+        first_column_twips = 0;
+        lvwMain.tag = descriptor;
+        lvwMain.Notify();
+        Note_Listing(Listed::Feature, key);
+
+        if (PanelState* p = Panel("Description")) p->text = node->text;
+        Changed(ViewPart::Status);
+
+        const int mode = Display_Mode_For_Key(key);
+        Set_Operations_Mode(mode);
+        if (mode == 3 || mode == 4) {
+            Set_Timer(tmrMain, true, mode == 3 ? 5000 : 10000);
+            Refresh_Live_List();  // at once, without waiting an interval
+        }
+        failed = store.Failed();
     }
 
-    ListModel buffer;
-    filling_pane_ = true;
-    Node_Clicked_Event_Handler(device_id, device, feature_id, key, image, *this, *node, buffer, scan_date, online);
-    filling_pane_ = false;
-
-    if (listing_ready_probe) listing_ready_probe();
-    Show_Listing(buffer, vertical);
-    if (first_column_twips > 0 && lvwMain.Column_Count() > 0) lvwMain.Column(0).width_twips = first_column_twips;
-    first_column_twips = 0;
-    lvwMain.tag = descriptor;
-    lvwMain.Notify();
-    Note_Listing(Listed::Feature, key);
-
-    if (PanelState* p = Panel("Description")) p->text = node->text;
-    Changed(ViewPart::Status);
-
-    const int mode = Display_Mode_For_Key(key);
-    Set_Operations_Mode(mode);
-    if (mode == 3 || mode == 4) {
-        Set_Timer(tmrMain, true, mode == 3 ? 5000 : 10000);
-        Refresh_Live_List();  // at once, without waiting an interval
-    }
-
-    if (lvwMain.Item_Count() == 0 && cboScanDate.items.empty() && !Starts_With(key, "Tabu_") && !online) {
+    if (!failed && lvwMain.Item_Count() == 0 && cboScanDate.items.empty() && !Starts_With(key, "Tabu_") && !online) {
         if (host_) host_->Do_Events();
         if (Message_Box("The system is not scanned before. Do you want to scan now?", Mb_Yes_No | Mb_Question) ==
             Answer_Yes) {

@@ -11,6 +11,7 @@
 #include "core/error.h"
 #include "store/database_check.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/scans.h"
 #include "store/settings.h"
 #include "store/store.h"
@@ -48,10 +49,14 @@ void MainController::Initialize_Main_Window(bool restore_layout) {
             held_off.emplace();
             start_held_off_ = true;
         }
+    // A file that fails on the way (locked by another program meanwhile, or
+    // at a refresh) shows one box; the reads after it are left out, and
+    // what the window shows stays as it was.
+    StoreFailureScope store;
     Set_Operations_Mode(2);
     Apply_View_Settings();
-    Load_Device_Type_Menu();
-    Fill_Device_Tree(tvwDevices);
+    if (!store.Failed()) Load_Device_Type_Menu();
+    if (!store.Failed()) Fill_Device_Tree(tvwDevices);
     if (PanelState* p = Panel("Version")) p->text = Get_Version_Text();
     Changed(ViewPart::Status);
 }
@@ -80,6 +85,10 @@ void MainController::Apply_View_Settings() {
     // Flags that could not be read are not written back: the stored ones
     // may be anything.
     const bool read = Get_Settings(settings) && settings.Data_Row_Count() >= 1;
+    // A refresh that cannot read the settings keeps the mode, the toolbars
+    // and the listing direction the window shows: the stored ones are not
+    // known, and offline is no answer.
+    if (!read && (Checked("mnuWorkOnline") || Checked("mnuWorkOffline"))) return;
     if (read) {
         auto flag = [&](const char* name, bool* stored) {
             auto c = settings.Column_Index(name);
@@ -127,6 +136,8 @@ void MainController::Load_Device_Type_Menu() {
 }
 
 TreeNode* MainController::Find_First_Computer_Node() {
+    // One failed read answers for every node after it: the search stops.
+    StoreFailureScope store;
     for (TreeNode* n : tvwDevices.Nodes()) {
         // A device keeps its type for life: a node the tree fill tagged with
         // another type is no computer, and costs no store call (a network
@@ -134,6 +145,7 @@ TreeNode* MainController::Find_First_Computer_Node() {
         const std::string type = Get_Field(n->tag, 1);
         if (!type.empty() && type != "2") continue;
         if (Is_Computer_From_Key(n->key)) return n;
+        if (store.Failed()) break;
     }
     return nullptr;
 }
@@ -198,16 +210,21 @@ void MainController::tmrExpand_Timer() {
     Restore_Features_Expanded();
     if (host_ && tvwFeatures.Count() > 0) host_->Ensure_Feature_Visible(*tvwFeatures.Nodes().front());
     if (host_) host_->Hold_Features_Painting(false);
-    if (tvwFeatures.Count() > 0) {
-        std::string local = host_ ? host_->Local_Computer_Name() : std::string();
-        if (Get_Device_ID(local, 2) == 0) {
-            if (Message_Box("This computer is not added to the computer list. Do you want to add this computer to "
-                            "the list now?",
-                            Mb_Yes_No | Mb_Question) == Answer_Yes)
-                Run_Command("mnuFleManageComputers");
-        }
+    // A lookup that failed is no list without this computer, and after its
+    // box the update check's read would wait out the same lock. The scope
+    // ends before the question: the dialog it opens reports on its own.
+    bool offer = false, failed = false;
+    {
+        StoreFailureScope store;
+        const std::string local = host_ ? host_->Local_Computer_Name() : std::string();
+        offer = tvwFeatures.Count() > 0 && Get_Device_ID(local, 2) == 0 && !store.Failed();
+        failed = store.Failed();
     }
-    Startup_Update_Check();
+    if (offer && Message_Box("This computer is not added to the computer list. Do you want to add this computer to "
+                             "the list now?",
+                             Mb_Yes_No | Mb_Question) == Answer_Yes)
+        Run_Command("mnuFleManageComputers");
+    if (!failed) Startup_Update_Check();
 }
 
 void MainController::tmrMain_Timer() {

@@ -7,6 +7,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/features.h"
 #include "store/settings.h"
 
@@ -60,10 +61,19 @@ void MainController::mnuViewRefresh_Click() {
         const std::string key = listed_key_;
         const int serial = listing_serial_;
         relist_paused_ = true;
-        Initialize_Main_Window(false);
-        Select_Default_Computer();
+        // A locked file: the store's box once, and the trees, the mode and
+        // the pane stay as they were rather than emptied by reads that fail.
+        // The relisting runs outside the scope: the feature click may open
+        // the scan dialog, whose runs report on their own.
+        bool failed = false;
+        {
+            StoreFailureScope store;
+            Initialize_Main_Window(false);
+            if (!store.Failed()) Select_Default_Computer();
+            failed = store.Failed();
+        }
         relist_paused_ = false;
-        if (listing_serial_ == serial) Relist_Pane(kind, key);
+        if (!failed && listing_serial_ == serial) Relist_Pane(kind, key);
     });
 }
 
@@ -119,40 +129,57 @@ void MainController::mnuViewHorizontal_Click() {
 }
 
 void MainController::Work_Mode(bool online, bool save) {
-    Command("mnuWorkOnline").checked = online;
-    Command("mnuWorkOffline").checked = !online;
-    CommandState& b = Command(Button_Name("tlbScan", "OnlineOffline"));
-    b.value = online ? 0 : 1;
-    b.tooltip = online ? "Now working online. Click here to work offline."
-                       : "Now working offline. Click here to work online.";
-    if (PanelState* p = Panel("OnlineOffline")) p->text = online ? "Mode: Online" : "Mode: Offline";
-    Changed(ViewPart::Commands);
-    Changed(ViewPart::Status);
-    if (save) Set_Work_Online(online);
+    Listed kind = listed_;
+    std::string key;
+    int serial = 0;
+    // A file that fails shows one box: the reads after it are left out and
+    // the trees stay as they were. The relisting runs outside the scope: the
+    // feature click may open the scan dialog, whose runs report on their own.
+    bool failed = false;
+    {
+        StoreFailureScope store;
+        // A mode that could not be stored is not taken: the toolbar button
+        // the click pressed shows the mode the window is still in.
+        if (save && !Set_Work_Online(online)) {
+            Command(Button_Name("tlbScan", "OnlineOffline")).value = Checked("mnuWorkOnline") ? 0 : 1;
+            Changed(ViewPart::Commands);
+            return;
+        }
+        Command("mnuWorkOnline").checked = online;
+        Command("mnuWorkOffline").checked = !online;
+        CommandState& b = Command(Button_Name("tlbScan", "OnlineOffline"));
+        b.value = online ? 0 : 1;
+        b.tooltip = online ? "Now working online. Click here to work offline."
+                           : "Now working offline. Click here to work online.";
+        if (PanelState* p = Panel("OnlineOffline")) p->text = online ? "Mode: Online" : "Mode: Offline";
+        Changed(ViewPart::Commands);
+        Changed(ViewPart::Status);
 
-    // The computer stays the root across the rebuild, whichever node the
-    // device tree has selected.
-    std::string root_text, root_tag;
-    if (tvwFeatures.Count() > 0 && tvwFeatures.Nodes().front()->key == "[Root...]") {
-        root_text = tvwFeatures.Nodes().front()->text;
-        root_tag = tvwFeatures.Nodes().front()->tag;
+        // The computer stays the root across the rebuild, whichever node the
+        // device tree has selected.
+        std::string root_text, root_tag;
+        if (tvwFeatures.Count() > 0 && tvwFeatures.Nodes().front()->key == "[Root...]") {
+            root_text = tvwFeatures.Nodes().front()->text;
+            root_tag = tvwFeatures.Nodes().front()->tag;
+        }
+        tvwFeatures.Select(nullptr);
+        if (!Load_Features_Tree(tvwFeatures, online, true)) Clear_Error();
+        if (!store.Failed() && !root_tag.empty() && Get_Device_Type(Number_Value(Get_Field(root_tag, 0))) == 2)
+            Set_Features_Root(root_text, root_tag, "");
+
+        // Feature buttons follow the nodes of the rebuilt tree.
+        Refresh_Commands();
+        Changed(ViewPart::Commands);
+
+        kind = listed_;
+        key = listed_key_;
+        serial = listing_serial_;
+        if (!store.Failed() && tvwDevices.Count() > 0 && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
+        failed = store.Failed();
     }
-    tvwFeatures.Select(nullptr);
-    if (!Load_Features_Tree(tvwFeatures, online, true)) Clear_Error();
-    if (!root_tag.empty() && Get_Device_Type(Number_Value(Get_Field(root_tag, 0))) == 2)
-        Set_Features_Root(root_text, root_tag, "");
-
-    // Feature buttons follow the nodes of the rebuilt tree.
-    Refresh_Commands();
-    Changed(ViewPart::Commands);
-
-    const Listed kind = listed_;
-    const std::string key = listed_key_;
-    const int serial = listing_serial_;
-    if (tvwDevices.Count() > 0 && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
     // Unless the device click listed a group, the pane shows what it showed,
     // in the new mode (or nothing, when the new tree lacks it).
-    if (!relist_paused_ && listing_serial_ == serial) Relist_Pane(kind, key);
+    if (!failed && !relist_paused_ && listing_serial_ == serial) Relist_Pane(kind, key);
     Set_Timer(tmrExpand, true, 50);
 }
 

@@ -100,9 +100,12 @@ bool Get_Feature_Props(std::int32_t featureId, SqlResult& result, bool activeOnl
 }
 
 bool Load_Features_Tree(TreeModel& tree, bool online, bool addReports) {
-    tree.Clear();
+    // Read before the tree is emptied: a file that cannot be read leaves the
+    // tree as it was; a read that found no feature empties it.
     SqlResult rows;
-    if (!Get_Features(online, rows, true)) return false;
+    const bool found = Get_Features(online, rows, true);
+    if (rows.Has_Table()) tree.Clear();
+    if (!found) return false;
     for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) {
         const std::string& key = rows.Text(r, 1);
         TreeNode* node = nullptr;

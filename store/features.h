@@ -35,7 +35,8 @@ bool Get_Feature_Props(std::int32_t featureId, SqlResult& result, bool activeOnl
 // Clears the tree and loads the active features (key FEATURE_KEY, text
 // FEATURE_NAME, image IMAGE, tag FEATURE_ID, checked from ACTIVE), children
 // under their parents; with addReports the tabular report nodes follow.
-// False when no feature was read (the tree stays empty, no report nodes),
+// False when no feature was read: the tree is emptied when the file
+// answered with none, and keeps its nodes when it could not be read;
 // and (pending error set, no box) when a row's parent was not loaded or its
 // key was already in the tree: the filling ends at that row.
 bool Load_Features_Tree(TreeModel& tree, bool online, bool addReports);

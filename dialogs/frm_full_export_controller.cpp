@@ -424,20 +424,28 @@ void FullExportController::Show_Run_End(bool full_export, std::int32_t skipped) 
         text = full_export ? "The export was cancelled. The files hold only what was written before the cancel."
                            : "The scan was cancelled. Only the features collected in full before the cancel were "
                              "stored.";
-    } else if (last_run_.failures > 0) {
-        text = full_export ? "The export ended, but some reports could not be written."
-                           : "The scan ended, but " + std::to_string(last_run_.failures) +
-                                 " feature(s) could not be stored. Their earlier scans were kept.";
+    } else if (!full_export && last_run_.failures > 0) {
+        text = "The scan ended, but " + std::to_string(last_run_.failures) +
+               " feature(s) could not be stored. Their earlier scans were kept.";
+    } else if (full_export && last_run_.failures > 0) {
+        text = last_run_.failed_features.empty()
+                   ? "The export ended, but some reports could not be written."
+                   : "The export ended, but some reports could not be written and some features could not be "
+                     "collected.";
+    } else if (full_export && !last_run_.failed_features.empty()) {
+        text = "The export ended, but some features could not be collected. Their sections in the file hold the "
+               "error.";
     } else {
         host_.Message_Box("Successfully exported reports." + skip_tail,
                           skipped < 1 ? box::Information : box::Exclamation);
         return;
     }
-    // Which scans were not stored; a long list is cut so the box fits the screen.
+    // The features at fault, under a heading that says what they are; a long
+    // list is cut so the box fits the screen.
     constexpr std::size_t Listed = 15;
     const auto& failed = last_run_.failed_features;
     if (!failed.empty()) {
-        text += "\r\n";
+        text += full_export ? "\r\n\r\nFeatures not collected:" : "\r\n\r\nFeatures not stored:";
         for (std::size_t i = 0; i < failed.size() && i < Listed; ++i) text += "\r\n" + failed[i];
         if (failed.size() > Listed) text += "\r\n... and " + std::to_string(failed.size() - Listed) + " more.";
         if (!skip_tail.empty()) text += "\r\n";
@@ -545,6 +553,8 @@ void FullExportController::Export_Computer_Features(std::int32_t dev_id, const s
                 if (Store_Stopped()) break;
             }
         } else {
+            // Written with its error row, and named at the end of the run.
+            if (!cut_short && Is_Failed_Listing(lvwTemp)) last_run_.failed_features.push_back(name + " - " + node->text);
             bool ok = true;
             if (format == 1)
                 ok = writer.Export_ListView_To_CSV(lvwTemp, node->key, node->text, file_name, name, vertical);

@@ -45,7 +45,9 @@ struct RunOutcome {
     std::int32_t skipped = 0;
     bool store_failed = false;  // a store read or write failed: the run stopped there
     std::int32_t failures = 0;  // scans not stored or pieces not written
-    std::vector<std::string> failed_features;  // "computer - feature" of each scan not stored
+    // "computer - feature" of each scan not stored (New Scan) or each feature
+    // that could not be collected (Full Export)
+    std::vector<std::string> failed_features;
     std::vector<std::string> files;  // output files named (in first-use order)
 };
 

@@ -482,7 +482,7 @@ TEST_F(FullExportTest, AFailedListingNeverReplacesAStoredScan) {
     };
     c_->cmdExport_Click();
     EXPECT_EQ(host_.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were "
-                                "kept.\r\n\r\nPC1 - " + c_->tvwExportFeatures.Find("Win32_BIOS")->text);
+                                "kept.\r\n\r\nFeatures not stored:\r\nPC1 - " + c_->tvwExportFeatures.Find("Win32_BIOS")->text);
     EXPECT_EQ(c_->Last_Run().failures, 1);
     SqlResult after;
     ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, bios, after));
@@ -565,12 +565,27 @@ TEST_F(FullExportTest, NotSupportedIsStoredAndRealFailuresAreNamed) {
     c_->cmdExport_Click();
     const std::string cpu_caption = c_->tvwExportFeatures.Find("Win32_Processor")->text;
     EXPECT_EQ(host_.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were "
-                                "kept.\r\n\r\nPC1 - " + cpu_caption);
+                                "kept.\r\n\r\nFeatures not stored:\r\nPC1 - " + cpu_caption);
     EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), std::to_string(bios));
     SqlResult details;
     ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc1_, bios, details));
     EXPECT_EQ(details.Text(1, 1), Not_Supported_Text);  // what the offline view shows
     EXPECT_EQ(c_->Last_Run().failed_features, std::vector<std::string>{"PC1 - " + cpu_caption});
+
+    // A Full Export writes the failure row in the feature's section and
+    // names the feature at the end, as New Scan does, rather than success.
+    Open("FullExport");
+    Check_Computer("PC1");
+    Check_Feature("Win32_BIOS");
+    Check_Feature("Win32_Processor");
+    host_.save_dialog_answer = (db_.Folder() / "all.csv").string();
+    c_->cmdExport_Click();
+    EXPECT_EQ(host_.Last_Box(), "The export ended, but some features could not be collected. Their sections in the "
+                                "file hold the error.\r\n\r\nFeatures not collected:\r\nPC1 - " + cpu_caption);
+    std::ifstream in(db_.Folder() / "all.csv", std::ios::binary);
+    std::stringstream written;
+    written << in.rdbuf();
+    EXPECT_NE(written.str().find("Access is denied."), std::string::npos);
 }
 
 TEST_F(FullExportTest, SingleFileReplacesTheFileTheUserAgreedToReplace) {
@@ -700,7 +715,7 @@ TEST_F(FullExportTest, ALockDuringANewScanGivesOneBoxAndStopsTheRun) {
     ASSERT_EQ(db_.reporter.boxes.size(), 1u);
     EXPECT_EQ(main_.calls.size(), 1u);
     EXPECT_EQ(host_.Last_Box(), "The scan did not complete: the inventory database could not be read or written. "
-                                "Only the features stored before the failure were kept.\r\n\r\nPC1 - " +
+                                "Only the features stored before the failure were kept.\r\n\r\nFeatures not stored:\r\nPC1 - " +
                                     first_caption);
     EXPECT_EQ(host_.boxes.back().flags, box::Exclamation);
     EXPECT_EQ(Scans_Of(pc1_, "2012-05-03"), "");
@@ -847,7 +862,7 @@ TEST(FullExportWithMainWindow, ScansThroughTheFeatureHandlerAndReportsAFailedSav
     wmi.Set_Answer(wql, refused);
     scan();
     EXPECT_EQ(host.Last_Box(), "The scan ended, but 1 feature(s) could not be stored. Their earlier scans were "
-                               "kept.\r\n\r\nPC5 - BIOS");
+                               "kept.\r\n\r\nFeatures not stored:\r\nPC5 - BIOS");
     ASSERT_TRUE(Get_Scan_Details({2012, 5, 3}, pc, Get_Feature_ID("Win32_BIOS"), rows));
     found = false;
     for (std::size_t r = 1; r <= rows.Data_Row_Count(); ++r) found |= rows.Text(r, 1) == "ACME";
@@ -858,7 +873,7 @@ TEST(FullExportWithMainWindow, ScansThroughTheFeatureHandlerAndReportsAFailedSav
     db.Exec("DROP TABLE SCAN_DETAILS");
     scan();
     EXPECT_EQ(host.Last_Box(), "The scan did not complete: the inventory database could not be read or written. "
-                               "Only the features stored before the failure were kept.\r\n\r\nPC5 - BIOS");
+                               "Only the features stored before the failure were kept.\r\n\r\nFeatures not stored:\r\nPC5 - BIOS");
     EXPECT_FALSE(db.reporter.boxes.empty());  // the store's own box came first
     Set_Wmi_Port(previous);
 }

@@ -27,8 +27,11 @@ public:
         }
         if (auto found = values_.find(key); found != values_.end()) return found->second;
         const bool error_before = !Pending_Error().empty();
+        // A failure's box clears the pending error: the count tells it.
+        const std::uint64_t failures = Store_Failure_Count();
         Value value = read(key);
-        if (good(value) && !error_before && Pending_Error().empty() && read_at_.changes == Store_Change_Count())
+        if (good(value) && !error_before && Pending_Error().empty() && failures == Store_Failure_Count() &&
+            read_at_.changes == Store_Change_Count())
             values_.emplace(key, value);
         return value;
     }

@@ -157,6 +157,11 @@ std::uint64_t& Change_Count_Slot() {
     return count;
 }
 
+std::uint64_t& Failure_Count_Slot() {
+    static std::uint64_t count = 0;
+    return count;
+}
+
 // A statement that starts with SELECT reads only; anything else (a write, a
 // transaction, a pragma) counts as a change.
 bool Is_Plain_Select(const std::string& sql) {
@@ -185,6 +190,8 @@ std::string Candidate(const std::string& folder) {
 }  // namespace
 
 std::uint64_t Store_Change_Count() { return Change_Count_Slot(); }
+
+std::uint64_t Store_Failure_Count() { return Failure_Count_Slot(); }
 
 void Note_Store_Change() { ++Change_Count_Slot(); }
 
@@ -275,7 +282,10 @@ StoreSession::StoreSession() {
         }
 }
 
-StoreSession::~StoreSession() { Close_Database(handle_); }
+StoreSession::~StoreSession() {
+    if (!Ok()) ++Failure_Count_Slot();
+    Close_Database(handle_);
+}
 
 bool StoreSession::Usable() {
     if (handle_ == 0 && !failed_ && Store_Failure_Scope_Open()) {

@@ -105,6 +105,10 @@ void Reset_Store_Environment();
 // not seen.
 std::uint64_t Store_Change_Count();
 void Note_Store_Change();
+// Grows with every store routine of this process that failed, with its box
+// or without one (no data file, a box already shown in the run): a read
+// kept in memory must not be one of them.
+std::uint64_t Store_Failure_Count();
 // Where reads kept in memory stand: what is kept from the store holds while
 // this compares equal, that is while the change count it was read at stays
 // and the data file is looked for in the same folders. The folders, not the

@@ -155,6 +155,22 @@ TEST_F(ConnectionTest, KeptSelectListFollowsEveryStoreWrite) {
     EXPECT_EQ(wql, "SELECT XY FROM Win32_Thing");
 }
 
+// A select list whose read failed ("*", every property) is not kept: once
+// the file answers again the chosen properties are asked for.
+TEST_F(ConnectionTest, ASelectListThatCouldNotBeReadIsNotKept) {
+    store.Add_Property(7, "A", 1, true);
+    const StoreEnvironment saved = Store_Environment();
+    StoreEnvironment gone = saved;
+    gone.is_ordinary_file = [](const std::string&) { return false; };
+    Set_Store_Environment(gone);
+    std::string wql;
+    ASSERT_TRUE(Build_Feature_Query(7, "Win32_Thing", wql));
+    EXPECT_EQ(wql, "SELECT * FROM Win32_Thing");
+    Set_Store_Environment(saved);
+    ASSERT_TRUE(Build_Feature_Query(7, "Win32_Thing", wql));
+    EXPECT_EQ(wql, "SELECT A FROM Win32_Thing");
+}
+
 TEST_F(ConnectionTest, UserThatNamesItsDomainIsSentUnchanged) {
     ASSERT_NE(Connect_WMI("PC7", "CORP\\admin", "pw", 0, "corp"), nullptr);
     EXPECT_EQ(Last().user, "CORP\\admin");

@@ -5,6 +5,7 @@
 #include "core/common.h"
 #include "core/error.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/sql_text.h"
 #include "store/store.h"
 #include "store/tabular.h"
@@ -28,13 +29,16 @@ void CustomizeReportController::Show_This_Form(std::int32_t lngGroupID, const st
 
 void CustomizeReportController::Form_Load() {
     Set_Column_Widths();
-    bool computers = Load_Report_Computers();
-    bool properties = Load_Report_Properties();
+    // A file that cannot be read: the store's box once, the reads after it
+    // left out, and no word of a list that is empty only for that.
+    StoreFailureScope store;
+    const bool computers = Load_Report_Computers();
+    const bool properties = !store.Failed() && Load_Report_Properties();
     // The report group (id 0) is no report: nothing may be saved into it.
     loaded_ = computers && properties && report_id_ > 0;
     cmdSave_enabled = false;
     host_.View_Changed();
-    if (lvwComputers.Item_Count() == 0)
+    if (!store.Failed() && lvwComputers.Item_Count() == 0)
         host_.Message_Box("No computers are added to the list! Use 'Manage Computers' to add computers and try again.",
                           box::Exclamation);
 }

@@ -149,6 +149,7 @@ bool ManageComputersController::Load_Computer_List() {
     SqlResult devices;
     std::int32_t rows = 0;
     const bool read = Get_Device_List(rows, devices, 2);
+    list_read_ = read;
     if (read) {
         for (std::size_t r = 1; r <= devices.Data_Row_Count(); ++r)
             Append_Computer_Row(static_cast<std::int32_t>(devices.Number(r, 3)), devices.Text(r, 0),
@@ -192,6 +193,9 @@ void ManageComputersController::cmdAdd_Click() {
         host_.Focus_Control("txtComputer", true);
         return;
     }
+    // The list is what tells a new name from a stored one: one that could not
+    // be read is read again first, or nothing is added.
+    if (!list_read_ && !Load_Computer_List()) return;
     if (Is_Already_In_List(name)) {
         host_.Message_Box("Computer already exists.", box::Information);
         host_.Focus_Control("txtComputer", true);

@@ -132,6 +132,7 @@ private:
     std::unordered_map<std::string, std::string> passwords_;  // by row key
     // Listed names in the system's upper case, with their DEV_IDs.
     std::unordered_multimap<std::string, std::int32_t> listed_;
+    bool list_read_ = false;  // the list shows what the store holds
     bool busy_ = false;
     bool cancel_ = false;  // Cancel pressed during a busy command
     std::string import_file_;  // the Open dialog starts at the name last used

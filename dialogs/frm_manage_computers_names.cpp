@@ -22,6 +22,7 @@ constexpr std::size_t Import_Batch_Size = 500;
 
 void ManageComputersController::cmdBrowse_Click() {
     if (busy_) return;
+    if (!list_read_ && !Load_Computer_List()) return;  // as Import
     Begin_Busy(1);  // the bar does not move while browsing
     std::vector<std::string> domains;
     const std::int32_t count = network ? Enum_Domains(*network, domains) : 0;
@@ -123,6 +124,9 @@ void ManageComputersController::cmdImport_Click() {
     const std::string user = Cut_Characters(txtUserName, Credential_Max_Length);
     const std::string password = Cut_Characters(txtPassword, Credential_Max_Length);
     if (Refuse_Unstorable_Credentials(user, password)) return;
+    // The list tells a new name from a stored one: one that could not be
+    // read is read again first, or nothing is imported.
+    if (!list_read_ && !Load_Computer_List()) return;
     const std::string chosen =
         host_.Show_Open_Dialog("Import computer names from a text file", Names_Filter, 1, import_file_);
     if (chosen.empty()) return;

@@ -199,6 +199,19 @@ TEST_F(CustomizeReportTest, ClosingWithUnsavedChangesAsksFirst) {
     EXPECT_EQ(host_.opened.back(), Dialog_Link_Address);
 }
 
+// Opened while another program holds the file: the store's box once, and
+// no word of a computer list that is empty only because it was not read.
+TEST_F(CustomizeReportTest, ALockedFileShowsTheStoresBoxAloneAndLoadsNothingToSave) {
+    Computer("ALPHA");
+    {
+        test::DatabaseLock lock(db_);
+        Open(report_);
+    }
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_TRUE(host_.boxes.empty());
+    EXPECT_FALSE(c_.Lists_Loaded());
+}
+
 TEST_F(CustomizeReportTest, NothingIsSavedWhenTheListsDidNotLoadOrForTheReportGroup) {
     // No computers at all: told so; the lists still loaded.
     Open(report_);

@@ -138,6 +138,26 @@ TEST_F(ManageComputersWalksTest, RefusalsInSeveralDomainsGiveOneBoxForTheBrowse)
     Expect_List_Matches_Store();
 }
 
+// Opened on a locked file, the list is empty only for that: the first Add
+// or Import reads it again before it takes a name, so a stored computer is
+// not stored twice.
+TEST_F(ManageComputersWalksTest, AListThatCouldNotBeReadIsReadAgainBeforeANameIsAdded) {
+    Open_With(1);
+    ManageComputersController late(host_);
+    {
+        test::DatabaseLock lock(db_);
+        late.Form_Load();
+    }
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(late.lvwComputer.Item_Count(), 0u);
+    late.txtComputer = "pc-0";
+    late.cmdAdd_Click();
+    EXPECT_EQ(host_.Last_Box(), "Computer already exists.");
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME='PC-0'"), "1");
+    ASSERT_EQ(late.lvwComputer.Item_Count(), 1u);
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+}
+
 // A long walk on a free file runs under the busy panel and pumps for every
 // computer, so the window answers and Cancel (or Close, or Esc) stops it;
 // what was done stays done and the list shows what is stored.

@@ -157,6 +157,53 @@ TEST_F(ManageComputersWindowTest, EscOnTheKeyboardStopsALongImportAndKeepsWhatWa
     EXPECT_TRUE(boxes_.empty());
 }
 
+// The user leaves the dialog for another window while a long import runs:
+// the busy panel's Cancel takes a lost focus only in the active dialog, so
+// the window the user went to stays active.
+TEST_F(ManageComputersWindowTest, ALongImportLeavesTheWindowTheUserWentToActive) {
+    const fs::path file = db_.Folder() / "many.txt";
+    {
+        std::ofstream out(file, std::ios::binary);
+        for (int i = 0; i < 20000; ++i) out << "PC-" << i << "\r\n";
+    }
+    Set_Dialog_Open_Answerer([&](const std::string&) { return file.string(); });
+    HWND active_later = nullptr;
+    HWND elsewhere = nullptr;
+    Run([&](HWND dlg, ManageComputersController& c) {
+        SetForegroundWindow(dlg);
+        SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, IDC_MC_CMDIMPORT)), TRUE);
+        elsewhere = CreateWindowExW(0, L"STATIC", L"Elsewhere", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                    nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(elsewhere, nullptr);
+        SetForegroundWindow(dlg);
+        HWND hook = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        // Once a batch is listed the user goes to the other window; once
+        // the import has shown its progress twice more, the run is stopped.
+        std::size_t left_at = 0;
+        std::function<void()> during = [&] {
+            const std::size_t listed = c.lvwComputer.Item_Count();
+            if (listed == 0) return;
+            if (!left_at) {
+                left_at = listed;
+                SetForegroundWindow(elsewhere);
+                SetActiveWindow(elsewhere);
+                return;
+            }
+            if (listed < left_at + 1000) return;
+            active_later = GetActiveWindow();
+            KillTimer(hook, 1);
+            c.cmdCancel_Click();
+        };
+        SetWindowSubclass(hook, Hook_Proc, 1, reinterpret_cast<DWORD_PTR>(&during));
+        SetTimer(hook, 1, 10, nullptr);
+        Click(dlg, IDC_MC_CMDIMPORT);
+        DestroyWindow(hook);
+        EXPECT_FALSE(c.Busy());
+    });
+    EXPECT_EQ(active_later, elsewhere);
+    if (elsewhere) DestroyWindow(elsewhere);
+}
+
 TEST_F(ManageComputersWindowTest, TypingANewPasswordIntoTheEditorOverItsCellIsStoredWhenTheFocusMoves) {
     ASSERT_GT(Add_Device("PC-A", "ua", "old", 0, 0, 0, 0, "", 1, 2, "", "t"), 0);
     ASSERT_GT(Add_Device("PC-B", "ub", "older", 0, 0, 0, 0, "", 1, 2, "", "t"), 0);

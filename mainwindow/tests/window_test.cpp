@@ -575,6 +575,47 @@ TEST_F(MainWindowTest, E3_ALargeNetworkMakesItemsOnlyForWhatShows) {
     EXPECT_EQ(C().tvwDevices.Count(), before);
 }
 
+// F5 while another program holds the file: the store's box once, and both
+// trees and the mode keep what they show. The live service list under the
+// same lock: its timer's first refresh shows the box and stops, and no box
+// follows however long the lock holds.
+TEST_F(MainWindowTest, E4_ALockedFileGivesRefreshAndTheLiveListOneBoxEach) {
+    HWND devices = H("tvwDevices"), features = H("tvwFeatures");
+    auto items = [](HWND tree) { return SendMessageW(tree, TVM_GETCOUNT, 0, 0); };
+    const LRESULT device_items = items(devices), feature_items = items(features);
+    ASSERT_GT(device_items, 1);
+    ASSERT_GT(feature_items, 1);
+    const std::string mode = Status_Text(1);
+    db_->reporter.boxes.clear();
+    boxes_.clear();
+    {
+        test::DatabaseLock lock(*db_);
+        SetFocus(devices);
+        PostMessageW(devices, WM_KEYDOWN, VK_F5, 1);
+        C().Host()->Do_Events();
+        Pump(100);
+    }
+    EXPECT_EQ(db_->reporter.boxes.size(), 1u);
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(items(devices), device_items);
+    EXPECT_EQ(items(features), feature_items);
+    EXPECT_EQ(Status_Text(1), mode);
+
+    Click("RTT_SCM");
+    const int services = List_Count();
+    ASSERT_GT(services, 5);
+    ASSERT_TRUE(C().tmrMain.enabled);
+    db_->reporter.boxes.clear();
+    {
+        test::DatabaseLock lock(*db_);
+        Pump(32000);
+    }
+    EXPECT_EQ(db_->reporter.boxes.size(), 1u);
+    EXPECT_FALSE(C().tmrMain.enabled);
+    EXPECT_EQ(List_Count(), services);
+    Click("Win32_OperatingSystem");
+}
+
 TEST_F(MainWindowTest, F_Screenshot) {
     // Saved for a person to look at, from the run under Xvfb only: under the
     // null graphics driver nothing is drawn.

@@ -193,12 +193,15 @@ void MainController::Run_Or_Defer(std::function<void()> action) {
     // A command that arrives while a listing runs (through the pump) must
     // not start inside it: the running listing is told to stop and the
     // command follows once it has unwound.
-    if (busy_depth_ > 0) {
-        Cancel_Requested = true;
+    if (busy_depth_ > 0) Cancel_Requested = true;
+    Defer(std::move(action));
+}
+
+void MainController::Defer(std::function<void()> action) {
+    if (busy_depth_ > 0)
         deferred_.push_back(std::move(action));
-        return;
-    }
-    action();
+    else
+        action();
 }
 
 }  // namespace crv

@@ -418,6 +418,9 @@ private:
     // The refusal text for a new device-tree label, or "" when it may be stored.
     std::string Label_Refusal(const TreeNode& node, const std::string& text) const;
 
+    // Runs the action now, or once the running loop has unwound, without
+    // asking that loop to stop (work the loop itself brings).
+    void Defer(std::function<void()> action);
     void Changed(ViewPart part);
     void Set_Timer(TimerState& timer, bool enabled, int interval);
     // save=false: the store already holds the mode (start-up shows what it
@@ -431,6 +434,13 @@ private:
     // Shows a long loop's progress, at most every 50 ms: a repaint per row
     // costs more than the row itself.
     void Progress_Tick();
+    // A walk over many rows of a pane (deleting them, a drop), under a
+    // BusyScope: the progress pane counts the rows, the window answers
+    // between them, and Cancel (or Close) stops the walk.
+    void Begin_Row_Walk(std::size_t rows);
+    // Before each row: false once Cancel was pressed.
+    bool Row_Walk_Step();
+    void End_Row_Walk();
     // Puts a finished listing into the list pane (moved, or turned into
     // records when the listing direction asks for it); the buffer is spent.
     void Show_Listing(ListModel& buffer, bool vertical);

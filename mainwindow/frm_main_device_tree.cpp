@@ -272,12 +272,19 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
     if (data.empty() || !target) return;
     if (!Is_Group_From_Key(target->key)) return;
     const std::int32_t target_id = Number_Value(Get_Field(target->tag, 0));
-    // Many dragged rows, one locked file: one box, and the drop stops.
-    StoreFailureScope store;
-    bool moved = false;
-    for (std::int32_t f = 0; !store.Failed(); ++f) {
-        const std::string key = Get_Field(data, f);
+    std::vector<std::string> keys;
+    for (std::int32_t f = 0;; ++f) {
+        std::string key = Get_Field(data, f);
         if (key.empty()) break;
+        keys.push_back(std::move(key));
+    }
+    BusyScope busy(*this);
+    Begin_Row_Walk(keys.size());
+    // Many dragged rows, one locked file: one box, and the drop stops.
+    std::optional<StoreFailureScope> store(std::in_place);
+    bool moved = false;
+    for (const std::string& key : keys) {
+        if (store->Failed() || !Row_Walk_Step()) break;
         TreeNode* dragged = tvwDevices.Find(key);
         if (!dragged) continue;
         if (!dragged->parent) continue;
@@ -293,7 +300,10 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
             moved = true;
         }
     }
-    // A drop that moved nothing leaves the pane as it was.
+    store.reset();
+    End_Row_Walk();
+    // A drop that moved nothing leaves the pane as it was; the listing of
+    // one that moved some runs once the walk has ended.
     if (moved && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
 }
 

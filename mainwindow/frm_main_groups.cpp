@@ -129,14 +129,44 @@ void MainController::mnuGroupDelete_Click() {
     std::vector<std::string> keys;
     for (std::size_t i = lvwMain.Item_Count(); i-- > 0;)
         if (lvwMain.Item(i).selected) keys.push_back(lvwMain.Item(i).key);
-    // A locked file would refuse every row alike: one box, then stop. A
-    // deletion that succeeded can fail after it (the feature tree moving
-    // off the computer): the scope is asked after every row either way.
-    StoreFailureScope store;
-    for (const std::string& key : keys) {
-        Delete_Device_By_Key(key);
-        if (store.Failed()) break;
+    BusyScope busy(*this);
+    Begin_Row_Walk(keys.size());
+    {
+        // A locked file would refuse every row alike: one box, then stop. A
+        // deletion that succeeded can fail after it (the feature tree moving
+        // off the computer): the scope is asked after every row either way.
+        StoreFailureScope store;
+        for (const std::string& key : keys) {
+            if (!Row_Walk_Step()) break;
+            Delete_Device_By_Key(key);
+            if (store.Failed()) break;
+        }
     }
+    End_Row_Walk();
+}
+
+void MainController::Begin_Row_Walk(std::size_t rows) {
+    Cancel_Requested = false;
+    progress.visible = true;
+    progress.value = 0;
+    progress.max = static_cast<int>(rows);
+    progress.listed_caption = "Processed: 0";
+    Changed(ViewPart::Progress);
+}
+
+bool MainController::Row_Walk_Step() {
+    if (host_) host_->Do_Events();
+    if (Cancel_Requested) return false;
+    if (progress.value > 0) progress.listed_caption = "Processed: " + std::to_string(progress.value);
+    ++progress.value;
+    Progress_Tick();
+    return true;
+}
+
+void MainController::End_Row_Walk() {
+    Cancel_Requested = false;
+    progress.visible = false;
+    Changed(ViewPart::Progress);
 }
 
 bool MainController::Delete_Device_By_Key(const std::string& strKey) {

@@ -156,17 +156,21 @@ void MainController::Select_Default_Computer() {
     std::int32_t index = name.empty() ? -1 : Find_Node_Index_By_Text(tvwDevices, name, true);
     if (index >= 1 && static_cast<std::size_t>(index) <= tvwDevices.Count())
         chosen = tvwDevices.Nodes()[static_cast<std::size_t>(index - 1)];
-    if (chosen) {
-        tvwDevices_NodeClick(chosen);
-        return;
-    }
+    const bool found_by_name = chosen != nullptr;
     // The search has just read its type: the click need not read it again.
-    chosen = Find_First_Computer_Node();
+    if (!chosen) chosen = Find_First_Computer_Node();
     if (!chosen) return;
-    if (busy_depth_ > 0)
+    if (busy_depth_ > 0) {
+        // Inside a walk (deleting many rows) the click waits for its end,
+        // which it does not cut short.
+        Defer([this, key = chosen->key] {
+            if (TreeNode* n = tvwDevices.Find(key)) tvwDevices_NodeClick(n);
+        });
+    } else if (found_by_name) {
         tvwDevices_NodeClick(chosen);
-    else
+    } else {
         Device_Node_Click(*chosen, true);
+    }
 }
 
 void MainController::Fill_Scan_Dates(std::int32_t device_id) {

@@ -215,6 +215,51 @@ TEST_F(GroupsTest, AFailureAfterTheFirstOfManyDeletionsStopsTheRest) {
     EXPECT_NE(c_.lvwMain.Find_Item(Key(g2)), nullptr);
 }
 
+// Many rows of a group listing deleted or dropped at once: the window
+// answers between rows under the progress pane, and Cancel stops the walk
+// with the pane and the store agreeing on what went.
+TEST_F(GroupsTest, ALongDeletionOrDropPumpsBetweenRowsAndStopsAtCancel) {
+    const std::int32_t lab = Add_Device("Lab", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    const std::int32_t target = Add_Device("Target", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    db_.Exec("INSERT INTO DEV_TBL (DEV_NAME, DEV_ALIAS, PARENT, DEV_TYPE_ID) WITH RECURSIVE n(i) AS (SELECT 1 "
+             "UNION ALL SELECT i+1 FROM n WHERE i<300) SELECT printf('LAB%03d',i), '', " +
+             std::to_string(lab) + ", 2 FROM n");
+    c_.mnuViewRefresh_Click();
+    List_Group(lab);
+    ASSERT_EQ(c_.lvwMain.Item_Count(), 300u);
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i) c_.lvwMain.Item(i).selected = true;
+    int pumps = 0;
+    bool shown = true;
+    edit_host_.on_events = [&] {
+        shown = shown && c_.progress.visible && c_.Listing_Running();
+        if (++pumps == 100) c_.cmdCancel_Click();
+    };
+    edit_host_.answers = {Answer_Yes};
+    c_.lvwMain_KeyDown(46, 0);
+    EXPECT_GE(pumps, 100);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(c_.progress.visible);
+    EXPECT_FALSE(c_.Listing_Running());
+    const std::string left = Count("DEV_TBL WHERE PARENT=" + std::to_string(lab));
+    EXPECT_EQ(left, std::to_string(c_.lvwMain.Item_Count()));
+    EXPECT_GT(c_.lvwMain.Item_Count(), 150u);
+    EXPECT_LT(c_.lvwMain.Item_Count(), 300u);
+
+    // The rest dragged onto another group, cancelled the same way.
+    std::string data;
+    for (std::size_t i = 0; i < c_.lvwMain.Item_Count(); ++i)
+        data += (data.empty() ? "" : std::string(Row_Key_Separator)) + c_.lvwMain.Item(i).key;
+    pumps = 0;
+    c_.tvwDevices_OLEDragDrop(data, Device(target));
+    EXPECT_GE(pumps, 100);
+    const std::string moved = Count("DEV_TBL WHERE PARENT=" + std::to_string(target));
+    EXPECT_GT(Number_Value(moved), 50);
+    EXPECT_LT(Number_Value(moved), Number_Value(left));
+    EXPECT_EQ(Device(target)->children.size(), static_cast<std::size_t>(Number_Value(moved)));
+    EXPECT_FALSE(c_.progress.visible);
+    EXPECT_TRUE(reporter_.boxes.empty());
+}
+
 TEST_F(GroupsTest, DeleteOutsideAGroupListingAsksAndDeletesNothing) {
     Click("Win32_OperatingSystem");
     c_.active_control = "lvwMain";

@@ -138,9 +138,11 @@ void MainController::Work_Mode(bool online, bool save) {
     bool failed = false;
     {
         StoreFailureScope store;
-        // A mode that could not be stored is not taken: the toolbar button
-        // the click pressed shows the mode the window is still in.
-        if (save && !Set_Work_Online(online)) {
+        // A switch to a mode that could not be stored is not made: the
+        // toolbar button the click pressed shows the mode the window is
+        // still in. Start-up, which shows no mode yet, shows the one it read.
+        const bool shown = Checked("mnuWorkOnline") || Checked("mnuWorkOffline");
+        if (save && !Set_Work_Online(online) && shown) {
             Command(Button_Name("tlbScan", "OnlineOffline")).value = Checked("mnuWorkOnline") ? 0 : 1;
             Changed(ViewPart::Commands);
             return;

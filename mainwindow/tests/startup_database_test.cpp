@@ -88,6 +88,18 @@ TEST_F(StartupDatabaseTest, SettingsThatCannotBeReadAreNotOverwritten) {
     EXPECT_EQ(db_.Scalar("SELECT VERTICAL_LISTING FROM SETTINGS_TBL WHERE SETTINGS_ID=1"), "True");
 }
 
+// A mode stored in another form is written back in its own; a file that
+// refuses that write still starts in the mode it holds, with its features.
+TEST_F(StartupDatabaseTest, AModeThatCannotBeWrittenBackIsStillShown) {
+    db_.Exec("UPDATE SETTINGS_TBL SET WORK_ONLINE='-1' WHERE SETTINGS_ID=1");
+    db_.Exec("CREATE TRIGGER keep BEFORE UPDATE ON SETTINGS_TBL BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    Start();
+    EXPECT_EQ(c_.Panel("OnlineOffline")->text, "Mode: Online");
+    EXPECT_TRUE(c_.Checked("mnuWorkOnline"));
+    EXPECT_NE(Feature("Win32_Processor"), nullptr);
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+}
+
 TEST_F(StartupDatabaseTest, AGoodFileShowsNothing) {
     Start();
     EXPECT_TRUE(host_.boxes.empty());

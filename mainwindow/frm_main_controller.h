@@ -434,9 +434,9 @@ private:
     // Shows a long loop's progress, at most every 50 ms: a repaint per row
     // costs more than the row itself.
     void Progress_Tick();
-    // A walk over many rows of a pane (deleting them, a drop), under a
-    // BusyScope: the progress pane counts the rows, the window answers
-    // between them, and Cancel (or Close) stops the walk.
+    // A walk over many rows of a pane (deleting them, a drop, a report
+    // scan), under a BusyScope: the progress pane counts the rows, the
+    // window answers between them, and Cancel (or Close) stops the walk.
     void Begin_Row_Walk(std::size_t rows);
     // Before each row: false once Cancel was pressed.
     bool Row_Walk_Step();

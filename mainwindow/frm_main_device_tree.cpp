@@ -281,10 +281,10 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
     BusyScope busy(*this);
     Begin_Row_Walk(keys.size());
     // Many dragged rows, one locked file: one box, and the drop stops.
-    std::optional<StoreFailureScope> store(std::in_place);
+    StoreFailureScope store;
     bool moved = false;
     for (const std::string& key : keys) {
-        if (store->Failed() || !Row_Walk_Step()) break;
+        if (store.Failed() || !Row_Walk_Step()) break;
         TreeNode* dragged = tvwDevices.Find(key);
         if (!dragged) continue;
         if (!dragged->parent) continue;
@@ -300,10 +300,10 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
             moved = true;
         }
     }
-    store.reset();
     End_Row_Walk();
     // A drop that moved nothing leaves the pane as it was; the listing of
-    // one that moved some runs once the walk has ended.
+    // one that moved some runs once the walk has ended (the busy scope
+    // defers it).
     if (moved && tvwDevices.selected) tvwDevices_NodeClick(tvwDevices.selected);
 }
 

@@ -157,14 +157,12 @@ void MainController::Begin_Row_Walk(std::size_t rows) {
 bool MainController::Row_Walk_Step() {
     if (host_) host_->Do_Events();
     if (Cancel_Requested) return false;
-    if (progress.value > 0) progress.listed_caption = "Processed: " + std::to_string(progress.value);
-    ++progress.value;
+    progress.listed_caption = "Processed: " + std::to_string(progress.value++);
     Progress_Tick();
     return true;
 }
 
 void MainController::End_Row_Walk() {
-    Cancel_Requested = false;
     progress.visible = false;
     Changed(ViewPart::Progress);
 }

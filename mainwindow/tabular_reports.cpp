@@ -158,12 +158,7 @@ void MainController::Scan_Tabular_Report(std::int32_t report_id) {
     // scan's pumps change nothing of the run.
     const std::vector<TabularScanRow> rows = Tabular_Scan_Snapshot(lvwMain);
     if (store.Failed()) return;
-    progress.visible = true;
-    progress.value = 0;
-    progress.max = static_cast<int>(rows.size());
-    progress.listed_caption = "Processed: 0";
-    Changed(ViewPart::Progress);
-    Cancel_Requested = false;
+    Begin_Row_Walk(rows.size());
     if (host_) host_->Do_Events();
 
     StoreDateTime when;
@@ -188,9 +183,7 @@ void MainController::Scan_Tabular_Report(std::int32_t report_id) {
     };
     hooks.cancelled = [] { return Cancel_Requested; };
     Run_Tabular_Scan(rows, when, hooks);
-
-    progress.visible = false;
-    Changed(ViewPart::Progress);
+    End_Row_Walk();
     if (rows.empty()) Message_Box("Please select a computer to scan.", Mb_Information);
 }
 

@@ -26,11 +26,8 @@ void Mark_Store_Failure() {
 }
 
 void Report_Store_Failure() {
-    bool shown_before = false;
-    for (StoreFailureScope* scope = innermost; scope; scope = scope->outer_) {
-        shown_before |= scope->failed_;
-        scope->failed_ = true;
-    }
+    const bool shown_before = Store_Failure_Seen();
+    Mark_Store_Failure();
     if (shown_before)
         Clear_Error();
     else

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/pump_frame.h"
+
 namespace crv {
 namespace {
 
@@ -43,17 +45,25 @@ ErrorReporter* Set_Error_Reporter(ErrorReporter* reporter) {
 }
 
 void Show_Error_Message(bool clear) {
-    current_reporter->Report_Error(Error_Message_Text(Pending_Error()));
+    {
+        PumpFrame box;
+        current_reporter->Report_Error(Error_Message_Text(Pending_Error()));
+    }
     if (clear) Clear_Error();
 }
 
-DistinctErrorScope::DistinctErrorScope() : outer_(innermost_distinct_scope) { innermost_distinct_scope = this; }
+DistinctErrorScope::DistinctErrorScope() : outer_(innermost_distinct_scope), frame_(Pump_Depth()) {
+    innermost_distinct_scope = this;
+}
 
 DistinctErrorScope::~DistinctErrorScope() { innermost_distinct_scope = outer_; }
 
 void Show_Distinct_Error_Message() {
+    // Scopes of a command that waits in a pump lie beyond the current frame's.
+    const int frame = Pump_Depth();
     DistinctErrorScope* outermost = innermost_distinct_scope;
-    while (outermost && outermost->outer_) outermost = outermost->outer_;
+    if (outermost && outermost->frame_ != frame) outermost = nullptr;
+    while (outermost && outermost->outer_ && outermost->outer_->frame_ == frame) outermost = outermost->outer_;
     const PendingError& error = Pending_Error();
     if (!outermost || outermost->shown_.emplace(error.number, error.description).second)
         Show_Error_Message(true);

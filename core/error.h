@@ -37,15 +37,17 @@ public:
 ErrorReporter* Set_Error_Reporter(ErrorReporter* reporter);
 
 // Shows the pending error as a critical box titled with the product name;
-// with clear, resets the record afterwards.
+// with clear, resets the record afterwards. The box is a wait of its own
+// (a PumpFrame): what its modal loop runs is no part of the failing command.
 void Show_Error_Message(bool clear);
 
 // A failure that every item of a loop meets alike (a registry provider
 // without a method, for each product and each computer) is one failure to
 // the user. While a scope lives, Show_Distinct_Error_Message shows each
-// distinct error (number and description) once; the outermost open scope of
-// the thread keeps what was shown, so a run opened around many listings
-// shows such an error once for the whole run.
+// distinct error (number and description) once; the outermost scope open in
+// the thread's current pump frame keeps what was shown, so a run opened
+// around many listings shows such an error once for the whole run, while a
+// command its pump runs shows its own.
 class DistinctErrorScope {
 public:
     DistinctErrorScope();
@@ -56,10 +58,11 @@ public:
 private:
     friend void Show_Distinct_Error_Message();
     DistinctErrorScope* outer_;
+    int frame_;
     std::set<std::pair<std::int32_t, std::string>> shown_;
 };
-// Shows the pending error unless the outermost open scope has shown the same
-// one already (without a scope it is shown); clears it either way.
+// Shows the pending error unless the outermost scope of the current frame
+// has shown the same one already (without a scope it is shown); clears it either way.
 void Show_Distinct_Error_Message();
 
 inline constexpr std::string_view Product_Name = "Corvalin";

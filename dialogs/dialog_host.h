@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/maker.h"
+#include "core/pump_frame.h"
 #include "export/ansi_encoder.h"
 #include "export/export_file.h"
 
@@ -34,13 +35,9 @@ struct DialogTime {
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
 };
 
-class DialogHost {
+class DialogHost : public WaitingHost {
 public:
-    virtual ~DialogHost() = default;
-    // A box titled "Corvalin"; returns box::Answer_*.
-    virtual int Message_Box(const std::string& text, int flags) = 0;
-    // Lets pending window messages run once.
-    virtual void Do_Events() = 0;
+    // Message_Box (answers box::Answer_*) and Do_Events come from WaitingHost.
     virtual DialogTime Now() = 0;
     virtual std::string Local_Computer_Name() = 0;
     virtual std::string Environment_Value(const std::string& name) = 0;

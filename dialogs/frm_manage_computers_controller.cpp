@@ -222,7 +222,8 @@ void ManageComputersController::cmdDelete_Click() {
     if (checked == 0) return;
     Begin_Busy(checked);
     // A row the store refuses stays and the walk goes on: the store's box
-    // once, not once per row, and no second wait for a lock.
+    // once, not once per row. A file the store cannot use (locked, say)
+    // refuses every row alike: the walk stops there, the rest still ticked.
     StoreFailureScope store;
     int done = 0;
     for (std::size_t i = lvwComputer.Item_Count(); i-- > 0;) {
@@ -239,6 +240,7 @@ void ManageComputersController::cmdDelete_Click() {
             lvwComputer.Remove_Item(i);
         }
         Show_Progress(++done);
+        if (store.File_Refused()) break;
     }
     End_Busy();
 }

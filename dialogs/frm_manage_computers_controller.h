@@ -125,6 +125,8 @@ private:
     // The bar at `done`; the list and the bar are shown again every few
     // steps, as a repaint per row would cost more than the row.
     void Show_Progress(int done);
+    // Adds or refreshes the domain's computers; false once the store refuses
+    // the file itself, which ends the browse.
     bool Browse_Domain(const std::string& domain);
     void Import_Names(const std::vector<std::string>& fields, const std::string& user, const std::string& password);
 

@@ -77,7 +77,8 @@ void ManageComputersController::lblUNPwd_Click() {
     if (Refuse_Unstorable_Credentials(user, password)) return;  // one box, not one per computer
     Begin_Busy(static_cast<int>(lvwComputer.Item_Count()));
     // A row the store refuses keeps its values and the loop goes on: the
-    // store's box once, not once per computer, and no second wait for a lock.
+    // store's box once, not once per computer. A file the store cannot use
+    // refuses every row alike: the loop stops there.
     StoreFailureScope store;
     for (std::size_t i = 0; i < lvwComputer.Item_Count(); ++i) {
         host_.Do_Events();
@@ -88,6 +89,7 @@ void ManageComputersController::lblUNPwd_Click() {
         else
             Clear_Error();
         Show_Progress(static_cast<int>(i + 1));
+        if (store.File_Refused()) break;
     }
     End_Busy();
 }

@@ -31,12 +31,12 @@ void ManageComputersController::cmdBrowse_Click() {
     } else if (count > 0) {
         // A computer the store refuses is skipped and the browse goes on:
         // the store's box once for the whole browse, not once per computer
-        // or domain, and no second wait for a lock.
+        // or domain. A file the store cannot use refuses every computer
+        // alike: the browse stops there.
         StoreFailureScope store;
         for (const std::string& domain : domains) {
             host_.Do_Events();
-            if (cancel_) break;
-            Browse_Domain(domain);
+            if (cancel_ || !Browse_Domain(domain)) break;
         }
     }
     End_Busy();
@@ -44,7 +44,7 @@ void ManageComputersController::cmdBrowse_Click() {
 
 bool ManageComputersController::Browse_Domain(const std::string& domain) {
     std::vector<ServerEntry> servers;
-    if (Enum_Servers(*network, domain, servers) <= 0) return false;
+    if (Enum_Servers(*network, domain, servers) <= 0) return true;  // nothing to add here
     for (const ServerEntry& server : servers) {
         host_.Do_Events();
         // A domain may list thousands of computers: Cancel counts between them.
@@ -54,9 +54,10 @@ bool ManageComputersController::Browse_Domain(const std::string& domain) {
         // A computer is known when DEV_TBL holds its name; a name stored in
         // another case (by the system's rules) is the same computer.
         // An unread name is no new computer: adding it could list it twice.
-        StoreFailureScope lookup;
+        StoreFailureScope computer;
         std::int32_t id = Get_Device_ID(name, 2);
-        if (lookup.Failed()) continue;
+        if (computer.File_Refused()) return false;
+        if (computer.Failed()) continue;
         if (id == 0) {
             auto listed = listed_.find(name);
             if (listed != listed_.end()) id = listed->second;
@@ -68,14 +69,15 @@ bool ManageComputersController::Browse_Domain(const std::string& domain) {
         if (id != 0) {
             // Its credentials and its row stay; only the network data is new.
             if (!Update_Device_Network_Info(id, platform, type, major, minor, server.comment, domain)) Clear_Error();
-            continue;
+        } else {
+            id = Add_Device(name, "", "", platform, type, major, minor, server.comment, 1, 2, domain,
+                            host_.Environment_Value("USERNAME"));
+            if (id > 0) {
+                Append_Computer_Row(id, name, "", "");
+                lvwComputer.Notify();
+            }
         }
-        id = Add_Device(name, "", "", platform, type, major, minor, server.comment, 1, 2, domain,
-                        host_.Environment_Value("USERNAME"));
-        if (id > 0) {
-            Append_Computer_Row(id, name, "", "");
-            lvwComputer.Notify();
-        }
+        if (computer.File_Refused()) return false;
     }
     return true;
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/pump_frame.h"
 #include "export/ansi_encoder.h"
 #include "export/export_file.h"
 #include "mainwindow/command_registry.h"
@@ -60,13 +61,9 @@ enum class ViewPart {
 };
 
 // Everything the controller needs from the window side.
-class MainHost {
+class MainHost : public WaitingHost {
 public:
-    virtual ~MainHost() = default;
-    // A box titled with the product name; returns Answer_*.
-    virtual int Message_Box(const std::string& text, int flags) = 0;
-    // Lets pending window messages run once.
-    virtual void Do_Events() = 0;
+    // Message_Box (answers Answer_*) and Do_Events come from WaitingHost.
     // True when mouse or keyboard input waits (GetInputState).
     virtual bool Input_Pending() = 0;
     virtual LocalTime Now() = 0;
@@ -372,6 +369,8 @@ public:
     std::int32_t Properties_Device_ID();
     bool Delete_Device_By_Key(const std::string& strKey);
     void Remove_Device_From_Views(const std::string& strKey);
+    // The DEV_ID of the computer the feature tree shows (0: none).
+    std::int32_t Features_Computer_ID() const;
     // The active pane's selected device: the device tree's node, or the
     // group listing's first selected row; false when there is none.
     bool Selected_Device(std::string& key, std::string& tag) const;
@@ -406,6 +405,11 @@ private:
     void Register_Tabular_Report_Commands();
     std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
+    // Delete_Device_By_Key without moving the feature tree off the device.
+    bool Delete_One_Device(const std::string& key);
+    // A feature tree that shows the deleted computer `id` moves to the
+    // default computer, or names none when none is left or none can be read.
+    void Move_Features_Off(std::int32_t id);
     // The check with the window answering while it waits; the panel text.
     std::string Run_Update_Check(bool show_messages, bool& exit_program);
 

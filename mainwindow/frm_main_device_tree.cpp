@@ -280,11 +280,12 @@ void MainController::tvwDevices_OLEDragDrop(const std::string& data, TreeNode* t
     }
     BusyScope busy(*this);
     Begin_Row_Walk(keys.size());
-    // Many dragged rows, one locked file: one box, and the drop stops.
+    // Many dragged rows, one locked file: one box, and the drop stops. A
+    // move refused for its own reason leaves the rows after it to the store.
     StoreFailureScope store;
     bool moved = false;
     for (const std::string& key : keys) {
-        if (store.Failed() || !Row_Walk_Step()) break;
+        if (store.File_Refused() || !Row_Walk_Step()) break;
         TreeNode* dragged = tvwDevices.Find(key);
         if (!dragged) continue;
         if (!dragged->parent) continue;

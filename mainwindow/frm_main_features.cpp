@@ -163,10 +163,14 @@ void MainController::Follow_Features_Root() {
 }
 
 void MainController::Save_Distinct_Features() {
+    // One box for the walk; a file the store cannot use refuses every node
+    // alike, so the walk stops there.
+    StoreFailureScope store;
     for (const TreeNode* n : tvwFeatures.Nodes()) {
         if (Starts_With(n->key, "Tabu")) continue;
         const char* type = !n->parent ? "0" : n->Has_Children() ? "1" : "2";
         Save_Feature(n->key, n->text, "", type, n->image, n->parent ? n->parent->key : std::string());
+        if (store.File_Refused()) break;
     }
 }
 

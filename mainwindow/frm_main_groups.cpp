@@ -132,15 +132,20 @@ void MainController::mnuGroupDelete_Click() {
     BusyScope busy(*this);
     Begin_Row_Walk(keys.size());
     {
-        // A locked file would refuse every row alike: one box, then stop. A
-        // deletion that succeeded can fail after it (the feature tree moving
-        // off the computer): the scope is asked after every row either way.
+        // A file the store cannot use (locked, say) refuses every row alike:
+        // one box, then stop. A row refused for its own reason leaves the
+        // rows after it to the store.
         StoreFailureScope store;
+        // The computer the feature tree shows moves once, when the walk
+        // ends: a computer chosen while rows are still going could be one
+        // of them.
+        const std::int32_t shown = Features_Computer_ID();
         for (const std::string& key : keys) {
             if (!Row_Walk_Step()) break;
-            Delete_Device_By_Key(key);
-            if (store.Failed()) break;
+            Delete_One_Device(key);
+            if (store.File_Refused()) break;
         }
+        if (shown > 0 && !tvwDevices.Find("DEV" + std::to_string(shown))) Move_Features_Off(shown);
     }
     End_Row_Walk();
 }
@@ -170,6 +175,12 @@ void MainController::End_Row_Walk() {
 bool MainController::Delete_Device_By_Key(const std::string& strKey) {
     // A copy: the caller's key may live in the node this removes.
     const std::string key = strKey;
+    if (!Delete_One_Device(key)) return false;
+    Move_Features_Off(Number_Value(std::string_view(key).substr(3)));
+    return true;
+}
+
+bool MainController::Delete_One_Device(const std::string& key) {
     if (!Starts_With(key, "DEV")) return false;
     const std::int32_t id = Number_Value(std::string_view(key).substr(3));
     if (id <= 1) return false;  // the root group holds the tree
@@ -194,23 +205,38 @@ bool MainController::Delete_Device_By_Key(const std::string& strKey) {
         lvwMain.tag.clear();
         lvwMain.Notify();
     }
-    // The feature tree moves to the default computer, as at start-up; with no
-    // computer left it names none, so no scan can be stored for this one.
-    if (tvwFeatures.Count() > 0 && Number_Value(Get_Field(tvwFeatures.Nodes().front()->tag, 0)) == id &&
-        tvwFeatures.Nodes().front()->key == "[Root...]") {
-        if (Find_First_Computer_Node()) {
-            const std::string active = active_control;
-            Select_Default_Computer();
-            active_control = active;
-        } else {
-            tvwFeatures.Select(nullptr);
-            if (!Load_Features_Tree(tvwFeatures, Checked("mnuWorkOnline"), true)) Clear_Error();
-            cboScanDate.items.clear();
-            cboScanDate.list_index = -1;
-            Changed(ViewPart::Scan_Dates);
-        }
-    }
     return true;
+}
+
+std::int32_t MainController::Features_Computer_ID() const {
+    if (tvwFeatures.Count() == 0 || tvwFeatures.Nodes().front()->key != "[Root...]") return 0;
+    return Number_Value(Get_Field(tvwFeatures.Nodes().front()->tag, 0));
+}
+
+void MainController::Move_Features_Off(std::int32_t id) {
+    if (id <= 0 || Features_Computer_ID() != id) return;
+    // The default computer, as at start-up; with no computer left the tree
+    // names none, so no scan can be stored for this one.
+    if (Find_First_Computer_Node()) {
+        const std::string active = active_control;
+        Select_Default_Computer();
+        active_control = active;
+    } else {
+        tvwFeatures.Select(nullptr);
+        if (!Load_Features_Tree(tvwFeatures, Checked("mnuWorkOnline"), true)) Clear_Error();
+        cboScanDate.items.clear();
+        cboScanDate.list_index = -1;
+        Changed(ViewPart::Scan_Dates);
+    }
+    // A store that could not be read for the move leaves no tree naming a
+    // computer that is gone: it shows nothing until the next Refresh.
+    if (Features_Computer_ID() == id) {
+        tvwFeatures.Select(nullptr);
+        tvwFeatures.Clear();
+        cboScanDate.items.clear();
+        cboScanDate.list_index = -1;
+        Changed(ViewPart::Scan_Dates);
+    }
 }
 
 void MainController::Remove_Device_From_Views(const std::string& strKey) {

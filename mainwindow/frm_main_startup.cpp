@@ -160,17 +160,9 @@ void MainController::Select_Default_Computer() {
     // The search has just read its type: the click need not read it again.
     if (!chosen) chosen = Find_First_Computer_Node();
     if (!chosen) return;
-    if (busy_depth_ > 0) {
-        // Inside a walk (deleting many rows) the click waits for its end,
-        // which it does not cut short.
-        Defer([this, key = chosen->key] {
-            if (TreeNode* n = tvwDevices.Find(key)) tvwDevices_NodeClick(n);
-        });
-    } else if (found_by_name) {
-        tvwDevices_NodeClick(chosen);
-    } else {
-        Device_Node_Click(*chosen, true);
-    }
+    // The click itself, not one deferred: at the end of a walk that deleted
+    // the computer shown, the choice is made and shown at once.
+    Device_Node_Click(*chosen, found_by_name ? std::nullopt : std::optional<bool>(true));
 }
 
 void MainController::Fill_Scan_Dates(std::int32_t device_id) {

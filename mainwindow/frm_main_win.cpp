@@ -35,7 +35,7 @@ void Set_Main_Box_Answerer(std::function<int(const std::string& text, int flags)
     Box_Answerer() = std::move(answerer);
 }
 
-int frmMain::Impl::Message_Box(const std::string& text, int flags) {
+int frmMain::Impl::Show_Box(const std::string& text, int flags) {
     if (Box_Answerer()) return Box_Answerer()(text, flags);
     return Show_Message_Box(text, static_cast<unsigned>(flags), hwnd);
 }
@@ -74,7 +74,7 @@ void frmMain::Impl::Sync_Progress_Panel() {
     UpdateWindow(lblListedCount.Handle());
 }
 
-void frmMain::Impl::Do_Events() {
+void frmMain::Impl::Pump_Messages() {
     // Whatever runs now may paint: a progress panel asked for shows first.
     Show_Progress_Panel(true);
     MSG m;

@@ -68,8 +68,8 @@ struct frmMain::Impl final : MainHost {
     enum class Drag { None, Vertical, Horizontal } drag = Drag::None;
 
     // ---------------------------------------------------------------- host
-    int Message_Box(const std::string& text, int flags) override;
-    void Do_Events() override;
+    int Show_Box(const std::string& text, int flags) override;
+    void Pump_Messages() override;
     // The long loops ask after every row; the system is asked at most every
     // 15 ms, since under Wine the question costs more than the row.
     bool Input_Pending() override {

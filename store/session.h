@@ -12,15 +12,19 @@ namespace crv {
 
 // The error tail of every failed store routine: shows the pending error and
 // clears it, unless an open failure scope has shown one already (then it is
-// only cleared). Marks every open scope as failed.
-void Report_Store_Failure();
+// only cleared); a refusal of the file itself is shown unless one was, even
+// after a row's. Marks every open scope as failed. "Open" is always within
+// the thread's current pump frame.
+void Report_Store_Failure(bool file_refused);
 // Marks every open scope as failed without a box: what was to be said has
 // been said another way.
-void Mark_Store_Failure();
+void Mark_Store_Failure(bool file_refused);
 // True while a failure scope is open on this thread.
 bool Store_Failure_Scope_Open();
 // True when an open failure scope of this thread has seen a failure.
 bool Store_Failure_Seen();
+// True when an open failure scope has seen the file itself refuse.
+bool Store_File_Refusal_Seen();
 // True while a StoreHeldOff lives on this thread.
 bool Store_Held_Off();
 

@@ -174,6 +174,25 @@ bool Is_Plain_Select(const std::string& sql) {
                                 (sql[i] >= '0' && sql[i] <= '9') || sql[i] == '_');
 }
 
+// The file itself refused, not the statement's row: locked or busy, not
+// writable, unreadable, full or damaged. Every later statement of the run
+// would meet it alike. The library's codes are SQLite's primary ones.
+bool Is_File_Refusal(std::int32_t status) {
+    switch (status & 0xFF) {
+    case 5:   // SQLITE_BUSY
+    case 6:   // SQLITE_LOCKED
+    case 8:   // SQLITE_READONLY
+    case 10:  // SQLITE_IOERR
+    case 11:  // SQLITE_CORRUPT
+    case 13:  // SQLITE_FULL
+    case 14:  // SQLITE_CANTOPEN
+    case 26:  // SQLITE_NOTADB
+        return true;
+    default:
+        return false;
+    }
+}
+
 #ifdef _WIN32
 constexpr const char* Path_Separator = "\\";
 #else
@@ -270,10 +289,12 @@ bool Run_SQL(std::int32_t handle, const std::string& sql, SqlResult& result, std
 StoreSession::StoreSession() {
     if (Store_Held_Off()) return;
     handle_ = Open_Database(Get_Database_Path());
-    // The run has shown its box: a lock still held fails this routine at
-    // once instead of after the busy time. Straight through the library, as
-    // this changes nothing stored and must not count as a change.
-    if (handle_ != 0 && Store_Failure_Seen())
+    // The file has refused this run: a lock still held fails this routine at
+    // once instead of after the busy time. A row's refusal says nothing of
+    // the file, so after one a brief lock is still waited out. Straight
+    // through the library, as this changes nothing stored and must not count
+    // as a change.
+    if (handle_ != 0 && Store_File_Refusal_Seen())
         if (const AccessLibrary* library = Access_Library()) {
             const char* const* cells = nullptr;
             std::int32_t columns = 0;
@@ -293,11 +314,11 @@ bool StoreSession::Usable() {
         // would report what it could not read as success.
         failed_ = true;
         if (Store_Held_Off()) {
-            Mark_Store_Failure();  // start-up's box has said why
+            Mark_Store_Failure(true);  // start-up's box has said why
         } else {
             Set_Error(53, "File not found: the inventory database " + std::string(Database_File_Name) +
                               " could not be opened.");
-            Report_Store_Failure();
+            Report_Store_Failure(true);
         }
     }
     return Ok();
@@ -308,8 +329,9 @@ bool StoreSession::Run(const std::string& sql, SqlResult& result, std::int32_t& 
     std::string error;
     if (Run_SQL(handle_, sql, result, rowCount, error)) return true;
     failed_ = true;
-    // Shown here, once, and cleared: no later box may repeat it.
-    Report_Store_Failure();
+    // Shown here, once, and cleared: no later box may repeat it. The pending
+    // number is the library's status.
+    Report_Store_Failure(Is_File_Refusal(Pending_Error().number));
     return false;
 }
 
@@ -378,7 +400,7 @@ bool StoreSession::Run_Rows(const std::vector<std::string>& sqls, const char* ty
         if (status == 0) return true;
         failed_ = true;
         Set_Error(status, error && *error ? error : "SQL error");
-        Report_Store_Failure();
+        Report_Store_Failure(Is_File_Refusal(status));
         return false;
     }
     for (std::size_t r = 0; r < rows; ++r)
@@ -395,7 +417,7 @@ void StoreSession::Fail(std::int32_t number, const std::string& description) {
     if (failed_) return;
     failed_ = true;
     Set_Error(number, description);
-    Report_Store_Failure();
+    Report_Store_Failure(false);  // a value of this row's
 }
 
 bool Get_SQL_Result(std::int32_t& rowCount, SqlResult& result, const std::string& sql) {

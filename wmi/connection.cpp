@@ -6,6 +6,7 @@
 #include "core/error.h"
 #include "core/names.h"
 #include "store/devices.h"
+#include "store/failure_scope.h"
 #include "store/features.h"
 #include "wmi/ip_address.h"
 #include "wmi/select_list_cache.h"
@@ -89,8 +90,13 @@ std::unique_ptr<WmiServices> Connect_Device_WMI(std::int32_t deviceId, const std
                                                 std::int32_t namespaceIndex) {
     std::string user, password, domain;
     if (!Is_Local_Computer(computer)) {
-        Get_Device_Credentials(deviceId, user, password, domain);
+        // Unread credentials are not empty ones: the computer is not tried
+        // as the user's own account. The scope makes a file that cannot be
+        // opened say so too, once, like any other store failure.
+        StoreFailureScope store;
+        const bool read = Get_Device_Credentials(deviceId, user, password, domain);
         Clear_Error();
+        if (!read || store.Failed()) return nullptr;
     }
     return Connect_WMI(computer, user, password, namespaceIndex, domain);
 }

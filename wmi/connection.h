@@ -51,8 +51,9 @@ std::unique_ptr<WmiServices> Connect_WMI(const std::string& computer, const std:
 
 // Connect_WMI with the device's stored credentials. The local computer
 // connects under the caller's own account, so its credentials are not read
-// (a listing of it needs nothing of the store); a computer whose
-// credentials cannot be read is tried with empty ones.
+// (a listing of it needs nothing of the store). A computer whose
+// credentials cannot be read is not tried: nullptr with nothing pending, as
+// the store's box has said why (and an open failure scope has failed).
 std::unique_ptr<WmiServices> Connect_Device_WMI(std::int32_t deviceId, const std::string& computer,
                                                 std::int32_t namespaceIndex);
 

@@ -158,7 +158,8 @@ std::size_t Run_Tabular_Scan(const std::vector<TabularScanRow>& rows, const Stor
     const std::string date = Format_Store_Date_Time(scan_date);
     std::size_t processed = 0;
     // A locked or broken file fails every row alike: its first failure
-    // (the hooks' refreshes included) is shown once and ends the scan.
+    // (the hooks' refreshes included) is shown once and ends the scan. A
+    // row's refused UPDATE is shown once too, and the scan goes on.
     StoreFailureScope store;
     for (const TabularScanRow& row : rows) {
         bool updated = false;
@@ -178,7 +179,7 @@ std::size_t Run_Tabular_Scan(const std::vector<TabularScanRow>& rows, const Stor
         }
         ++processed;
         if (hooks.row_done) hooks.row_done(row, updated);
-        if (store.Failed() || (hooks.cancelled && hooks.cancelled())) break;
+        if (store.File_Refused() || (hooks.cancelled && hooks.cancelled())) break;
     }
     return processed;
 }

@@ -1,4 +1,5 @@
 #include "core/error.h"
+#include "core/pump_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,31 @@ TEST_F(ErrorTest, NegativeNumbersWithoutDescriptionAndPerThreadRecords) {
     EXPECT_TRUE(other_was_empty);
     EXPECT_EQ(crv::Pending_Error().number, 7);
     EXPECT_EQ(crv::Pending_Error().description, "main thread");
+}
+
+}  // namespace
+
+namespace {
+
+// A run shows an error every item meets alike once. A command that a pump or
+// a box runs meanwhile is no part of the run: it shows the same error as its
+// own, once, and the run still does not show it again.
+TEST_F(ErrorTest, ADistinctErrorShownByARunIsShownAgainByACommandItsPumpRuns) {
+    auto fail = [] {
+        crv::Set_Error(-2147217396, "Provider is not capable of the attempted operation");
+        crv::Show_Distinct_Error_Message();
+    };
+    crv::DistinctErrorScope run;
+    fail();
+    {
+        crv::PumpFrame pump;
+        crv::DistinctErrorScope pumped;
+        fail();
+        fail();
+    }
+    fail();
+    EXPECT_EQ(reporter.shown.size(), 2u);
+    EXPECT_TRUE(crv::Pending_Error().empty());
 }
 
 }  // namespace

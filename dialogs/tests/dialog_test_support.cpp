@@ -9,7 +9,7 @@
 
 namespace crv::test {
 
-int TestDialogHost::Message_Box(const std::string& text, int flags) {
+int TestDialogHost::Show_Box(const std::string& text, int flags) {
     boxes.push_back({text, flags});
     if (answers.empty()) return (flags & box::Yes_No) ? box::Answer_Yes : box::Answer_Ok;
     int a = answers.front();

@@ -37,8 +37,8 @@ struct TestDialogHost : DialogHost {
     int per_page = 12;
     std::function<void()> on_events;
 
-    int Message_Box(const std::string& text, int flags) override;
-    void Do_Events() override {
+    int Show_Box(const std::string& text, int flags) override;
+    void Pump_Messages() override {
         ++events;
         if (on_events) on_events();
     }

@@ -799,8 +799,8 @@ namespace {
 
 // The real feature handler of the main window's controller behind the link.
 struct SilentMainHost : MainHost {
-    int Message_Box(const std::string&, int) override { return Answer_Ok; }
-    void Do_Events() override {}
+    int Show_Box(const std::string&, int) override { return Answer_Ok; }
+    void Pump_Messages() override {}
     bool Input_Pending() override { return false; }
     LocalTime Now() override { return {}; }
     std::string Local_Computer_Name() override { return "LOCALPC"; }

@@ -12,12 +12,14 @@
 #include "dialogs/tests/dialog_test_support.h"
 #include "store/computer_batch.h"
 #include "store/devices.h"
+#include "store/tests/brief_lock.h"
 #include "store/tests/test_database.h"
 
 namespace crv {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using std::chrono_literals::operator""ms;
 
 ServerEntry Named(const std::string& name) {
     ServerEntry server;
@@ -59,6 +61,28 @@ protected:
         for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i)
             EXPECT_EQ(Get_Device_ID(c_.lvwComputer.Item(i).text, 2), Text_Number(c_.lvwComputer.Item(i).tag));
     }
+    // Runs `action` at the n-th pump of what follows (the walk's busy panel
+    // pumps first, then once before each row, or each domain and computer).
+    void At_Pump(int n, std::function<void()> action) {
+        pumps_ = 0;
+        host_.on_events = [this, n, action = std::move(action)] {
+            if (++pumps_ == n) action();
+        };
+    }
+    std::vector<std::string> Listed() const {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i) names.push_back(c_.lvwComputer.Item(i).text);
+        return names;
+    }
+    // Each row shows the scan user its computer has stored.
+    void Expect_Rows_Show_Stored_Users() {
+        for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i) {
+            std::string user, password, domain;
+            ASSERT_TRUE(Get_Device_Credentials(static_cast<std::int32_t>(Text_Number(c_.lvwComputer.Item(i).tag)),
+                                               user, password, domain));
+            ASSERT_EQ(c_.lvwComputer.Item(i).Sub_Item(1), user) << i;
+        }
+    }
     // Runs a command and returns its seconds.
     template <class Command>
     double Timed(Command command) {
@@ -71,6 +95,7 @@ protected:
     test::TestDialogHost host_;
     FakeNetServerPort net_;
     ManageComputersController c_{host_};
+    int pumps_ = 0;
 };
 
 // A file held by another program: each command shows the store's box once
@@ -107,20 +132,131 @@ TEST_F(ManageComputersWalksTest, OnALockedFileEachWalkShowsOneBoxAndEndsAfterOne
     EXPECT_EQ(Users_Set_To("u"), 10);
 }
 
-// A name whose lookup failed is no new computer, even when the store would
-// take it a moment later: it could be one listed already.
-TEST_F(ManageComputersWalksTest, ABrowsedNameWhoseLookupFailedIsNeverAdded) {
-    Open_With(1);
-    std::optional<test::DatabaseLock> lock(std::in_place, db_);
+// Another program takes the file part-way through a walk and keeps it past
+// the busy time; it lets go as the box shows. The box is the one word, and
+// the walk stops at the lock: what was done before stays done, no row after
+// it is touched although the file is free again, the rest stay ticked, and
+// the list shows what is stored. A browsed name whose lookup failed is
+// never added: it could be a computer listed already.
+TEST_F(ManageComputersWalksTest, ALockPartWayThroughAWalkStopsItThere) {
+    Open_With(40);
+    Check_All();
+    const std::vector<std::string> before = Listed();
+    std::optional<test::DatabaseLock> lock;
     db_.reporter.on_report = [&] { lock.reset(); };
-    net_.domains = FakeNetServerPort::Names({"WORKGROUP"});
-    net_.servers = {{"WORKGROUP", FakeNetServerPort::Records({Named("NEW-1"), Named("NEW-2")})}};
-    c_.cmdBrowse_Click();
+    // Delete goes from the last row: ten are gone when the lock comes.
+    At_Pump(12, [&] { lock.emplace(db_); });
+    EXPECT_LT(Timed([&] { c_.cmdDelete_Click(); }), 8.0);
     EXPECT_EQ(db_.reporter.boxes.size(), 1u);
-    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME='NEW-1'"), "0");
-    // The next one is looked up on a free file and added.
-    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME='NEW-2'"), "1");
+    EXPECT_EQ(pumps_, 12);
+    EXPECT_EQ(Listed(), std::vector<std::string>(before.begin(), before.begin() + 30));
+    for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i) EXPECT_TRUE(c_.lvwComputer.Item(i).checked) << i;
     Expect_List_Matches_Store();
+    EXPECT_FALSE(c_.Busy());
+
+    // The same credentials for all go from the first row.
+    db_.reporter.boxes.clear();
+    c_.txtUserName = "admin";
+    c_.txtPassword = "secret";
+    At_Pump(12, [&] { lock.emplace(db_); });
+    EXPECT_LT(Timed([&] { c_.lblUNPwd_Click(); }), 8.0);
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(pumps_, 12);
+    EXPECT_EQ(Users_Set_To("admin"), 10);
+    for (std::size_t i = 0; i < c_.lvwComputer.Item_Count(); ++i)
+        EXPECT_EQ(c_.lvwComputer.Item(i).Sub_Item(1), i < 10 ? "admin" : "u") << i;
+    Expect_Rows_Show_Stored_Users();
+
+    // Browse: the busy panel, the domain, then a pump per computer.
+    db_.reporter.boxes.clear();
+    std::vector<ServerEntry> servers;
+    for (int i = 0; i < 20; ++i) servers.push_back(Named("NEW-" + std::to_string(i)));
+    net_.domains = FakeNetServerPort::Names({"ONE", "TWO"});
+    net_.servers = {{"ONE", FakeNetServerPort::Records(servers)}, {"TWO", FakeNetServerPort::Records({Named("B1")})}};
+    At_Pump(8, [&] { lock.emplace(db_); });
+    EXPECT_LT(Timed([&] { c_.cmdBrowse_Click(); }), 8.0);
+    EXPECT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_EQ(pumps_, 8);
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME LIKE 'NEW-%'"), "5");
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME IN ('NEW-5', 'B1')"), "0");
+    EXPECT_EQ(c_.lvwComputer.Item_Count(), 35u);
+    Expect_List_Matches_Store();
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
+// A lock shorter than the busy time, at a command's first store routine or
+// part-way through, is waited out: every row is done and nothing is said.
+TEST_F(ManageComputersWalksTest, ABriefLockIsWaitedOutAndEveryRowIsDone) {
+    Open_With(20);
+    Check_All();
+    std::optional<test::BriefLock> brief;
+    At_Pump(8, [&] { brief.emplace(db_, 1500ms); });
+    EXPECT_GT(Timed([&] { c_.cmdDelete_Click(); }), 1.0);  // the lock was there, and waited for
+    brief.reset();
+    EXPECT_EQ(c_.lvwComputer.Item_Count(), 0u);
+    Expect_List_Matches_Store();
+
+    Open_With(20);
+    c_.txtUserName = "admin";
+    c_.txtPassword = "secret";
+    host_.on_events = nullptr;
+    brief.emplace(db_, 1500ms);
+    EXPECT_GT(Timed([&] { c_.lblUNPwd_Click(); }), 1.0);
+    brief.reset();
+    EXPECT_EQ(Users_Set_To("admin"), 20);
+    Expect_Rows_Show_Stored_Users();
+
+    std::vector<ServerEntry> servers;
+    for (int i = 0; i < 10; ++i) servers.push_back(Named("NEW-" + std::to_string(i)));
+    net_.domains = FakeNetServerPort::Names({"WORKGROUP"});
+    net_.servers = {{"WORKGROUP", FakeNetServerPort::Records(servers)}};
+    At_Pump(6, [&] { brief.emplace(db_, 1500ms); });
+    EXPECT_GT(Timed([&] { c_.cmdBrowse_Click(); }), 1.0);
+    brief.reset();
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME LIKE 'NEW-%'"), "10");
+    Expect_List_Matches_Store();
+    EXPECT_TRUE(db_.reporter.boxes.empty());
+}
+
+// A row refused for its own reason (here a trigger) is said once and the
+// walk goes on. It says nothing of the file: a brief lock after it is still
+// waited out, and a long one still gets its own box and stops the walk.
+TEST_F(ManageComputersWalksTest, ARowRefusedForItsOwnReasonLetsTheWalkGoOn) {
+    Open_With(20);
+    Check_All();
+    const std::string kept = Listed()[17];  // the third row Delete reaches
+    db_.Exec("CREATE TRIGGER keep BEFORE DELETE ON DEV_TBL WHEN OLD.DEV_NAME='" + kept +
+             "' BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    std::optional<test::BriefLock> brief;
+    At_Pump(8, [&] { brief.emplace(db_, 1500ms); });
+    EXPECT_GT(Timed([&] { c_.cmdDelete_Click(); }), 1.0);
+    brief.reset();
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("kept"), std::string::npos) << db_.reporter.boxes[0];
+    EXPECT_EQ(Listed(), std::vector<std::string>{kept});
+    EXPECT_TRUE(c_.lvwComputer.Item(0).checked);
+    Expect_List_Matches_Store();
+
+    db_.Exec("DROP TRIGGER keep");
+    db_.Exec("DELETE FROM DEV_TBL WHERE DEV_TYPE_ID=2");
+    Open_With(20);
+    db_.reporter.boxes.clear();
+    const std::string refused = Listed()[2];
+    db_.Exec("CREATE TRIGGER keep BEFORE UPDATE ON DEV_TBL WHEN OLD.DEV_NAME='" + refused +
+             "' BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    std::optional<test::DatabaseLock> lock;
+    db_.reporter.on_report = [&] { lock.reset(); };
+    c_.txtUserName = "admin";
+    c_.txtPassword = "secret";
+    At_Pump(8, [&] { lock.emplace(db_); });  // before the seventh row
+    c_.lblUNPwd_Click();
+    ASSERT_EQ(db_.reporter.boxes.size(), 2u);
+    EXPECT_NE(db_.reporter.boxes[1].find("locked"), std::string::npos) << db_.reporter.boxes[1];
+    EXPECT_EQ(pumps_, 8);
+    EXPECT_EQ(Users_Set_To("admin"), 5);
+    EXPECT_EQ(c_.lvwComputer.Item(2).Sub_Item(1), "u");
+    EXPECT_EQ(c_.lvwComputer.Item(6).Sub_Item(1), "u");
+    Expect_Rows_Show_Stored_Users();
 }
 
 // Refusals in two domains: still one box for the whole browse, and what

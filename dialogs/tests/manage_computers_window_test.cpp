@@ -6,14 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 
 #include "core/tests/read_all.h"
 #include "dialogs/tests/dialog_window_fixture.h"
 #include "dialogs/win/frm_manage_computers.h"
+#include "store/computer_batch.h"
 #include "store/devices.h"
+#include "store/tests/brief_lock.h"
 
 namespace crv {
 namespace {
@@ -155,6 +159,46 @@ TEST_F(ManageComputersWindowTest, EscOnTheKeyboardStopsALongImportAndKeepsWhatWa
                   std::to_string(c.lvwComputer.Item_Count()));
     });
     EXPECT_TRUE(boxes_.empty());
+}
+
+// Another program takes the file for 10 s about a second into deleting
+// 2,000 ticked computers: one box, and the walk stops there. The computers
+// deleted before the lock are gone, every other row is still listed and
+// ticked, and the list shows what is stored.
+TEST_F(ManageComputersWindowTest, ALockTakenDuringALongDeletionStopsItWithOneBox) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 2000; ++i) names.push_back("PC-" + std::to_string(i));
+    ASSERT_TRUE(Add_Computers(names, "u", "p", "t"));
+    std::optional<test::BriefLock> lock;
+    Run([&](HWND dlg, ManageComputersController& c) {
+        HWND list = GetDlgItem(dlg, IDC_MC_LVWCOMPUTER);
+        SendMessageW(GetDlgItem(dlg, IDC_MC_CHKSELECTALL), BM_CLICK, 0, 0);  // checks it, as a click does
+        ASSERT_EQ(ListView_GetItemCount(list), 2000);
+        ASSERT_TRUE(ListView_GetCheckState(list, 1999));
+        HWND hook = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        std::function<void()> during = [&] {
+            KillTimer(hook, 1);
+            lock.emplace(db_, std::chrono::milliseconds(10000));
+        };
+        SetWindowSubclass(hook, Hook_Proc, 1, reinterpret_cast<DWORD_PTR>(&during));
+        SetTimer(hook, 1, 1000, nullptr);
+        Click(dlg, IDC_MC_CMDDELETE);
+        DestroyWindow(hook);
+        ASSERT_TRUE(lock.has_value());
+        EXPECT_FALSE(c.Busy());
+        const int left = ListView_GetItemCount(list);
+        EXPECT_GT(left, 0);
+        EXPECT_LT(left, 2000);
+        EXPECT_EQ(static_cast<std::size_t>(left), c.lvwComputer.Item_Count());
+        for (int i = 0; i < left; ++i) ASSERT_TRUE(ListView_GetCheckState(list, i)) << i;
+        lock.reset();
+        EXPECT_EQ(db_.Scalar("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), std::to_string(left));
+        for (std::size_t i = 0; i < c.lvwComputer.Item_Count(); ++i)
+            ASSERT_EQ(Get_Device_ID(c.lvwComputer.Item(i).text, 2), Text_Number(c.lvwComputer.Item(i).tag)) << i;
+    });
+    ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+    EXPECT_NE(db_.reporter.boxes[0].find("locked"), std::string::npos) << db_.reporter.boxes[0];
+    EXPECT_EQ(boxes_.size(), 1u);  // the question
 }
 
 // The user leaves the dialog for another window while a long import runs:

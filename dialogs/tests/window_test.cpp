@@ -32,11 +32,11 @@ using test::Click;
 struct QuietMainHost : MainHost {
     std::function<void()> on_events;
     std::vector<std::string> boxes;
-    int Message_Box(const std::string& text, int) override {
+    int Show_Box(const std::string& text, int) override {
         boxes.push_back(text);
         return Answer_Ok;
     }
-    void Do_Events() override {
+    void Pump_Messages() override {
         if (on_events) on_events();
         test::Pump_Queued();
     }

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "core/error.h"
+#include "core/pump_frame.h"
 #include "export/win/ansi_code_page_encoder.h"
 #include "platform/win/controls/control.h"
 #include "platform/win/file_dialog.h"
@@ -66,6 +67,11 @@ void Set_Dialog_Open_Answerer(std::function<std::string(const std::string&)> ans
 
 HWND Dialog_Owner(HWND owner) { return owner ? owner : Find_Form("frmMain"); }
 
+void Run_Modal_Dialog(int id, HWND owner, DLGPROC proc, LPARAM param) {
+    PumpFrame wait;
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), owner, proc, param);
+}
+
 std::string Window_Text(HWND hwnd) {
     int n = GetWindowTextLengthW(hwnd);
     std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
@@ -89,12 +95,12 @@ RECT Child_Rect(HWND dialog, int id) {
     return r;
 }
 
-int Win32DialogHost::Message_Box(const std::string& text, int flags) {
+int Win32DialogHost::Show_Box(const std::string& text, int flags) {
     if (Box_Answerer()) return Box_Answerer()(text, flags);
     return Show_Message_Box(text, static_cast<unsigned>(flags), hwnd);
 }
 
-void Win32DialogHost::Do_Events() {
+void Win32DialogHost::Pump_Messages() {
     MSG m;
     while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
         if (m.message == WM_QUIT) {
@@ -137,7 +143,11 @@ std::string Win32DialogHost::Browse_For_Folder(const std::string& initial) {
     std::wstring title = L"Export data to folder:";
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&info);
+    PIDLIST_ABSOLUTE pidl = nullptr;
+    {
+        PumpFrame wait;  // a modal loop: what it dispatches is a command of its own
+        pidl = SHBrowseForFolderW(&info);
+    }
     if (!pidl) return {};
     wchar_t path[MAX_PATH] = {};
     bool ok = SHGetPathFromIDListW(pidl, path) != FALSE;

@@ -25,11 +25,15 @@ void Set_Dialog_Open_Answerer(std::function<std::string(const std::string& title
 
 // The owner of a dialog: the given window, else the loaded "frmMain".
 HWND Dialog_Owner(HWND owner);
+// Runs the dialog template `id` modally. Its loop is a wait like the pump:
+// the dialog's commands, and the timers it dispatches, are commands of their
+// own, outside the scopes of whatever command opened it.
+void Run_Modal_Dialog(int id, HWND owner, DLGPROC proc, LPARAM param);
 
 class Win32DialogHost : public DialogHost {
 public:
-    int Message_Box(const std::string& text, int flags) override;
-    void Do_Events() override;
+    int Show_Box(const std::string& text, int flags) override;
+    void Pump_Messages() override;
     DialogTime Now() override;
     std::string Local_Computer_Name() override;
     std::string Environment_Value(const std::string& name) override;

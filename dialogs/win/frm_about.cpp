@@ -106,8 +106,7 @@ INT_PTR CALLBACK About_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void frmAbout::Show(HWND owner) {
     AboutView view;
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), Dialog_Owner(owner), About_Proc,
-                    reinterpret_cast<LPARAM>(&view));
+    Run_Modal_Dialog(IDD_ABOUT, Dialog_Owner(owner), About_Proc, reinterpret_cast<LPARAM>(&view));
 }
 
 }  // namespace crv

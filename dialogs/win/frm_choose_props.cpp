@@ -138,8 +138,7 @@ INT_PTR CALLBACK Choose_Props_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void frmChooseProps::Show_This_Form(const std::string& strSelectKey, HWND owner) {
     ChoosePropsView view;
     InitArgs args{&view, strSelectKey};
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CHOOSE_PROPS), Dialog_Owner(owner),
-                    Choose_Props_Proc, reinterpret_cast<LPARAM>(&args));
+    Run_Modal_Dialog(IDD_CHOOSE_PROPS, Dialog_Owner(owner), Choose_Props_Proc, reinterpret_cast<LPARAM>(&args));
 }
 
 }  // namespace crv

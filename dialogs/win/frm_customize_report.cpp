@@ -164,8 +164,7 @@ void frmCustomizeReport::Show_This_Form(std::int32_t lngGroupID, const std::stri
                                         std::function<void()> refresh_report, HWND owner) {
     CustomizeView view(std::move(refresh_report));
     view.c.Show_This_Form(lngGroupID, strReport);
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CUSTOMIZE_REPORT), Dialog_Owner(owner),
-                    Customize_Proc, reinterpret_cast<LPARAM>(&view));
+    Run_Modal_Dialog(IDD_CUSTOMIZE_REPORT, Dialog_Owner(owner), Customize_Proc, reinterpret_cast<LPARAM>(&view));
 }
 
 }  // namespace crv

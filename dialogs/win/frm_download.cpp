@@ -106,8 +106,7 @@ bool frmDownload::Show_This_Form(const std::string& strMessage, const std::strin
     view.c.strDLLink = strDLLink;
     view.c.strExtn = strExtn;
     view.c.blnInstall = blnInstall;
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_DOWNLOAD), Dialog_Owner(owner), Download_Proc,
-                    reinterpret_cast<LPARAM>(&view));
+    Run_Modal_Dialog(IDD_DOWNLOAD, Dialog_Owner(owner), Download_Proc, reinterpret_cast<LPARAM>(&view));
     blnExitProgram = view.c.blnExitProgram;
     return view.c.blnDownloaded;
 }

@@ -297,8 +297,7 @@ void frmFullExport::ShowThisForm(const std::string& strType, const std::string& 
                                  HWND owner) {
     ExportView view(main);
     InitArgs args{&view, strType, strDefaultKey};
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_FULL_EXPORT), Dialog_Owner(owner), Export_Proc,
-                    reinterpret_cast<LPARAM>(&args));
+    Run_Modal_Dialog(IDD_FULL_EXPORT, Dialog_Owner(owner), Export_Proc, reinterpret_cast<LPARAM>(&args));
 }
 
 void frmFullExport::ShowThisForm(const std::string& strType, const std::string& strDefaultKey, MainController& main,

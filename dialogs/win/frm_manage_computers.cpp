@@ -295,8 +295,7 @@ INT_PTR CALLBACK Manage_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void frmManageComputers::Show(HWND owner) {
     ManageView view;
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MANAGE_COMPUTERS), Dialog_Owner(owner),
-                    Manage_Proc, reinterpret_cast<LPARAM>(&view));
+    Run_Modal_Dialog(IDD_MANAGE_COMPUTERS, Dialog_Owner(owner), Manage_Proc, reinterpret_cast<LPARAM>(&view));
 }
 
 }  // namespace crv

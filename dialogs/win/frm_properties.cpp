@@ -139,8 +139,7 @@ INT_PTR CALLBACK Properties_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 int frmProperties::ShowThisForm(std::int32_t lngDeviceID, HWND owner) {
     PropertiesView view;
     view.c.ShowThisForm(lngDeviceID);
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PROPERTIES), Dialog_Owner(owner),
-                    Properties_Proc, reinterpret_cast<LPARAM>(&view));
+    Run_Modal_Dialog(IDD_PROPERTIES, Dialog_Owner(owner), Properties_Proc, reinterpret_cast<LPARAM>(&view));
     return 0;
 }
 

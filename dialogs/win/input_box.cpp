@@ -62,8 +62,7 @@ INT_PTR CALLBACK Input_Box_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 std::optional<std::string> Show_Input_Box(HWND owner, const std::string& prompt, const std::string& title,
                                           const std::string& default_text, std::size_t max_length) {
     InputBoxState state{prompt, title, default_text, max_length, false};
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_INPUT_BOX), owner, Input_Box_Proc,
-                    reinterpret_cast<LPARAM>(&state));
+    Run_Modal_Dialog(IDD_INPUT_BOX, owner, Input_Box_Proc, reinterpret_cast<LPARAM>(&state));
     if (!state.ok) return std::nullopt;
     return state.text;
 }

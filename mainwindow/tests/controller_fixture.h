@@ -43,7 +43,7 @@ struct TestHost : MainHost {
     std::map<std::string, std::string> settings;
     std::set<std::string> loaded_forms;
 
-    int Message_Box(const std::string& text, int flags) override {
+    int Show_Box(const std::string& text, int flags) override {
         boxes.push_back({text, flags});
         if (on_box) on_box();
         if (answers.empty()) return (flags & Mb_Yes_No) ? Answer_No : Answer_Ok;
@@ -51,7 +51,7 @@ struct TestHost : MainHost {
         answers.pop_front();
         return a;
     }
-    void Do_Events() override {
+    void Pump_Messages() override {
         ++events;
         if (on_events) on_events();
     }

@@ -215,6 +215,95 @@ TEST_F(GroupsTest, AFailureAfterTheFirstOfManyDeletionsStopsTheRest) {
     EXPECT_NE(c_.lvwMain.Find_Item(Key(g2)), nullptr);
 }
 
+// The feature tree shows a computer that the walk deletes, and the computer
+// it would move to next goes too: once the walk has ended it shows one that
+// is stored, chosen then. When the store cannot be read for that choice it
+// shows nothing rather than the computer that went.
+TEST_F(GroupsTest, DeletingManyRowsLeavesTheFeatureTreeOnAStoredComputerOrNone) {
+    std::vector<std::int32_t> gone{pc_};
+    for (const char* name : {"A-01", "A-02", "A-03"}) gone.push_back(Add_Device(name, "", "", 0, 0, 0, 0, "", 1, 2, "", "t"));
+    const std::int32_t keep = Add_Device("ZZ-KEEP", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    c_.mnuViewRefresh_Click();
+    c_.tvwDevices_NodeClick(Device(pc_));
+    ASSERT_EQ(c_.Features_Computer_ID(), pc_);
+    List_Group(1);
+    Select_Rows({Key(gone[0]), Key(gone[1]), Key(gone[2]), Key(gone[3])});
+    ASSERT_EQ(c_.lvwMain.Item(c_.lvwMain.Item_Count() - 2).key, Key(pc_));  // the walk meets PC7 first
+    edit_host_.answers = {Answer_Yes};
+    c_.lvwMain_KeyDown(46, 0);
+    for (std::int32_t id : gone) EXPECT_EQ(Get_Device_Type(id), 0) << id;
+    const std::int32_t shown = c_.Features_Computer_ID();
+    EXPECT_EQ(Get_Device_Type(shown), 2);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, shown == keep ? "ZZ-KEEP" : "PC8");
+    EXPECT_TRUE(reporter_.boxes.empty());
+
+    // The file is locked as the first row goes, for the rest of the command.
+    for (const char* name : {"B-01", "B-02"}) gone.push_back(Add_Device(name, "", "", 0, 0, 0, 0, "", 1, 2, "", "t"));
+    c_.mnuViewRefresh_Click();
+    c_.tvwDevices_NodeClick(Device(keep));
+    ASSERT_EQ(c_.Features_Computer_ID(), keep);
+    List_Group(1);
+    Select_Rows({Key(keep), Key(gone[4]), Key(gone[5])});
+    ASSERT_EQ(c_.lvwMain.Item(c_.lvwMain.Item_Count() - 1).key, Key(keep));
+    std::optional<DatabaseLock> lock;
+    int pumps = 0;
+    edit_host_.on_events = [&] {
+        if (++pumps == 2) lock.emplace(db_);
+    };
+    edit_host_.answers = {Answer_Yes};
+    c_.lvwMain_KeyDown(46, 0);
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+    EXPECT_EQ(c_.tvwFeatures.Count(), 0u);
+    EXPECT_TRUE(c_.cboScanDate.items.empty());
+    lock.reset();
+    EXPECT_EQ(Get_Device_Type(keep), 0);
+    EXPECT_EQ(Get_Device_Type(gone[4]), 2);
+    EXPECT_NE(Device(gone[4]), nullptr);
+}
+
+// A row the store refuses for its own reason is said once and the rest of
+// the selection is still deleted, or dropped; so is a row of a command that
+// a pump runs during the walk, which is no failure of the walk's.
+TEST_F(GroupsTest, ARowRefusedForItsOwnReasonLetsADeletionOrADropGoOn) {
+    std::vector<std::int32_t> ids;
+    for (const char* name : {"C-01", "C-02", "C-03", "C-04"}) ids.push_back(Add_Device(name, "", "", 0, 0, 0, 0, "", 1, 2, "", "t"));
+    db_.Exec("CREATE TRIGGER keep BEFORE DELETE ON DEV_TBL WHEN OLD.DEV_NAME='C-03' BEGIN SELECT RAISE(ABORT, 'kept'); "
+             "END");
+    c_.mnuViewRefresh_Click();
+    List_Group(1);
+    Select_Rows({Key(ids[0]), Key(ids[1]), Key(ids[2]), Key(ids[3])});
+    int pumps = 0;
+    edit_host_.on_events = [&] {
+        // Another window's command, on a file locked for it alone.
+        if (++pumps != 3) return;
+        DatabaseLock lock(db_);
+        std::int32_t rows = 0;
+        SqlResult devices;
+        EXPECT_FALSE(Get_Device_List(rows, devices, 2));
+    };
+    edit_host_.answers = {Answer_Yes};
+    c_.lvwMain_KeyDown(46, 0);
+    ASSERT_EQ(reporter_.boxes.size(), 2u);
+    EXPECT_NE(reporter_.boxes[0].find("kept"), std::string::npos) << reporter_.boxes[0];
+    EXPECT_NE(reporter_.boxes[1].find("locked"), std::string::npos) << reporter_.boxes[1];
+    EXPECT_EQ(Get_Device_Type(ids[2]), 2);
+    EXPECT_NE(c_.lvwMain.Find_Item(Key(ids[2])), nullptr);
+    for (std::size_t i : {0u, 1u, 3u}) EXPECT_EQ(Get_Device_Type(ids[i]), 0) << i;
+
+    // A drop: the refused move stays, the others are made.
+    const std::int32_t target = Add_Device("Target", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    const std::int32_t other = Add_Device("C-05", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    db_.Exec("CREATE TRIGGER stay BEFORE UPDATE OF PARENT ON DEV_TBL WHEN OLD.DEV_NAME='C-03' BEGIN SELECT "
+             "RAISE(ABORT, 'stays'); END");
+    c_.mnuViewRefresh_Click();
+    edit_host_.on_events = nullptr;
+    reporter_.boxes.clear();
+    c_.tvwDevices_OLEDragDrop(Key(ids[2]) + std::string(Row_Key_Separator) + Key(other), Device(target));
+    EXPECT_EQ(reporter_.boxes.size(), 1u);
+    EXPECT_EQ(db_.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(ids[2])), "1");
+    EXPECT_EQ(db_.Scalar("SELECT PARENT FROM DEV_TBL WHERE DEV_ID=" + std::to_string(other)), std::to_string(target));
+}
+
 // Many rows of a group listing deleted or dropped at once: the window
 // answers between rows under the progress pane, and Cancel stops the walk
 // with the pane and the store agreeing on what went.

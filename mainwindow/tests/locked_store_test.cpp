@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "mainwindow/tests/controller_fixture.h"
+#include "store/tests/brief_lock.h"
 #include "store/tests/connection_counter.h"
 
 namespace crv::test {
@@ -77,6 +78,30 @@ TEST_F(LockedStoreTest, RefreshShowsOneBoxAndKeepsBothTreesTheModeAndThePane) {
     EXPECT_TRUE(reporter_.boxes.empty());
 }
 
+// Another program's short write at the moment F5 is pressed, or a feature
+// is clicked: the command's first read waits it out and goes on as on a
+// free file, with no box.
+TEST_F(LockedStoreTest, ABriefLockIsWaitedOutByRefreshAndByAClick) {
+    ASSERT_GT(Add_Device("PC10", "", "", 0, 0, 0, 0, "", 1, 2, "", "t"), 0);
+    auto timed = [](const std::function<void()>& command) {
+        const auto start = std::chrono::steady_clock::now();
+        command();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    {
+        BriefLock brief(db_, std::chrono::milliseconds(1500));
+        EXPECT_GT(timed([&] { c_.mnuViewRefresh_Click(); }), 1.0);
+    }
+    EXPECT_NE(c_.tvwDevices.Find("DEV" + std::to_string(Get_Device_ID("PC10", 2))), nullptr);
+    {
+        BriefLock brief(db_, std::chrono::milliseconds(1500));
+        EXPECT_GT(timed([&] { Click("Win32_OperatingSystem"); }), 1.0);
+    }
+    EXPECT_NE(c_.lvwMain.tag.find("Operating System"), std::string::npos) << c_.lvwMain.tag;
+    EXPECT_TRUE(reporter_.boxes.empty());
+    EXPECT_TRUE(host_.boxes.empty());
+}
+
 // The switch between online and offline work, a click on a feature and a
 // click on a computer: one box each, and nothing of the window changes.
 TEST_F(LockedStoreTest, ModeSwitchAndClicksShowOneBoxAndKeepWhatTheWindowShows) {
@@ -86,6 +111,27 @@ TEST_F(LockedStoreTest, ModeSwitchAndClicksShowOneBoxAndKeepWhatTheWindowShows) 
     TreeNode* pc8 = c_.tvwDevices.Find("DEV" + std::to_string(Get_Device_ID("PC8", 2)));
     ASSERT_NE(pc8, nullptr);
     Expect_One_Box_And_Nothing_Lost([&] { c_.tvwDevices_NodeClick(pc8); });
+}
+
+// Stored credentials that cannot be read open no connection: the computer
+// is not tried as the user's own account, neither for a feature nor for the
+// System Summary and its address refresh. The store's box is the one word.
+TEST_F(LockedStoreTest, CredentialsThatCannotBeReadOpenNoConnection) {
+    ASSERT_TRUE(Set_Device_Credentials(pc_, "admin", "secret"));
+    for (const char* feature : {"[Root...]", "Win32_Processor"}) {
+        Click(feature);  // on a free file: what the click keeps in memory is read
+        ASSERT_EQ(wmi_.connects.back().user, "PC7\\admin") << feature;
+        reporter_.boxes.clear();
+        const std::size_t connects = wmi_.connects.size();
+        Expect_One_Box_And_Nothing_Lost([&] { Click(feature); });
+        EXPECT_EQ(wmi_.connects.size(), connects) << feature;
+    }
+}
+
+// Storing every feature node on a locked file: one box, and one wait.
+TEST_F(LockedStoreTest, StoringTheFeatureNodesStopsAtTheLock) {
+    ASSERT_GT(c_.tvwFeatures.Count(), 5u);
+    Expect_One_Box_And_Nothing_Lost([&] { c_.Save_Distinct_Features(); });
 }
 
 // The start-up's second half: an unread lookup is no list without this

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/pump_frame.h"
 #include "platform/win/text.h"
 
 namespace crv {
@@ -50,6 +51,7 @@ bool Show_File_Dialog(bool save, HWND owner, const std::string& title, const std
     ofn.lpstrTitle = wtitle.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     ofn.Flags = (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST) | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    PumpFrame wait;  // a modal loop: what it dispatches is a command of its own
     if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
     file_name = To_Utf8(buffer.c_str());
     filter_index = static_cast<int>(ofn.nFilterIndex);

@@ -62,6 +62,21 @@ TEST(Features, AnOrphanEndsTheFillingWithAReasonAndNoFeaturesLeaveTheTreeEmpty) 
     EXPECT_EQ(tree.Count(), 0u);
 }
 
+// A read that fails is no read without features: the tree keeps what it
+// held, and the store's box says why.
+TEST(Features, AFailedReadLeavesTheTreeItHeld) {
+    TestDatabase db;
+    TreeModel tree;
+    ASSERT_TRUE(Load_Features_Tree(tree, true, true));
+    const std::size_t held = tree.Count();
+    ASSERT_GT(held, 1u);
+    db.Exec("ALTER TABLE FEATURE_TBL RENAME TO FEATURE_TBL_AWAY");
+    EXPECT_FALSE(Load_Features_Tree(tree, true, true));
+    EXPECT_EQ(tree.Count(), held);
+    EXPECT_NE(tree.Find("[Root...]"), nullptr);
+    EXPECT_EQ(db.reporter.boxes.size(), 1u);
+}
+
 TEST(Features, SaveFeatureUpdatesInPlaceAndAMissingParentGivesTheRoot) {
     TestDatabase db;
     std::int32_t root_id = Get_Feature_ID("[Root...]");

@@ -110,23 +110,24 @@ DatabaseLock::DatabaseLock(const TestDatabase& db) {
         return;
     }
     library->open(db.Path().c_str(), &handle_);
-    SqlResult result;
-    std::int32_t rows = 0;
-    std::string error;
-    if (handle_ == 0 || !Run_SQL(handle_, "BEGIN EXCLUSIVE", result, rows, error))
-        ADD_FAILURE() << "cannot lock " << db.Path() << ": " << error;
-    Clear_Error();
+    // Straight through the library, as another program's statements are:
+    // the store does not count them as its own changes.
+    const char* const* cells = nullptr;
+    std::int32_t columns = 0;
+    const char* error = nullptr;
+    if (handle_ == 0 || library->get_table(handle_, "BEGIN EXCLUSIVE", &cells, &columns, &error) != 0)
+        ADD_FAILURE() << "cannot lock " << db.Path() << ": " << (error ? error : "");
 }
 
 void DatabaseLock::Release() {
     if (handle_ == 0) return;
-    SqlResult result;
-    std::int32_t rows = 0;
-    std::string error;
-    Run_SQL(handle_, "COMMIT", result, rows, error);
-    Access_Library()->close(handle_);
+    const AccessLibrary* library = Access_Library();
+    const char* const* cells = nullptr;
+    std::int32_t columns = 0;
+    const char* error = nullptr;
+    library->get_table(handle_, "COMMIT", &cells, &columns, &error);
+    library->close(handle_);
     handle_ = 0;
-    Clear_Error();
 }
 
 }  // namespace crv::test

@@ -103,9 +103,10 @@ TEST_F(CollectorTest, WritesHeaderPropertyAndSpacerRowsPerObject) {
 }
 
 // The local computer connects under the caller's own account: a listing of
-// it asks the store for nothing, and a computer whose credentials cannot be
-// read is tried with empty ones, with no error left behind.
-TEST_F(CollectorTest, CredentialsAreReadOnlyForOtherComputers) {
+// it asks the store for nothing. A computer whose credentials cannot be read
+// is not tried as that account either: the store's box is the one word, and
+// nothing is left pending.
+TEST_F(CollectorTest, CredentialsAreReadOnlyForOtherComputersAndUnreadOnesConnectNothing) {
     test::ConnectionCounter store_connections;
     port.Set_Objects("SELECT * FROM Win32_Thing", {WmiInstance{"p", "Win32_Thing", {Wmi_Text("Name", "n")}}});
     port.local_name = "pc7";
@@ -125,13 +126,16 @@ TEST_F(CollectorTest, CredentialsAreReadOnlyForOtherComputers) {
     StoreEnvironment no_store = saved;
     no_store.is_ordinary_file = [](const std::string&) { return false; };
     Set_Store_Environment(no_store);
+    const std::size_t connects = port.connects.size();
     list.Clear_Items();
     Collect_WQL_To_ListView(id, "PC7", list, node, "SELECT * FROM Win32_Thing");
+    Collect_Installed_Software(id, "PC7", list);
     Set_Store_Environment(saved);
-    EXPECT_EQ(port.connects.back().user, "");
-    EXPECT_FALSE(Is_Failed_Listing(list));
+    EXPECT_EQ(port.connects.size(), connects);
+    EXPECT_TRUE(Is_Failed_Listing(list));
     EXPECT_TRUE(Pending_Error().empty());
-    EXPECT_TRUE(reporter.shown.empty());
+    ASSERT_EQ(reporter.shown.size(), 2u);
+    EXPECT_NE(reporter.shown[0].find("tqinfo.ocx"), std::string::npos) << reporter.shown[0];
 }
 
 TEST_F(CollectorTest, NoObjectGivesTheNoInformationRow) {

@@ -247,6 +247,21 @@ TEST_F(TabularScanTest, ALockedDatabaseEndsTheScanWithOneBox) {
     EXPECT_EQ(Cell(pcs[1], "SCAN_DATE"), "");
 }
 
+// One computer's row refused by the store for its own reason: its box once,
+// and the scan goes on with the next computer.
+TEST_F(TabularScanTest, ARefusedRowIsSaidOnceAndTheScanGoesOn) {
+    std::vector<std::int32_t> pcs;
+    for (int i = 1; i <= 4; ++i) pcs.push_back(Add_Computer("PC" + std::to_string(i)));
+    db.Exec("CREATE TRIGGER refuse BEFORE UPDATE ON TABULAR_REPORT_TBL WHEN OLD.DEV_ID=" + std::to_string(pcs[1]) +
+            " BEGIN SELECT RAISE(ABORT, 'refused row'); END");
+    EXPECT_EQ(Scan(pcs), 4u);
+    ASSERT_EQ(db.reporter.boxes.size(), 1u);
+    EXPECT_NE(db.reporter.boxes[0].find("refused row"), std::string::npos);
+    EXPECT_EQ(Cell(pcs[1], "SCAN_DATE"), "");
+    for (std::size_t i : {0u, 2u, 3u}) EXPECT_EQ(Cell(pcs[i], "SCAN_DATE"), "2024-03-05 14:07:09") << i;
+    EXPECT_TRUE(Pending_Error().empty());
+}
+
 TEST_F(TabularScanTest, SnapshotTakesTickedRowsAndRefreshShowsVisibleColumns) {
     std::int32_t a = Add_Computer("A");
     std::int32_t b = Add_Computer("B");

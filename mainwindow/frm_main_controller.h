@@ -405,8 +405,9 @@ private:
     void Register_Tabular_Report_Commands();
     std::function<void(std::int32_t, const std::string&)> customize_report_;
     void Register_Update_Commands();
-    // Delete_Device_By_Key without moving the feature tree off the device.
-    bool Delete_One_Device(const std::string& key);
+    // Delete_Device_By_Key without moving the feature tree off the device:
+    // the DEV_ID deleted, 0 when nothing was.
+    std::int32_t Delete_One_Device(const std::string& key);
     // A feature tree that shows the deleted computer `id` moves to the
     // default computer, or names none when none is left or none can be read.
     void Move_Features_Off(std::int32_t id);

@@ -175,26 +175,27 @@ void MainController::End_Row_Walk() {
 bool MainController::Delete_Device_By_Key(const std::string& strKey) {
     // A copy: the caller's key may live in the node this removes.
     const std::string key = strKey;
-    if (!Delete_One_Device(key)) return false;
-    Move_Features_Off(Number_Value(std::string_view(key).substr(3)));
+    const std::int32_t id = Delete_One_Device(key);
+    if (id == 0) return false;
+    Move_Features_Off(id);
     return true;
 }
 
-bool MainController::Delete_One_Device(const std::string& key) {
-    if (!Starts_With(key, "DEV")) return false;
+std::int32_t MainController::Delete_One_Device(const std::string& key) {
+    if (!Starts_With(key, "DEV")) return 0;
     const std::int32_t id = Number_Value(std::string_view(key).substr(3));
-    if (id <= 1) return false;  // the root group holds the tree
+    if (id <= 1) return 0;  // the root group holds the tree
     std::int32_t rows = 0;
     StoreFailureScope store;
     const std::int32_t members = Count_Group_Members(id, rows);
     // An unread count is no empty group: its members would lose their parent.
-    if (store.Failed()) return false;
+    if (store.Failed()) return 0;
     if (members >= 1) {
         Message_Box("You cannot delete a group containing sub-items. Please remove all the sub-items and try again!",
                     Mb_Exclamation);
-        return false;
+        return 0;
     }
-    if (!Delete_Device(id, true)) return false;
+    if (!Delete_Device(id, true)) return 0;
     Remove_Device_From_Views(key);
 
     // A listing of the device's own data (a computer's feature, a group's
@@ -205,12 +206,16 @@ bool MainController::Delete_One_Device(const std::string& key) {
         lvwMain.tag.clear();
         lvwMain.Notify();
     }
-    return true;
+    return id;
 }
 
 std::int32_t MainController::Features_Computer_ID() const {
-    if (tvwFeatures.Count() == 0 || tvwFeatures.Nodes().front()->key != "[Root...]") return 0;
-    return Number_Value(Get_Field(tvwFeatures.Nodes().front()->tag, 0));
+    if (tvwFeatures.Count() == 0) return 0;
+    // A root that names a computer carries its device node's tag (DEV_ID and
+    // type); the shipped root carries its FEATURE_ID alone.
+    const TreeNode& root = *tvwFeatures.Nodes().front();
+    if (root.key != "[Root...]" || Get_Field(root.tag, 1) != "2") return 0;
+    return Number_Value(Get_Field(root.tag, 0));
 }
 
 void MainController::Move_Features_Off(std::int32_t id) {
@@ -224,15 +229,15 @@ void MainController::Move_Features_Off(std::int32_t id) {
     } else {
         tvwFeatures.Select(nullptr);
         if (!Load_Features_Tree(tvwFeatures, Checked("mnuWorkOnline"), true)) Clear_Error();
-        cboScanDate.items.clear();
-        cboScanDate.list_index = -1;
-        Changed(ViewPart::Scan_Dates);
     }
     // A store that could not be read for the move leaves no tree naming a
     // computer that is gone: it shows nothing until the next Refresh.
     if (Features_Computer_ID() == id) {
         tvwFeatures.Select(nullptr);
         tvwFeatures.Clear();
+    }
+    // No computer named, no dates of one offered.
+    if (Features_Computer_ID() == 0) {
         cboScanDate.items.clear();
         cboScanDate.list_index = -1;
         Changed(ViewPart::Scan_Dates);

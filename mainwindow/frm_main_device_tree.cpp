@@ -204,13 +204,12 @@ void MainController::tvwDevices_AfterLabelEdit(bool& cancel, const std::string* 
     const std::string old_name = sel->text;
     sel->text = *new_text;
     // The computer the feature tree shows carries the new name there too.
-    if (tvwFeatures.Count() > 0) {
+    // The shipped root's tag is a FEATURE_ID, which may equal a group's id.
+    if (id > 0 && Features_Computer_ID() == id) {
         TreeNode* root = tvwFeatures.Nodes().front();
-        if (Number_Value(Get_Field(root->tag, 0)) == id) {
-            root->text = *new_text;
-            tvwFeatures.Changed(*root);
-            if (host_) host_->Save_Setting("Login", "Computer", *new_text);
-        }
+        root->text = *new_text;
+        tvwFeatures.Changed(*root);
+        if (host_) host_->Save_Setting("Login", "Computer", *new_text);
     }
     if (PanelState* p = Panel("Information"); p && p->text == old_name) {
         p->text = *new_text;

@@ -12,6 +12,7 @@
 #include "dialogs/tests/dialog_test_support.h"
 #include "store/computer_batch.h"
 #include "store/devices.h"
+#include "store/sql_text.h"
 #include "store/tests/brief_lock.h"
 #include "store/tests/test_database.h"
 
@@ -182,6 +183,44 @@ TEST_F(ManageComputersWalksTest, ALockPartWayThroughAWalkStopsItThere) {
     EXPECT_EQ(c_.lvwComputer.Item_Count(), 35u);
     Expect_List_Matches_Store();
     EXPECT_TRUE(Pending_Error().empty());
+}
+
+// Another program starts writing once a browsed name has been looked up:
+// the lookup reads, the add or the update after it meets the lock, which
+// lets go as the box shows. The browse ends at that box: no computer of
+// the domain, or of a later one, is added or updated after it.
+TEST_F(ManageComputersWalksTest, ALockMetAddingOrUpdatingABrowsedComputerEndsTheBrowseAtItsBox) {
+    Open_With(3);
+    std::optional<test::DatabaseLock> lock;
+    db_.reporter.on_report = [&] { lock.reset(); };
+    // Browses `domain` listing `first`, then `later_domain` listing `later`.
+    const auto browse = [&](const std::string& domain, const std::vector<ServerEntry>& first,
+                            const std::string& later_domain, const std::string& later) {
+        db_.reporter.boxes.clear();
+        net_.domains = FakeNetServerPort::Names({domain, later_domain});
+        net_.servers = {{domain, FakeNetServerPort::Records(first)},
+                        {later_domain, FakeNetServerPort::Records({Named(later)})}};
+        // The busy panel, the domain, the first computer, then the second.
+        At_Pump(4, [&] { lock.emplace(db_, test::DatabaseLock::Held::Writes); });
+        c_.cmdBrowse_Click();
+        ASSERT_EQ(db_.reporter.boxes.size(), 1u);
+        EXPECT_NE(db_.reporter.boxes[0].find("locked"), std::string::npos) << db_.reporter.boxes[0];
+        EXPECT_EQ(pumps_, 4);
+        EXPECT_EQ(Stored("SELECT GROUP_CONCAT(DEV_NAME) FROM DEV_TBL WHERE DEV_DOMAIN=" + Sql_Quote(domain)),
+                  first[0].name);
+        EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_NAME=" + Sql_Quote(later) +
+                         " OR DEV_DOMAIN=" + Sql_Quote(later_domain)),
+                  "0");
+        EXPECT_FALSE(c_.Busy());
+        EXPECT_TRUE(Pending_Error().empty());
+        Expect_List_Matches_Store();
+    };
+
+    browse("ONE", {Named("NEW-0"), Named("NEW-1"), Named("NEW-2")}, "TWO", "B1");
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), "4");
+    // Stored computers: only their network data is written.
+    browse("THREE", {Named("PC-0"), Named("PC-1"), Named("PC-2")}, "FOUR", "B2");
+    EXPECT_EQ(Stored("SELECT COUNT(*) FROM DEV_TBL WHERE DEV_TYPE_ID=2"), "4");
 }
 
 // A lock shorter than the busy time, at a command's first store routine or

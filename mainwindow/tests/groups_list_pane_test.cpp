@@ -261,6 +261,76 @@ TEST_F(GroupsTest, DeletingManyRowsLeavesTheFeatureTreeOnAStoredComputerOrNone) 
     EXPECT_NE(Device(gone[4]), nullptr);
 }
 
+// Rows that leave the computer the feature tree shows in the store leave
+// the tree as the user had it: the same root, the same selected feature and
+// the same scan date, although a move would choose another computer.
+TEST_F(GroupsTest, DeletingRowsWithoutTheShownComputerLeavesTheFeatureTreeAsItWas) {
+    const std::int32_t empty = Add_Device("Empty", "", "", 0, 0, 0, 0, "", 1, 1, "", "t");
+    const std::int32_t d1 = Add_Device("D-01", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    const std::int32_t d2 = Add_Device("D-02", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    ListModel rows;
+    rows.Add_Item("", "Computer Model")->Set_Sub_Item(1, "M");
+    ASSERT_TRUE(Save_Scan(StoreDate{2024, 1, 2}, pc8_, 1, rows));
+    ASSERT_TRUE(Save_Scan(StoreDate{2024, 2, 3}, pc8_, 1, rows));
+    edit_host_.local = "PC7";  // the computer a move would choose
+    c_.mnuViewRefresh_Click();
+    c_.tvwDevices_NodeClick(Device(pc8_));
+    ASSERT_EQ(c_.Features_Computer_ID(), pc8_);
+    c_.tvwFeatures.Select(c_.tvwFeatures.Find("Win32_Processor"));
+    ASSERT_EQ(c_.cboScanDate.items.size(), 2u);
+    c_.cboScanDate.list_index = 1;
+    const std::vector<std::string> dates = c_.cboScanDate.items;
+
+    List_Group(1);
+    Select_Rows({Key(empty), Key(d1), Key(d2)});
+    edit_host_.answers = {Answer_Yes};
+    c_.lvwMain_KeyDown(46, 0);
+    for (std::int32_t id : {empty, d1, d2}) EXPECT_EQ(Get_Device_Type(id), 0) << id;
+    EXPECT_TRUE(reporter_.boxes.empty());
+    EXPECT_EQ(c_.Features_Computer_ID(), pc8_);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, "PC8");
+    ASSERT_NE(c_.tvwFeatures.selected, nullptr);
+    EXPECT_EQ(c_.tvwFeatures.selected->key, "Win32_Processor");
+    EXPECT_EQ(c_.cboScanDate.items, dates);
+    EXPECT_EQ(c_.cboScanDate.list_index, 1);
+}
+
+// The feature tree's shipped root carries its FEATURE_ID, the root group's
+// DEV_ID too: renaming the group leaves that root and the stored computer
+// name alone. A computer the tree shows carries its new name there.
+TEST_F(GroupsTest, RenamingADeviceRelabelsTheFeatureTreeOnlyForTheComputerItShows) {
+    for (std::int32_t id : {pc_, pc8_}) {
+        Select_Device(id);
+        edit_host_.answers = {Answer_Yes};
+        c_.mnuGroupDelete_Click();
+    }
+    ASSERT_GT(c_.tvwFeatures.Count(), 0u);
+    ASSERT_EQ(Get_Field(c_.tvwFeatures.Nodes().front()->tag, 0), "1");
+    const std::string root_text = c_.tvwFeatures.Nodes().front()->text;
+    const std::string saved = edit_host_.settings["Login/Computer"];
+    Select_Device(1);
+    bool cancel = false;
+    const std::string office = "Head Office";
+    c_.tvwDevices_AfterLabelEdit(cancel, &office);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(Device(1)->text, office);
+    EXPECT_EQ(db_.Scalar("SELECT DEV_NAME FROM DEV_TBL WHERE DEV_ID=1"), office);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, root_text);
+    EXPECT_EQ(edit_host_.settings["Login/Computer"], saved);
+    EXPECT_EQ(c_.Features_Computer_ID(), 0);
+
+    const std::int32_t pc9 = Add_Device("PC9", "", "", 0, 0, 0, 0, "", 1, 2, "", "t");
+    c_.mnuViewRefresh_Click();
+    c_.tvwDevices_NodeClick(Device(pc9));
+    ASSERT_EQ(c_.Features_Computer_ID(), pc9);
+    Select_Device(pc9);
+    const std::string renamed = "PC10";
+    c_.tvwDevices_AfterLabelEdit(cancel, &renamed);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(c_.tvwFeatures.Nodes().front()->text, renamed);
+    EXPECT_EQ(edit_host_.settings["Login/Computer"], renamed);
+}
+
 // A row the store refuses for its own reason is said once and the rest of
 // the selection is still deleted, or dropped; so is a row of a command that
 // a pump runs during the walk, which is no failure of the walk's.

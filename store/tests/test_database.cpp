@@ -103,7 +103,7 @@ SqlResult TestDatabase::Query(const std::string& sql) { return Run_Direct(Path()
 
 std::string TestDatabase::Scalar(const std::string& sql) { return Query(sql).Text(1, 0); }
 
-DatabaseLock::DatabaseLock(const TestDatabase& db) {
+DatabaseLock::DatabaseLock(const TestDatabase& db, Held held) {
     const AccessLibrary* library = Access_Library();
     if (!library) {
         ADD_FAILURE() << "no access library";
@@ -115,7 +115,8 @@ DatabaseLock::DatabaseLock(const TestDatabase& db) {
     const char* const* cells = nullptr;
     std::int32_t columns = 0;
     const char* error = nullptr;
-    if (handle_ == 0 || library->get_table(handle_, "BEGIN EXCLUSIVE", &cells, &columns, &error) != 0)
+    const char* begin = held == Held::File ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE";
+    if (handle_ == 0 || library->get_table(handle_, begin, &cells, &columns, &error) != 0)
         ADD_FAILURE() << "cannot lock " << db.Path() << ": " << (error ? error : "");
 }
 

@@ -51,9 +51,12 @@ private:
 // Holds the test's data file locked from a second connection (BEGIN
 // EXCLUSIVE), as another program would: every store statement waits out the
 // library's busy timeout and fails with "database is locked" until Release.
+// Held for writes only (BEGIN IMMEDIATE, another program's write in
+// progress), reads still succeed and only a statement that writes fails.
 class DatabaseLock {
 public:
-    explicit DatabaseLock(const TestDatabase& db);
+    enum class Held { File, Writes };
+    explicit DatabaseLock(const TestDatabase& db, Held held = Held::File);
     ~DatabaseLock() { Release(); }
     DatabaseLock(const DatabaseLock&) = delete;
     DatabaseLock& operator=(const DatabaseLock&) = delete;
